@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brelix {
+
+// Brelix keeps text in UTF-8 and stores it in Windows-1252; these convert at the file boundary.
+
+// Every byte has a character: the five bytes that Windows-1252 leaves undefined (81, 8D, 8F, 90, 9D)
+// become the control characters of the same code, so that any file reads and writes back unchanged.
+std::string Win1252ToUtf8(std::string_view bytes);
+
+// The Windows-1252 bytes of a UTF-8 text, or nothing when the text holds a character that
+// Windows-1252 cannot hold (or is not valid UTF-8).
+std::optional<std::string> Utf8ToWin1252(std::string_view text);
+
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool FitsWin1252(std::string_view text);
+
+} // namespace brelix

@@ -1,0 +1,121 @@
+#include "symbolic/UnitGrfGanho.h"
+
+#include "common/UnitComTexto.h"
+
+#include <cmath>
+
+namespace brelix {
+
+namespace {
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsSymbolPiece(std::string_view piece) {
+    if (piece.empty() || !(IsLetter(piece[0]) || piece[0] == '_')) return false;
+    for (char c : piece.substr(1))
+        if (!(IsLetter(c) || IsDigit(c) || c == '_' || c == '-' || c == '^')) return false;
+    return true;
+}
+
+TValorGanho Parse(std::string_view text, bool strict) {
+    TValorGanho g;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('.', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view piece = text.substr(start, end - start);
+        start = end + 1;
+        if (piece.empty()) continue;
+
+        // A coefficient: several of them multiply. A product that would leave the range of a double
+        // is refused like an unreadable number.
+        if (piece[0] == '-' || IsDigit(piece[0])) {
+            double number = 0.0;
+            if (TryStrToReal(piece, number) && std::isfinite(g.K * number)) {
+                g.K *= number;
+                continue;
+            }
+        }
+        // A power of S: "S" or "S^n"; several of them add. "S^x" counts as S; a power beyond the
+        // bound is refused by the strict parse and counts as S for the lenient one.
+        if (piece == "S" || piece.substr(0, 2) == "S^") {
+            std::int32_t n = 1;
+            std::int32_t read = 0;
+            if (piece != "S" && TryStrToInt(piece.substr(2), read)) {
+                if (read >= -kMaxExpSGanho && read <= kMaxExpSGanho)
+                    n = read;
+                else if (strict)
+                    g.Valido = false;
+            }
+            const std::int32_t sum = g.ExpS + n;
+            if (sum >= -kMaxExpSGanho && sum <= kMaxExpSGanho)
+                g.ExpS = sum;
+            else if (strict)
+                g.Valido = false;
+            continue;
+        }
+        // A symbol, possibly with an exponent: the last symbol named wins.
+        if (IsSymbolPiece(piece)) {
+            g.HasSym = true;
+            const std::size_t caret = piece.find('^');
+            if (caret == std::string_view::npos) {
+                g.Sym = std::string(piece);
+                continue;
+            }
+            g.Sym = std::string(piece.substr(0, caret));
+            const std::int32_t e = StrToIntDef(piece.substr(caret + 1), 1);
+            if (e == 1 || e == -1) {
+                g.ExpSym = e;
+            } else {
+                if (strict) g.Valido = false;
+                g.ExpSym = 1;
+            }
+            continue;
+        }
+        // Anything else: ignored by the lenient parse, the end of a strict one.
+        if (strict) {
+            g.Valido = false;
+            return g;
+        }
+    }
+    return g;
+}
+
+// "%d" of the coefficient when it is a whole number that fits 64 bits, its real text otherwise.
+std::string CoefText(double k, bool& whole) {
+    whole = k == std::trunc(k) && std::fabs(k) < 9.2e18;
+    return whole ? IntToStr(static_cast<std::int64_t>(k)) : RealToStr(k);
+}
+
+} // namespace
+
+TValorGanho ParseGanhoLeniente(std::string_view text) { return Parse(text, false); }
+
+TValorGanho ParseGanhoEstrito(std::string_view text) { return Parse(text, true); }
+
+std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, std::int32_t expS) {
+    if (k == 0.0) return "0";
+    std::string part;
+    if (!sym.empty()) {
+        part = std::string(sym);
+        if (expSym != 1) part += "^" + std::to_string(expSym);
+    }
+    if (expS != 0) {
+        if (!part.empty()) part += ".";
+        part += expS == 1 ? std::string("S") : "S^" + std::to_string(expS);
+    }
+    bool whole = false;
+    const std::string coef = CoefText(k, whole);
+    if (part.empty()) return coef;
+    if (k == 1.0) return part;
+    return coef + "." + part;
+}
+
+TGanho::TGanho(std::string text) : text_(std::move(text)), value_(ParseGanhoLeniente(text_)) {
+    if (value_.HasSym) symId_ = IdSimbolo(value_.Sym);
+}
+
+std::string TGanho::Texto() const { return EscreverGanho(value_.K, value_.Sym, value_.ExpSym, value_.ExpS); }
+
+} // namespace brelix

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "symbolic/UnitSymNome.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brelix {
+
+class TListSimboloVal;
+
+// One factor name^exponent of a symbol product.
+struct TSimboloExp {
+    TIdSimbolo Id = 0;
+    std::int32_t Exp = 0;
+
+    const std::string& Nome() const { return NomeSimbolo(Id); }
+};
+
+// A product of symbols with integer exponents, in insertion order; the empty list is the product 1.
+// Built only through the operations below, a name occurs at most once.
+class TListSimboloExp {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    bool Empty() const { return items_.empty(); }
+    const TSimboloExp& operator[](int i) const { return items_[static_cast<std::size_t>(i)]; }
+    TSimboloExp& operator[](int i) { return items_[static_cast<std::size_t>(i)]; }
+    std::vector<TSimboloExp>::const_iterator begin() const { return items_.begin(); }
+    std::vector<TSimboloExp>::const_iterator end() const { return items_.end(); }
+
+    // First item with that exact (case-sensitive) name; -1 when none.
+    int IndexOfSimbolo(std::string_view name) const;
+    int IndexOfSimbolo(TIdSimbolo id) const;
+
+    // Multiplies the product by name^exponent: adds the exponent to the name's item, or appends a new
+    // item. The reference stays valid until the list next changes size.
+    TSimboloExp& AddSimbolo(std::string_view name, std::int32_t exp);
+    TSimboloExp& AddSimbolo(TIdSimbolo id, std::int32_t exp);
+    // Multiplies the other product in, item by item in its order.
+    void MulSimbolos(const TListSimboloExp& other);
+
+    // Keeps, for the name, the smaller of its exponent and the given one (appends when absent).
+    TSimboloExp& MinSimbolo(TIdSimbolo id, std::int32_t exp);
+    void MinSimbolos(const TListSimboloExp& other);
+
+    void DeleteSimbolo(int index);
+    void DeleteZeros();         // removes the items with exponent 0
+    void DeleteNaoNegativos();  // removes the items with exponent 0 or more
+
+    // Sorts by upper-cased name (the exchange procedure that also fixes the order of names that
+    // differ only in case), then writes "Cx.L^-1.R^2"; items with exponent 0 are left out.
+    std::string Texto();
+    void Sort();
+
+    // The product of value(name)^exponent over the items; a name without a value counts as 0.
+    double Valor(const TListSimboloVal& values) const;
+
+private:
+    std::vector<TSimboloExp> items_;
+};
+
+} // namespace brelix

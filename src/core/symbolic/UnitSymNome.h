@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brelix {
+
+// Symbol names are interned: every distinct name gets a small number for the life of the process.
+// Symbol products then hold numbers instead of strings, so that the millions of loop-set products of
+// a large diagram stay cheap to copy, multiply and compare. The table only grows; the program runs
+// on one thread and so does the table.
+using TIdSimbolo = std::int32_t;
+
+TIdSimbolo IdSimbolo(std::string_view name);
+const std::string& NomeSimbolo(TIdSimbolo id);
+// The name with its ASCII letters upper-cased: the key by which symbol lists are sorted.
+const std::string& NomeMaiusculo(TIdSimbolo id);
+
+} // namespace brelix
