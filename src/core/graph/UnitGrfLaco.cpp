@@ -1,0 +1,14 @@
+#include "graph/UnitGrfLaco.h"
+
+#include "symbolic/UnitGrfGanho.h"
+
+namespace brelix {
+
+void TLaco::InsertRamo(std::int32_t branchId, const TGanho& gain) {
+    Ramos.Insert(0, branchId);
+    K *= gain.K();
+    ExpS += gain.ExpS();
+    if (gain.HasSym()) Simbolos.AddSimbolo(gain.SymId(), gain.ExpSym());
+}
+
+} // namespace brelix
