@@ -44,6 +44,8 @@ std::optional<EObjectError> TVOConexao::AttachProblem() const {
     const std::int32_t ids[2] = {ObjID1(), ObjID2()};
     const std::int32_t ports[2] = {CntID1(), CntID2()};
     const TVOElemento* ends[2] = {End(ids[0]), End(ids[1])};
+    if (ids[0] == ids[1] && ends[0] != nullptr)
+        return EObjectError("ObjID2", "a conexão liga o objeto " + IntToStr(ids[0]) + " a ele mesmo");
     for (int k = 0; k < 2; ++k) {
         const std::string n = IntToStr(k + 1);
         if (ends[k] == nullptr)
@@ -60,8 +62,6 @@ std::optional<EObjectError> TVOConexao::AttachProblem() const {
             return EObjectError("CntID" + n, "CntID" + n + "=" + IntToStr(ports[k]) + ": " + what);
         }
     }
-    if (ids[0] == ids[1])
-        return EObjectError("ObjID2", "a conexão liga o objeto " + IntToStr(ids[0]) + " a ele mesmo");
     const TVisualDocumento* doc = Owner()->Document();
     if (doc != nullptr && !doc->CanJoin(*ends[0], ports[0], *ends[1], ports[1]))
         return EObjectError("ObjID2", "este documento não liga " + ends[0]->ClassName() + " a " +

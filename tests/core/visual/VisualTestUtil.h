@@ -5,6 +5,7 @@
 #include "visual/UnitVOComp.h"
 #include "visual/UnitVODocKind.h"
 #include "visual/UnitVOGrfClasses.h"
+#include "visual/UnitVOGrfCnx.h"
 #include "visual/UnitVOGrfElementos.h"
 #include "visual/UnitVisualDocumento.h"
 
