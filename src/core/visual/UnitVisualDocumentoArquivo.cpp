@@ -80,11 +80,15 @@ TVisualObject& TVisualDocumento::Create(const TVOClass& cls, std::vector<std::st
     o->CheckKeys();
     CheckIdentity(*o, index);
     if (const auto* cnx = dynamic_cast<const TVOConexao*>(o.get()); cnx != nullptr && fromFile) {
-        // A program never writes a connection without its ends.
-        for (const char* key : {"ObjID1", "ObjID2"})
-            if (o->Props().Value(key) == "0")
-                throw EObjectError(key, std::string("esperava-se em ") + key +
-                                            " o ID de um elemento que venha antes da conexão, mas há 0");
+        // A program never writes a connection without its ends ("00" reads as 0 too).
+        const std::int32_t ends[2] = {cnx->ObjID1(), cnx->ObjID2()};
+        for (int k = 0; k < 2; ++k) {
+            if (ends[k] != 0) continue;
+            const std::string key = k == 0 ? "ObjID1" : "ObjID2";
+            throw EObjectError(key, "esperava-se em " + key +
+                                        " o ID de um elemento que venha antes da conexão, mas há " +
+                                        Excerpt(o->Props().Value(key)));
+        }
     }
     o->ApplyProperties();
     if (index != nullptr) index->Take(*o);

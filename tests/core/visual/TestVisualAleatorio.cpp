@@ -19,7 +19,8 @@ std::vector<TVOElemento*> Elements(const TVisualDocumento& doc) {
 
 std::set<std::int32_t> Ids(const TVisualDocumento& doc) {
     std::set<std::int32_t> ids;
-    for (const TVisualObject& o : doc.Objects()) ids.insert(o.ID());
+    for (const TVisualObject& o : doc.Objects())
+        ids.insert(o.ID());
     return ids;
 }
 
@@ -49,7 +50,8 @@ void RandomSession(std::int32_t docKind, unsigned seed) {
         std::vector<TVOElemento*> elements = Elements(*doc);
         if (action < 3 || elements.size() < 2) {
             // Place an element of any kind but the connection.
-            const auto& cls = *kind.Classes[static_cast<std::size_t>(pick(static_cast<int>(kind.Classes.size()) - 1))];
+            const auto& cls =
+                *kind.Classes[static_cast<std::size_t>(pick(static_cast<int>(kind.Classes.size()) - 1))];
             doc->NewObject(cls, {pick(500), pick(300)});
         } else if (action < 7) {
             // Pick a port of each of two elements by position, as the connect tool does.
@@ -58,7 +60,8 @@ void RandomSession(std::int32_t docKind, unsigned seed) {
                 TVOElemento& e = *elements[static_cast<std::size_t>(pick(static_cast<int>(elements.size())))];
                 const std::int32_t port = 1 + pick(e.NumPorts());
                 const TPortInfo info = e.GetPortInfo(port);
-                const TPonto local = e.FixedPorts() ? TPonto{info.X - e.Left(), info.Y - e.Top()} : TPonto{15, 15};
+                const TPonto local =
+                    e.FixedPorts() ? TPonto{info.X - e.Left(), info.Y - e.Top()} : TPonto{15, 15};
                 doc->PressObject(e, local, {}, TMouseButton::Left);
             }
         } else if (action < 9) {
@@ -73,7 +76,8 @@ void RandomSession(std::int32_t docKind, unsigned seed) {
                 if (c == nullptr || !c->HasControl()) continue;
                 const auto names = doc->Objects().ControlVariables(*c);
                 if (names.empty()) continue;
-                const std::string& name = names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
+                const std::string& name =
+                    names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
                 c->SetControlVariable(name);
                 ASSERT_EQ(c->ControlVariable(), name);
             }
@@ -103,9 +107,11 @@ void RandomSession(std::int32_t docKind, unsigned seed) {
 } // namespace
 
 TEST(RandomSessions, GraphDocumentsStayConsistentThroughPicksDeletionsAndReloads) {
-    for (unsigned seed = 1; seed <= 12; ++seed) RandomSession(kDocKindGrafo, seed);
+    for (unsigned seed = 1; seed <= 12; ++seed)
+        RandomSession(kDocKindGrafo, seed);
 }
 
 TEST(RandomSessions, SignalFlowDocumentsStayConsistentThroughPicksDeletionsAndReloads) {
-    for (unsigned seed = 1; seed <= 12; ++seed) RandomSession(kDocKindDFS, seed);
+    for (unsigned seed = 1; seed <= 12; ++seed)
+        RandomSession(kDocKindDFS, seed);
 }

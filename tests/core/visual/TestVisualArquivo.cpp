@@ -557,6 +557,11 @@ TEST(DamagedFiles, ConnectionsThatTheDocumentCannotHold) {
         Mentions(LoadError(*doc, Replace(kMalha, "ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=3")), "ele mesmo"));
     EXPECT_TRUE(
         Mentions(LoadError(*doc, Replace(kMalha, "ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=0")), "ObjID2"));
+    // "00" and "-0" read as 0: no end either.
+    EXPECT_TRUE(
+        Mentions(LoadError(*doc, Replace(kMalha, "ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=00")), "\"00\""));
+    EXPECT_TRUE(
+        Mentions(LoadError(*doc, Replace(kMalha, "ObjID1=3\nObjID2=2", "ObjID1=-0\nObjID2=2")), "ObjID1"));
     EXPECT_TRUE(
         Mentions(LoadError(*doc, Replace(kMalha, "ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=5")), "ObjID2=5"));
     EXPECT_EQ(Inconsistency(*doc), "");

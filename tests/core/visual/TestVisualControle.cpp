@@ -28,9 +28,9 @@ TEST(ControlVariables, CandidatesComeFromOtherUncontrolledComponentsSorted) {
     Place(*g.doc, "TVOGrfVertice");
     Place<TVOGrfComp>(*g.doc, "TVOGrfFonteFluxo");
     const std::vector<std::string> expected = {
-        "E(DuasPortas1_P1)", "E(DuasPortas1_P2)", "E(Impedancia1)", "E(Transformador1_P1)", "E(Transformador1_P2)",
-        "F(DuasPortas1_P1)", "F(DuasPortas1_P2)", "F(FonteFluxo1)", "F(Impedancia1)", "F(Transformador1_P1)",
-        "F(Transformador1_P2)", "E(FonteFluxo1)"};
+        "E(DuasPortas1_P1)",    "E(DuasPortas1_P2)",    "E(Impedancia1)",       "E(Transformador1_P1)",
+        "E(Transformador1_P2)", "F(DuasPortas1_P1)",    "F(DuasPortas1_P2)",    "F(FonteFluxo1)",
+        "F(Impedancia1)",       "F(Transformador1_P1)", "F(Transformador1_P2)", "E(FonteFluxo1)"};
     std::vector<std::string> sorted = expected;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(g.doc->Objects().ControlVariables(g.ec), sorted);
@@ -102,8 +102,10 @@ TEST(ControlVariables, TheNameFollowsARenameAndVanishesWithTheComponent) {
 TEST(TwoPorts, BothGainsOfOneOutputMayNotBeZero) {
     ControlGraph g;
     TVOElemento* v[4];
-    for (auto& p : v) p = &Place(*g.doc, "TVOGrfVertice");
-    for (int p = 1; p <= 4; ++p) PickBoth(*g.doc, *v[p - 1], 1, g.k, p);
+    for (auto& p : v)
+        p = &Place(*g.doc, "TVOGrfVertice");
+    for (int p = 1; p <= 4; ++p)
+        PickBoth(*g.doc, *v[p - 1], 1, g.k, p);
     EXPECT_TRUE(g.k.IsConnected());
     ASSERT_TRUE(g.k.SetGain(0, "0;0;K3;K4"));
     EXPECT_FALSE(g.k.IsConnected());
@@ -112,7 +114,8 @@ TEST(TwoPorts, BothGainsOfOneOutputMayNotBeZero) {
     ASSERT_TRUE(g.k.SetGain(0, "K1;K2;0;0"));
     EXPECT_FALSE(g.k.IsConnected());
     // A transformer has one gain: a zero there is no completeness matter.
-    for (int p = 1; p <= 4; ++p) PickBoth(*g.doc, *v[p - 1], 1, g.t, p);
+    for (int p = 1; p <= 4; ++p)
+        PickBoth(*g.doc, *v[p - 1], 1, g.t, p);
     ASSERT_TRUE(g.t.SetGain(0, "0"));
     EXPECT_TRUE(g.t.IsConnected());
 }
