@@ -131,6 +131,48 @@ TEST(SystemWire, AnUpwardStubAboveALeftwardStubSwingsLeft) {
               Text({{115, 105}, {115, 100}, {100, 100}, {100, 165}, {105, 165}, {110, 165}}));
 }
 
+TEST(SystemWire, AVertexTakesTheWayThatFacesTheOtherEnd) {
+    // A vertex at (0, 0) with a component terminal below and to the right pointing up, at (40, 50):
+    // the vertex, the upper stub, points down, and the wire turns once under it.
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, 0}, {40, 50, 0, -1}))),
+              Text({{0, 0}, {0, 0}, {0, 45}, {40, 45}, {40, 50}}));
+    // With a terminal pointing left at (50, 40) the vertex, the left stub, points right.
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, 0}, {50, 40, -1, 0}))),
+              Text({{0, 0}, {0, 0}, {45, 0}, {45, 40}, {50, 40}}));
+}
+
+TEST(SystemWire, StubsInOneColumnKeepStubOneAsTheLeftOne) {
+    // Stub 1 at (105, 100) pointing right and stub 2 at (105, 150) pointing left share their x, so
+    // stub 1 counts as the left one: the stubs do not point apart and the wire runs down the column.
+    EXPECT_EQ(Text(Points(Route({100, 100, 1, 0}, {110, 150, -1, 0}))),
+              Text({{100, 100}, {105, 100}, {105, 100}, {105, 150}, {105, 150}, {110, 150}}));
+}
+
+TEST(SystemWire, TheThresholdsFallBetweenTheNumbersGiven) {
+    // Upward stub (0, -5), downward stub 25 or 26 to the right: round the side below 26, through
+    // the middle column ((0 + 26) / 2 / 5 x 5 = 10) from 26 on.
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, -1}, {25, 50, 0, 1}))),
+              Text({{0, 0}, {0, -5}, {40, -5}, {40, 55}, {25, 55}, {25, 50}}));
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, -1}, {26, 50, 0, 1}))),
+              Text({{0, 0}, {0, -5}, {10, -5}, {10, 55}, {26, 55}, {26, 50}}));
+    // Leftward stub (-5, 0), rightward stub 25 or 26 lower: below the lower stub, or the middle row.
+    EXPECT_EQ(Text(Points(Route({0, 0, -1, 0}, {50, 25, 1, 0}))),
+              Text({{0, 0}, {-5, 0}, {-5, 40}, {55, 40}, {55, 25}, {50, 25}}));
+    EXPECT_EQ(Text(Points(Route({0, 0, -1, 0}, {50, 26, 1, 0}))),
+              Text({{0, 0}, {-5, 0}, {-5, 10}, {55, 10}, {55, 26}, {50, 26}}));
+    // Two upward stubs 14 apart sideways count as one above the other (a detour to the right); 15
+    // apart they are joined by a single corner.
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, -1}, {14, 50, 0, -1}))),
+              Text({{0, 0}, {0, -5}, {15, -5}, {15, 45}, {14, 45}, {14, 50}}));
+    EXPECT_EQ(Text(Points(Route({0, 0, 0, -1}, {15, 50, 0, -1}))),
+              Text({{0, 0}, {0, -5}, {15, -5}, {15, 45}, {15, 50}}));
+    // Two leftward stubs 14 apart vertically count as level (a detour below); 15 apart, one corner.
+    EXPECT_EQ(Text(Points(Route({0, 0, -1, 0}, {50, 14, -1, 0}))),
+              Text({{0, 0}, {-5, 0}, {-5, 15}, {45, 15}, {45, 14}, {50, 14}}));
+    EXPECT_EQ(Text(Points(Route({0, 0, -1, 0}, {50, 15, -1, 0}))),
+              Text({{0, 0}, {-5, 0}, {-5, 15}, {45, 15}, {50, 15}}));
+}
+
 // True when the route is an orthogonal polyline of 2 to 6 points that runs from end a, through a's
 // stub, to b's stub and on to end b.
 bool RunsFromTo(const TRotaSis& r, const TExtremoRota& a, const TExtremoRota& b) {
