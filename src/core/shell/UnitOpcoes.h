@@ -64,16 +64,15 @@ public:
     // Chooses the file as above and loads it (LoadOptionsFrom).
     void LoadOptions(const std::string& exeFolder);
 
-    // Reads the file into the list and sets the settings from it. When the file cannot be read (a
-    // missing file included) the list starts from the file beside the executable, when the chosen
-    // file is another one and that file reads (settings left there by an installer or an earlier,
-    // writable copy), else from the six default lines; that start is saved at once. Values that are
-    // not integers fall back to the defaults; missing keys give empty texts and the numeric
-    // defaults.
+    // Reads the file into the list and sets the settings from it. A file that cannot be read (a
+    // missing one included) is replaced, and saved at once, by the lines of the file beside the
+    // executable when the chosen file is elsewhere and that one reads (settings left there by an
+    // installer or by an earlier, writable copy), else by the six default lines. Values that are not
+    // integers fall back to the defaults; missing keys give empty texts and the numeric defaults.
     void LoadOptionsFrom(const std::string& fileName, const std::string& exeFolder);
 
-    // Writes every line of the list to the file, replacing it atomically. Any failure is ignored and leaves
-    // the old file as it was; the result only says whether the file was written.
+    // Writes every line of the list to the file, replacing it atomically. Any failure is ignored
+    // and leaves the old file as it was; the result only says whether the file was written.
     bool SaveOptions() const;
 
     // Replaces the value of the first line named `name` (names compare ignoring the case of ASCII
