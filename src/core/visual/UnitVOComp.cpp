@@ -188,7 +188,10 @@ bool TVOComp::IsConnected() const {
 
 void TVOComp::ObjectRemoved(TVisualObject& removed) {
     TVOElemento::ObjectRemoved(removed);
-    if (!HasControl() || StrToIntDef(props_.Value("VarID"), 0) != removed.ID()) return;
+    // Only a component controls a source.
+    if (dynamic_cast<const TVOComp*>(&removed) == nullptr || !HasControl() ||
+        StrToIntDef(props_.Value("VarID"), 0) != removed.ID())
+        return;
     for (const char* key : {"VarCtrl", "VarID", "VarPort"})
         if (props_.HasKey(key)) SetKey(key, "0");
 }
