@@ -137,7 +137,8 @@ TListLaco BuscaLacos(const TGrafo& grafo, TArvore* busca) {
         const TVertice& vs = grafo.Vertice(inicio);
         const std::int32_t s = vs.Id;
         const int marca = mapa.primeiro[static_cast<std::size_t>(inicio)];
-        if (podar) MarcarAlcance(grafo, mapa, marca, alcanca, alcancados);
+        // Worked out at the first step that needs it: many starts have none.
+        bool alcanceMarcado = false;
 
         TNo* raiz = busca != nullptr ? &busca->AddRaiz(s, vs.Nome) : nullptr;
         visitado[static_cast<std::size_t>(marca)] = 1;
@@ -164,7 +165,11 @@ TListLaco BuscaLacos(const TGrafo& grafo, TArvore* busca) {
             }
             if (p.Vizinho < s) continue;
             if (p.Indice >= 0 && visitado[static_cast<std::size_t>(p.Indice)]) continue;
-            if (podar && (p.Indice < 0 || !alcanca[static_cast<std::size_t>(p.Indice)])) continue;
+            if (podar) {
+                if (!alcanceMarcado) MarcarAlcance(grafo, mapa, marca, alcanca, alcancados);
+                alcanceMarcado = true;
+                if (p.Indice < 0 || !alcanca[static_cast<std::size_t>(p.Indice)]) continue;
+            }
 
             // A neighbour missing from the graph has no entries: a dead end of the tree.
             TNo* filho = busca != nullptr

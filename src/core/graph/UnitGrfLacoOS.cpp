@@ -15,7 +15,8 @@ void TLacoOS::InsertLaco(std::int32_t index, const TLaco& laco) {
 
 std::string TLacoOS::TextoGanho() {
     const std::string symbols = Simbolos.Texto();
-    if (symbols.empty() && ExpS == 0) return K > 0 ? "+ " + FixedToStr2(K) : "- " + FixedToStr2(-K);
+    if (symbols.empty() && ExpS == 0)
+        return K > 0 ? "+ " + FixedToStr2(K) : "- " + FixedToStr2(std::fabs(K)); // no "-0,00" for K = 0
 
     std::string sign = K > 0 ? "+" : "-";
     if (std::fabs(K) != 1.0) sign += " " + FixedToStr2(std::fabs(K));
