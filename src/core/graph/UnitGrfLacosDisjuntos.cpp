@@ -133,16 +133,12 @@ void Intersectar(const TListInt& linha, const std::vector<std::int32_t>& candida
     }
 }
 
-} // namespace
-
-TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos) {
-    TListListLacoOS ordens;
-    if (lacos.empty()) return ordens;
-    ordens.emplace_back().reserve(lacos.size());
-    for (std::size_t i = 0; i < lacos.size(); ++i)
-        ordens[0].emplace_back().InsertLaco(static_cast<std::int32_t>(i), lacos[i]);
-
-    TMontador montador(lacos);
+// Walks the sets of two or more loops in the pre-order of the forest of sets: the sets that begin
+// with loop 0, then those that begin with loop 1, and so on, each set followed by the sets that
+// extend it. For each set it calls novo(order index, index of the set without its last loop in its
+// own order's list, the loops of that smaller set, last loop) and takes back the index of the new
+// set in its order's list. Single loops are the sets of order index 0, numbered by loop.
+template <class FNovo> void PercorrerConjuntos(const TListListInt& tabela, FNovo&& novo) {
     std::vector<TNivel> niveis;
     std::vector<std::int32_t> caminho;
     for (int i = 0; i < tabela.Count(); ++i) {
@@ -153,7 +149,6 @@ TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& 
         niveis[0].conjunto = static_cast<std::size_t>(i);
         caminho.assign(1, i);
 
-        // Depth-first over the sets that begin with loop i: the pre-order of the forest of sets.
         std::size_t nivel = 0;
         for (;;) {
             if (niveis[nivel].proximo == niveis[nivel].candidatos.size()) {
@@ -163,22 +158,48 @@ TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& 
                 continue;
             }
             if (niveis.size() < nivel + 2) niveis.emplace_back();
-            if (ordens.size() < nivel + 2) ordens.emplace_back();
             TNivel& atual = niveis[nivel];
             const std::int32_t x = atual.candidatos[atual.proximo++];
-
-            TListLacoOS& lista = ordens[nivel + 1];
-            lista.push_back(montador.Montar(ordens[nivel][atual.conjunto], caminho, x));
+            const std::size_t conjunto = novo(nivel + 1, atual.conjunto, caminho, x);
 
             TNivel& proximo = niveis[nivel + 1];
             Intersectar(tabela[x], atual.candidatos, atual.proximo, proximo.candidatos);
             if (proximo.candidatos.empty()) continue;
             proximo.proximo = 0;
-            proximo.conjunto = lista.size() - 1;
+            proximo.conjunto = conjunto;
             caminho.push_back(x);
             ++nivel;
         }
     }
+}
+
+} // namespace
+
+TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos) {
+    TListListLacoOS ordens;
+    if (lacos.empty()) return ordens;
+
+    // A first walk only counts, so that every order's list is allocated once at its final size:
+    // the lists of a large diagram hold hundreds of thousands of sets.
+    std::vector<std::size_t> contagem{lacos.size()};
+    PercorrerConjuntos(tabela,
+                       [&](std::size_t ordem, std::size_t, const std::vector<std::int32_t>&, std::int32_t) {
+                           if (contagem.size() <= ordem) contagem.push_back(0);
+                           return contagem[ordem]++;
+                       });
+    ordens.resize(contagem.size());
+    for (std::size_t k = 0; k < contagem.size(); ++k)
+        ordens[k].reserve(contagem[k]);
+
+    for (std::size_t i = 0; i < lacos.size(); ++i)
+        ordens[0].emplace_back().InsertLaco(static_cast<std::int32_t>(i), lacos[i]);
+    TMontador montador(lacos);
+    PercorrerConjuntos(tabela, [&](std::size_t ordem, std::size_t pai,
+                                   const std::vector<std::int32_t>& caminho, std::int32_t x) {
+        TListLacoOS& lista = ordens[ordem];
+        lista.push_back(montador.Montar(ordens[ordem - 1][pai], caminho, x));
+        return lista.size() - 1;
+    });
     return ordens;
 }
 

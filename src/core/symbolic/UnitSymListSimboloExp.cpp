@@ -3,7 +3,6 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 
 namespace brelix {
@@ -44,11 +43,6 @@ TSimboloExp& TListSimboloExp::AddSimbolo(TIdSimbolo id, std::int32_t exp) {
     }
     items_.push_back({id, exp});
     return items_.back();
-}
-
-void TListSimboloExp::AppendNovo(TIdSimbolo id, std::int32_t exp) {
-    assert(IndexOfSimbolo(id) < 0 && "a symbol occurs at most once in a product");
-    items_.push_back({id, exp});
 }
 
 void TListSimboloExp::MulSimbolos(const TListSimboloExp& other) {
