@@ -3,6 +3,7 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace brelix {
@@ -22,7 +23,9 @@ bool GreaterUpper(const TSimboloExp& a, const TSimboloExp& b) {
 
 } // namespace
 
-int TListSimboloExp::IndexOfSimbolo(std::string_view name) const { return IndexOfSimbolo(IdSimbolo(name)); }
+int TListSimboloExp::IndexOfSimbolo(std::string_view name) const {
+    return IndexOfSimbolo(IdSimbolo(name));
+}
 
 int TListSimboloExp::IndexOfSimbolo(TIdSimbolo id) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
@@ -46,7 +49,8 @@ TSimboloExp& TListSimboloExp::AddSimbolo(TIdSimbolo id, std::int32_t exp) {
 }
 
 void TListSimboloExp::MulSimbolos(const TListSimboloExp& other) {
-    for (const TSimboloExp& item : other.items_) AddSimbolo(item.Id, item.Exp);
+    for (const TSimboloExp& item : other.items_)
+        AddSimbolo(item.Id, item.Exp);
 }
 
 TSimboloExp& TListSimboloExp::MinSimbolo(TIdSimbolo id, std::int32_t exp) {
@@ -61,7 +65,8 @@ TSimboloExp& TListSimboloExp::MinSimbolo(TIdSimbolo id, std::int32_t exp) {
 }
 
 void TListSimboloExp::MinSimbolos(const TListSimboloExp& other) {
-    for (const TSimboloExp& item : other.items_) MinSimbolo(item.Id, item.Exp);
+    for (const TSimboloExp& item : other.items_)
+        MinSimbolo(item.Id, item.Exp);
 }
 
 void TListSimboloExp::DeleteSimbolo(int index) {
@@ -82,7 +87,8 @@ void TListSimboloExp::Sort() {
     if (n < 2) return;
     // Already in order, the common case for products that were sorted before: nothing to exchange.
     bool sorted = true;
-    for (std::size_t i = 0; i + 1 < n && sorted; ++i) sorted = !GreaterUpper(items_[i], items_[i + 1]);
+    for (std::size_t i = 0; i + 1 < n && sorted; ++i)
+        sorted = !GreaterUpper(items_[i], items_[i + 1]);
     if (sorted) return;
     for (std::size_t i = 0; i + 1 < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
@@ -92,22 +98,30 @@ void TListSimboloExp::Sort() {
 std::string TListSimboloExp::Texto() {
     Sort();
     std::string text;
+    EscreverTexto(text);
+    return text;
+}
+
+void TListSimboloExp::EscreverTexto(std::string& out) const {
+    const std::size_t start = out.size();
     for (const TSimboloExp& item : items_) {
         if (item.Exp == 0) continue;
-        text += item.Nome();
+        out += item.Nome();
         if (item.Exp != 1) {
-            text += '^';
-            text += std::to_string(item.Exp);
+            char digits[16];
+            const auto written = std::to_chars(digits, digits + sizeof digits, item.Exp);
+            out += '^';
+            out.append(digits, written.ptr);
         }
-        text += '.';
+        out += '.';
     }
-    if (!text.empty()) text.pop_back();
-    return text;
+    if (out.size() > start) out.pop_back();
 }
 
 double TListSimboloExp::Valor(const TListSimboloVal& values) const {
     double result = 1.0;
-    for (const TSimboloExp& item : items_) result *= std::pow(values.GetValor(item.Nome()), item.Exp);
+    for (const TSimboloExp& item : items_)
+        result *= std::pow(values.GetValor(item.Nome()), item.Exp);
     return result;
 }
 
