@@ -193,7 +193,8 @@ void TFator::Derivar(TIdSimbolo id) {
 
 // ---- TListFator: terms and like terms -----------------------------------------------------------
 
-TListFator::TListFator(const TListFator& other) : terms_(other.terms_), indexValido_(false) {}
+TListFator::TListFator(const TListFator& other)
+    : terms_(other.terms_), ordenados_(other.ordenados_), indexValido_(false) {}
 
 TListFator& TListFator::operator=(const TListFator& other) {
     if (this == &other) return *this;
@@ -201,8 +202,19 @@ TListFator& TListFator::operator=(const TListFator& other) {
     lead_ = 0.0;
     coefs_.clear();
     indice_.clear();
+    ordenados_ = other.ordenados_;
     indexValido_ = false;
     return *this;
+}
+
+TFator& TListFator::operator[](int i) {
+    Alterado();
+    return terms_[static_cast<std::size_t>(i)];
+}
+
+void TListFator::Alterado() {
+    indexValido_ = false;
+    ordenados_ = 0;
 }
 
 void TListFator::Clear() {
@@ -210,7 +222,25 @@ void TListFator::Clear() {
     lead_ = 0.0;
     coefs_.clear();
     indice_.clear();
+    ordenados_ = 0;
     indexValido_ = true;
+}
+
+void TListFator::TextoOrdenado(std::size_t pos, std::string& out) const {
+    const TFator& term = terms_[pos];
+    out.clear();
+    if (pos < ordenados_) {
+        term.Simbolos.EscreverTexto(out);
+        return;
+    }
+    TListSimboloExp sorted = term.Simbolos;
+    sorted.Sort();
+    sorted.EscreverTexto(out);
+}
+
+void TListFator::OrdenarAte(std::size_t count) {
+    for (; ordenados_ < count; ++ordenados_)
+        terms_[ordenados_].Simbolos.Sort();
 }
 
 void TListFator::Reservar(std::size_t count) {
@@ -231,6 +261,36 @@ void TListFator::Reservar(std::size_t count) {
     }
 }
 
+int TListFator::ProcurarTexto(std::int32_t expS, const std::string& text, std::uint32_t hash,
+                              std::size_t& slot) const {
+    const std::size_t mask = indice_.size() - 1;
+    for (slot = hash & mask; indice_[slot].pos >= 0; slot = (slot + 1) & mask) {
+        const TEntrada& entry = indice_[slot];
+        const auto pos = static_cast<std::size_t>(entry.pos);
+        if (entry.hash != hash || terms_[pos].ExpS != expS) continue;
+        std::string& other = TextoCandidato();
+        TextoOrdenado(pos, other);
+        if (other == text) return entry.pos;
+    }
+    return -1;
+}
+
+void TListFator::ReconstruirIndice() {
+    indice_.clear();
+    Reservar(terms_.size());
+    std::string& key = TextoChave();
+    // A term like an earlier one (later changes made them alike) is not indexed: the lookup finds the
+    // first, as a scan in list order would.
+    for (std::size_t pos = 0; pos < terms_.size(); ++pos) {
+        TextoOrdenado(pos, key);
+        const std::uint32_t hash = HashChave(key, terms_[pos].ExpS);
+        std::size_t slot = 0;
+        if (ProcurarTexto(terms_[pos].ExpS, key, hash, slot) < 0)
+            indice_[slot] = {hash, static_cast<std::int32_t>(pos)};
+    }
+    indexValido_ = true;
+}
+
 int TListFator::Procurar(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t& hash,
                          std::size_t& slot) {
     if (!indexValido_) ReconstruirIndice();
@@ -239,44 +299,18 @@ int TListFator::Procurar(std::int32_t expS, const TListSimboloExp& symbols, std:
     key.clear();
     symbols.EscreverTexto(key);
     hash = HashChave(key, expS);
-    const std::size_t mask = indice_.size() - 1;
-    for (slot = hash & mask; indice_[slot].pos >= 0; slot = (slot + 1) & mask) {
-        const TEntrada& entry = indice_[slot];
-        if (entry.hash != hash) continue;
-        const TFator& term = terms_[static_cast<std::size_t>(entry.pos)];
-        if (term.ExpS != expS) continue;
-        std::string& other = TextoCandidato();
-        other.clear();
-        term.Simbolos.EscreverTexto(other);
-        if (other == key) return entry.pos;
-    }
-    return -1;
+    const int pos = ProcurarTexto(expS, key, hash, slot);
+    // Comparing symbol texts in list order takes (and so sorts) the text of every term up to the
+    // like one, or of all of them; the index does the same, so that the products stand as they would.
+    OrdenarAte(pos >= 0 ? static_cast<std::size_t>(pos) + 1 : terms_.size());
+    return pos;
 }
 
 TFator& TListFator::Anexar(TFator&& term, std::uint32_t hash, std::size_t slot) {
     indice_[slot] = {hash, static_cast<std::int32_t>(terms_.size())};
     terms_.push_back(std::move(term));
+    if (ordenados_ + 1 == terms_.size()) ordenados_ = terms_.size(); // its product was just sorted
     return terms_.back();
-}
-
-void TListFator::ReconstruirIndice() {
-    indice_.assign(0, {});
-    indexValido_ = true;
-    std::vector<TFator> terms;
-    terms.swap(terms_);
-    terms_.reserve(terms.size());
-    Reservar(terms.size());
-    // The terms go back one by one; a term like an earlier one (a later change made them alike) is
-    // kept in its place but not indexed: the lookup finds the first, as a scan in list order would.
-    for (TFator& term : terms) {
-        term.Simbolos.Sort();
-        std::uint32_t hash = 0;
-        std::size_t slot = 0;
-        if (Procurar(term.ExpS, term.Simbolos, hash, slot) < 0)
-            Anexar(std::move(term), hash, slot);
-        else
-            terms_.push_back(std::move(term));
-    }
 }
 
 TFator& TListFator::AddFator(std::int32_t expS, TListSimboloExp& symbols, double k) {
@@ -313,6 +347,7 @@ void TListFator::DeleteFator(int index) {
     if (index < 0 || index >= Count()) return;
     terms_.erase(terms_.begin() + index);
     indexValido_ = false;
+    ordenados_ = std::min(ordenados_, static_cast<std::size_t>(index));
 }
 
 void TListFator::DeleteFatoresNulos() {
@@ -325,7 +360,7 @@ void TListFator::DeleteFatoresNulos() {
         std::erase_if(terms_, [](const TFator& t) { return t.K == 0.0; });
     else if (terms_.size() > 1)
         terms_.erase(terms_.begin(), terms_.end() - 1);
-    if (terms_.size() != before) indexValido_ = false;
+    if (terms_.size() != before) Alterado();
 }
 
 void TListFator::DeleteZeros() {
@@ -348,7 +383,7 @@ void TListFator::MulSimbolo(std::string_view name, std::int32_t exp) {
 void TListFator::MulSimbolo(TIdSimbolo id, std::int32_t exp) {
     for (TFator& term : terms_)
         term.AddSimbolo(id, exp);
-    indexValido_ = false;
+    Alterado();
 }
 
 std::int32_t TListFator::MaxExpS() const {
@@ -438,6 +473,7 @@ std::string TListFator::TextoSimbolico() {
         text += term.Texto();
         text += ' ';
     }
+    ordenados_ = terms_.size();
     if (text.starts_with("+ ")) text.erase(0, 2);
     return text;
 }
@@ -460,7 +496,7 @@ void TListFator::Derivar(TIdSimbolo id) {
     std::erase_if(terms_, [id](const TFator& t) { return t.Simbolos.IndexOfSimbolo(id) < 0; });
     for (TFator& term : terms_)
         term.Derivar(id);
-    indexValido_ = false;
+    Alterado();
 }
 
 namespace {
@@ -496,7 +532,7 @@ template <typename Key, typename Less> std::vector<int> Ranks(const std::vector<
 
 void TListFator::Ordenar() {
     if (terms_.size() < 2) return;
-    indexValido_ = false;
+    Alterado();
 
     // Descending powers: the exchange procedure with the greater power counting as the smaller key.
     std::vector<std::int32_t> powers;

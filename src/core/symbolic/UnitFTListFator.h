@@ -64,10 +64,7 @@ public:
     bool Empty() const { return terms_.empty(); }
     const TFator& operator[](int i) const { return terms_[static_cast<std::size_t>(i)]; }
     // A term reached this way may be changed, so like terms are looked up afresh by the next AddFator.
-    TFator& operator[](int i) {
-        indexValido_ = false;
-        return terms_[static_cast<std::size_t>(i)];
-    }
+    TFator& operator[](int i);
     std::vector<TFator>::const_iterator begin() const { return terms_.begin(); }
     std::vector<TFator>::const_iterator end() const { return terms_.end(); }
     void Clear();
@@ -126,16 +123,25 @@ private:
     // The position of the first term like (expS, symbols), or -1 with the hash and the free slot at
     // which such a term is to be entered. The symbols must be sorted.
     int Procurar(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t& hash, std::size_t& slot);
+    int ProcurarTexto(std::int32_t expS, const std::string& text, std::uint32_t hash,
+                      std::size_t& slot) const;
     TFator& Anexar(TFator&& term, std::uint32_t hash, std::size_t slot);
     void ReconstruirIndice();
     void Reservar(std::size_t count);
+    // The symbol text of the term at pos, without sorting its product in place.
+    void TextoOrdenado(std::size_t pos, std::string& out) const;
+    void OrdenarAte(std::size_t count);
+    // A change after which the index and the sorted prefix are not to be trusted.
+    void Alterado();
 
     std::vector<TFator> terms_;
     double lead_ = 0.0;
     std::vector<double> coefs_;
-    // Like terms are found through a hash of (symbol text, ExpS) -> position. While the index is
-    // valid every term's product is sorted, so a term's text is written without sorting it.
+    // Like terms are found through a hash of (symbol text, ExpS) -> position of the first such term,
+    // rebuilt after changes that move terms or change their keys.
     std::vector<TEntrada> indice_;
+    // The first ordenados_ terms have sorted products (their texts are written as they stand).
+    std::size_t ordenados_ = 0;
     bool indexValido_ = true;
 };
 
