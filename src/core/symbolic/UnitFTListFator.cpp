@@ -1,6 +1,7 @@
 #include "symbolic/UnitFTListFator.h"
 
 #include "common/UnitComTexto.h"
+#include "symbolic/UnitFTChaveTexto.h"
 #include "symbolic/UnitFTOrdemTroca.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
@@ -45,25 +46,14 @@ std::string TextoPotenciaS(std::int32_t expS) {
     return "S^" + std::to_string(expS);
 }
 
-std::uint32_t HashChave(std::string_view text, std::int32_t expS) {
-    std::uint64_t h = std::hash<std::string_view>{}(text);
+std::uint32_t HashChave(const TListSimboloExp& symbols, std::int32_t expS) {
+    std::uint64_t h = HashTexto(symbols);
     h ^= (static_cast<std::uint64_t>(static_cast<std::uint32_t>(expS)) + 0x9E3779B97F4A7C15ULL) *
          0xBF58476D1CE4E5B9ULL;
     h ^= h >> 31;
     h *= 0x94D049BB133111EBULL;
     h ^= h >> 29;
     return static_cast<std::uint32_t>(h);
-}
-
-// Buffers for the symbol texts compared while collecting terms: reused, so that adding a term
-// allocates nothing but the term itself.
-std::string& TextoChave() {
-    thread_local std::string text;
-    return text;
-}
-std::string& TextoCandidato() {
-    thread_local std::string text;
-    return text;
 }
 
 // The values of the symbols by interned name: value(name) of a value list, 0 for a name it lacks.
@@ -226,16 +216,12 @@ void TListFator::Clear() {
     indexValido_ = true;
 }
 
-void TListFator::TextoOrdenado(std::size_t pos, std::string& out) const {
-    const TFator& term = terms_[pos];
-    out.clear();
-    if (pos < ordenados_) {
-        term.Simbolos.EscreverTexto(out);
-        return;
-    }
-    TListSimboloExp sorted = term.Simbolos;
-    sorted.Sort();
-    sorted.EscreverTexto(out);
+const TListSimboloExp& TListFator::ProdutoOrdenado(std::size_t pos, TListSimboloExp& scratch) const {
+    const TListSimboloExp& symbols = terms_[pos].Simbolos;
+    if (pos < ordenados_) return symbols;
+    scratch = symbols;
+    scratch.Sort();
+    return scratch;
 }
 
 void TListFator::OrdenarAte(std::size_t count) {
@@ -261,16 +247,15 @@ void TListFator::Reservar(std::size_t count) {
     }
 }
 
-int TListFator::ProcurarTexto(std::int32_t expS, const std::string& text, std::uint32_t hash,
-                              std::size_t& slot) const {
+int TListFator::ProcurarSimbolos(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t hash,
+                                 std::size_t& slot) const {
     const std::size_t mask = indice_.size() - 1;
     for (slot = hash & mask; indice_[slot].pos >= 0; slot = (slot + 1) & mask) {
         const TEntrada& entry = indice_[slot];
         const auto pos = static_cast<std::size_t>(entry.pos);
         if (entry.hash != hash || terms_[pos].ExpS != expS) continue;
-        std::string& other = TextoCandidato();
-        TextoOrdenado(pos, other);
-        if (other == text) return entry.pos;
+        TListSimboloExp scratch;
+        if (MesmoTexto(ProdutoOrdenado(pos, scratch), symbols)) return entry.pos;
     }
     return -1;
 }
@@ -278,14 +263,14 @@ int TListFator::ProcurarTexto(std::int32_t expS, const std::string& text, std::u
 void TListFator::ReconstruirIndice() {
     indice_.clear();
     Reservar(terms_.size());
-    std::string& key = TextoChave();
     // A term like an earlier one (later changes made them alike) is not indexed: the lookup finds the
     // first, as a scan in list order would.
     for (std::size_t pos = 0; pos < terms_.size(); ++pos) {
-        TextoOrdenado(pos, key);
-        const std::uint32_t hash = HashChave(key, terms_[pos].ExpS);
+        TListSimboloExp scratch;
+        const TListSimboloExp& symbols = ProdutoOrdenado(pos, scratch);
+        const std::uint32_t hash = HashChave(symbols, terms_[pos].ExpS);
         std::size_t slot = 0;
-        if (ProcurarTexto(terms_[pos].ExpS, key, hash, slot) < 0)
+        if (ProcurarSimbolos(terms_[pos].ExpS, symbols, hash, slot) < 0)
             indice_[slot] = {hash, static_cast<std::int32_t>(pos)};
     }
     indexValido_ = true;
@@ -295,11 +280,8 @@ int TListFator::Procurar(std::int32_t expS, const TListSimboloExp& symbols, std:
                          std::size_t& slot) {
     if (!indexValido_) ReconstruirIndice();
     Reservar(terms_.size() + 1);
-    std::string& key = TextoChave();
-    key.clear();
-    symbols.EscreverTexto(key);
-    hash = HashChave(key, expS);
-    const int pos = ProcurarTexto(expS, key, hash, slot);
+    hash = HashChave(symbols, expS);
+    const int pos = ProcurarSimbolos(expS, symbols, hash, slot);
     // Comparing symbol texts in list order takes (and so sorts) the text of every term up to the
     // like one, or of all of them; the index does the same, so that the products stand as they would.
     OrdenarAte(pos >= 0 ? static_cast<std::size_t>(pos) + 1 : terms_.size());
@@ -503,6 +485,10 @@ namespace {
 
 // Moves the terms into the order given by position.
 void Permutar(std::vector<TFator>& terms, std::size_t first, const std::vector<int>& order) {
+    bool identity = true;
+    for (std::size_t p = 0; p < order.size() && identity; ++p)
+        identity = order[p] == static_cast<int>(p);
+    if (identity) return;
     std::vector<TFator> moved;
     moved.reserve(order.size());
     for (const int x : order)
@@ -528,6 +514,55 @@ template <typename Key, typename Less> std::vector<int> Ranks(const std::vector<
     return ranks;
 }
 
+// Ranks of the powers of S, 0 for the greatest: few distinct values, so they are ranked by search.
+std::vector<int> RanksDescendentes(const std::vector<TFator>& terms) {
+    std::vector<std::int32_t> powers;
+    powers.reserve(terms.size());
+    for (const TFator& term : terms)
+        powers.push_back(term.ExpS);
+    std::vector<std::int32_t> distinct = powers;
+    std::sort(distinct.begin(), distinct.end(), std::greater<>());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<int> ranks(powers.size());
+    for (std::size_t i = 0; i < powers.size(); ++i)
+        ranks[i] =
+            static_cast<int>(std::lower_bound(distinct.begin(), distinct.end(), powers[i], std::greater<>()) -
+                             distinct.begin());
+    return ranks;
+}
+
+// Ranks of the upper-cased symbol texts of the terms first..last-1 (their products sorted first, as
+// taking a text does). The sort works on the texts' prefixes, held in the records themselves, and
+// compares whole texts only when the prefixes are equal.
+std::vector<int> RanksPorTexto(std::vector<TFator>& terms, std::size_t first, std::size_t last) {
+    struct TRegistro {
+        TPrefixoTexto prefix;
+        const TListSimboloExp* symbols;
+        int item;
+    };
+    std::vector<TRegistro> records;
+    records.reserve(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        TListSimboloExp& symbols = terms[i].Simbolos;
+        symbols.Sort();
+        records.push_back({PrefixoMaiusculo(symbols), &symbols, static_cast<int>(i - first)});
+    }
+    const auto compare = [](const TRegistro& a, const TRegistro& b) {
+        for (std::size_t w = 0; w < kPalavrasPrefixo; ++w)
+            if (a.prefix[w] != b.prefix[w]) return a.prefix[w] < b.prefix[w] ? -1 : 1;
+        return CompararTextoMaiusculo(*a.symbols, *b.symbols);
+    };
+    std::sort(records.begin(), records.end(),
+              [&](const TRegistro& a, const TRegistro& b) { return compare(a, b) < 0; });
+    std::vector<int> ranks(records.size());
+    int rank = 0;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        if (k > 0 && compare(records[k - 1], records[k]) < 0) ++rank;
+        ranks[static_cast<std::size_t>(records[k].item)] = rank;
+    }
+    return ranks;
+}
+
 } // namespace
 
 void TListFator::Ordenar() {
@@ -535,11 +570,7 @@ void TListFator::Ordenar() {
     Alterado();
 
     // Descending powers: the exchange procedure with the greater power counting as the smaller key.
-    std::vector<std::int32_t> powers;
-    powers.reserve(terms_.size());
-    for (const TFator& term : terms_)
-        powers.push_back(term.ExpS);
-    Permutar(terms_, 0, OrdemPorTroca(Ranks(powers, std::greater<>())));
+    Permutar(terms_, 0, OrdemPorTroca(RanksDescendentes(terms_)));
 
     // Within each power, ascending upper-cased symbol text. The texts are taken (and the products
     // sorted) only in powers with two terms or more, the only ones whose terms are compared.
@@ -547,13 +578,7 @@ void TListFator::Ordenar() {
         std::size_t last = first + 1;
         while (last < terms_.size() && terms_[last].ExpS == terms_[first].ExpS)
             ++last;
-        if (last - first >= 2) {
-            std::vector<std::string> texts;
-            texts.reserve(last - first);
-            for (std::size_t i = first; i < last; ++i)
-                texts.push_back(UpperAscii(terms_[i].TextoSimbolos()));
-            Permutar(terms_, first, OrdemPorTroca(Ranks(texts, std::less<>())));
-        }
+        if (last - first >= 2) Permutar(terms_, first, OrdemPorTroca(RanksPorTexto(terms_, first, last)));
         first = last;
     }
 }

@@ -123,13 +123,13 @@ private:
     // The position of the first term like (expS, symbols), or -1 with the hash and the free slot at
     // which such a term is to be entered. The symbols must be sorted.
     int Procurar(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t& hash, std::size_t& slot);
-    int ProcurarTexto(std::int32_t expS, const std::string& text, std::uint32_t hash,
-                      std::size_t& slot) const;
+    int ProcurarSimbolos(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t hash,
+                         std::size_t& slot) const;
     TFator& Anexar(TFator&& term, std::uint32_t hash, std::size_t slot);
     void ReconstruirIndice();
     void Reservar(std::size_t count);
-    // The symbol text of the term at pos, without sorting its product in place.
-    void TextoOrdenado(std::size_t pos, std::string& out) const;
+    // The product of the term at pos sorted, without sorting it in place (into scratch when needed).
+    const TListSimboloExp& ProdutoOrdenado(std::size_t pos, TListSimboloExp& scratch) const;
     void OrdenarAte(std::size_t count);
     // A change after which the index and the sorted prefix are not to be trusted.
     void Alterado();

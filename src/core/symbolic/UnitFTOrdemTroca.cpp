@@ -105,9 +105,28 @@ std::vector<int> OrdemPorTroca(const std::vector<int>& ranks) {
         return order;
     }
     int classes = 0;
-    for (const int r : ranks) {
-        assert(r >= 0 && "ranks start at 0");
-        classes = std::max(classes, r + 1);
+    bool ascending = true;
+    for (std::size_t x = 0; x < ranks.size(); ++x) {
+        assert(ranks[x] >= 0 && "ranks start at 0");
+        classes = std::max(classes, ranks[x] + 1);
+        ascending = ascending && (x == 0 || ranks[x - 1] <= ranks[x]);
+    }
+    // A list in order is left as it is; with all keys distinct the order is simply ascending.
+    if (ascending) {
+        for (int x = 0; x < n; ++x)
+            order.push_back(x);
+        return order;
+    }
+    if (classes == n) {
+        order.assign(ranks.size(), -1);
+        bool distinct = true;
+        for (int x = 0; x < n && distinct; ++x) {
+            int& slot = order[static_cast<std::size_t>(ranks[static_cast<std::size_t>(x)])];
+            distinct = slot < 0;
+            slot = x;
+        }
+        if (distinct) return order;
+        order.clear();
     }
 
     // The items of each class in list order, and for each item the earlier items before it.
@@ -134,6 +153,10 @@ std::vector<int> OrdemPorTroca(const std::vector<int>& ranks) {
         const int first = start[static_cast<std::size_t>(c)];
         const int count = start[static_cast<std::size_t>(c) + 1] - first;
         if (count == 0) continue;
+        if (count == 1) {
+            order.push_back(members[static_cast<std::size_t>(first)]);
+            continue;
+        }
         // Every item of a smaller rank is an earlier item of this class: there are `first` of them.
         const int tail = first - lastEarlier[static_cast<std::size_t>(c)];
         OrdemDaClasse(&members[static_cast<std::size_t>(first)], &rotations[static_cast<std::size_t>(first)],

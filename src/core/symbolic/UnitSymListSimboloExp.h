@@ -54,13 +54,18 @@ public:
     std::string Texto();
     void Sort();
     // Appends the text of the product in its current order (Texto without the sort): for products
-    // known to be sorted, written into a reused buffer.
-    void EscreverTexto(std::string& out) const;
+    // known to be sorted, written into a reused buffer. Upper-cased: the text with its names
+    // upper-cased, the key by which terms are ordered.
+    void EscreverTexto(std::string& out, bool upperCased = false) const;
 
     // The product of value(name)^exponent over the items; a name without a value counts as 0.
     double Valor(const TListSimboloVal& values) const;
 
 private:
+    // Products up to this size are sorted through the ranks of the names when they are at hand.
+    static constexpr std::size_t kMaxOrdenacaoRapida = 64;
+    bool SortPorRank();
+
     std::vector<TSimboloExp> items_;
 };
 
