@@ -157,7 +157,11 @@ int CompararTextoMaiusculo(const TListSimboloExp& a, const TListSimboloExp& b) {
     for (;;) {
         if (i == a.Count() || j == b.Count()) {
             if (i == a.Count() && j == b.Count()) return 0;
-            return i == a.Count() ? -1 : 1; // the shorter text begins the other
+            // The texts so far are equal; what is left of the other writes at least one more byte,
+            // unless its name is empty or hides separators.
+            const TSimboloExp& rest = i == a.Count() ? b[j] : a[i];
+            if (!Info(rest.Id).simples) return CompararEscritos(a, b);
+            return i == a.Count() ? -1 : 1;
         }
         const TSimboloExp& x = a[i];
         const TSimboloExp& y = b[j];
