@@ -22,12 +22,16 @@ std::int32_t Oposto(std::int32_t n) {
 // smallest exponent with which it occurs, keeping only the negative ones: the powers of the symbols
 // by which both polynomials are multiplied so that no term keeps a symbol in a denominator. A table
 // by interned name stands for the first-match lookup of MinSimbolos, which would be quadratic here.
-std::vector<TSimboloExp> MenoresExpoentesNegativos(const TListFator& num, const TListFator& den) {
+// zeros tells whether any exponent is 0.
+std::vector<TSimboloExp> MenoresExpoentesNegativos(const TListFator& num, const TListFator& den,
+                                                   bool& zeros) {
     std::vector<TSimboloExp> smallest;
+    zeros = false;
     std::vector<int> slotById;
     for (const TListFator* poly : {&num, &den}) {
         for (const TFator& term : *poly) {
             for (const TSimboloExp& item : term.Simbolos) {
+                zeros = zeros || item.Exp == 0;
                 const auto id = static_cast<std::size_t>(item.Id);
                 if (id >= slotById.size()) slotById.resize(id + 1, -1);
                 int& slot = slotById[id];
@@ -80,24 +84,43 @@ void TFuncao::FromMason(const TListListLacoOS& sets, TProgresso* progress) {
     report.IniciarProgresso(lines);
 
     // A set of k loops enters with the sign (-1)^k; those through the closing branch carry DFS and,
-    // once it is taken out, make up the sum of the forward paths times their cofactors.
+    // once it is taken out, make up the sum of the forward paths times their cofactors. Each set's key
+    // is taken one set ahead, so that its place in the index is fetched while the previous set is
+    // added.
     const TIdSimbolo dfs = IdSimbolo(kSimboloDFS);
+    struct TPendente {
+        TListFator* into = nullptr;
+        TListFator::TChave key;
+        TListSimboloExp symbols;
+        double k = 0.0;
+        int set = 0;
+    };
+    TPendente pending;
+    const auto commit = [&] {
+        if (pending.into == nullptr) return;
+        pending.into->AddFator(pending.key, std::move(pending.symbols), pending.k);
+        pending.into = nullptr;
+        report.PassoProgresso(pending.set);
+    };
     double sign = 1.0;
-    for (std::size_t k = 0; k < sets.size(); ++k) {
+    for (std::size_t order = 0; order < sets.size(); ++order) {
         sign = -sign;
-        report.IniciarOrdem(static_cast<int>(k) + 1, static_cast<int>(sets[k].size()));
-        int done = 0;
-        for (const TLacoOS& set : sets[k]) {
-            TListSimboloExp symbols = set.Simbolos;
-            const int at = symbols.IndexOfSimbolo(dfs);
-            if (at >= 0) {
-                symbols.DeleteSimbolo(at);
-                Num.AddFator(set.ExpS, std::move(symbols), sign * set.K);
-            } else {
-                Den.AddFator(set.ExpS, std::move(symbols), sign * set.K);
-            }
-            report.PassoProgresso(++done);
+        report.IniciarOrdem(static_cast<int>(order) + 1, static_cast<int>(sets[order].size()));
+        int count = 0;
+        for (const TLacoOS& set : sets[order]) {
+            TPendente next;
+            next.symbols = set.Simbolos;
+            const int at = next.symbols.IndexOfSimbolo(dfs);
+            if (at >= 0) next.symbols.DeleteSimbolo(at);
+            next.into = at >= 0 ? &Num : &Den;
+            next.key = TListFator::Chave(set.ExpS, next.symbols);
+            next.k = sign * set.K;
+            next.set = ++count;
+            next.into->Antecipar(next.key);
+            commit();
+            pending = std::move(next);
         }
+        commit();
     }
     Simplificar();
 }
@@ -105,13 +128,18 @@ void TFuncao::FromMason(const TListListLacoOS& sets, TProgresso* progress) {
 void TFuncao::Simplificar() {
     Num.DeleteFatoresNulos();
     Den.DeleteFatoresNulos();
-    for (const TSimboloExp& item : MenoresExpoentesNegativos(Num, Den)) {
+    bool zeros = false;
+    const std::vector<TSimboloExp> negative = MenoresExpoentesNegativos(Num, Den, zeros);
+    for (const TSimboloExp& item : negative) {
         const std::int32_t exp = Oposto(item.Exp);
         Num.MulSimbolo(item.Id, exp);
         Den.MulSimbolo(item.Id, exp);
     }
-    Num.DeleteZeros();
-    Den.DeleteZeros();
+    // Without a zero exponent before and with nothing multiplied in, there is none to delete.
+    if (zeros || !negative.empty()) {
+        Num.DeleteZeros();
+        Den.DeleteZeros();
+    }
     const std::int32_t lowest = std::min(Num.MinExpS(), Den.MinExpS());
     if (lowest < 0) {
         Num.ShiftS(Oposto(lowest));

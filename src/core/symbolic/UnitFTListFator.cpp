@@ -276,16 +276,23 @@ void TListFator::ReconstruirIndice() {
     indexValido_ = true;
 }
 
-int TListFator::Procurar(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t& hash,
-                         std::size_t& slot) {
+int TListFator::Procurar(const TChave& key, const TListSimboloExp& symbols, std::size_t& slot) {
     if (!indexValido_) ReconstruirIndice();
     Reservar(terms_.size() + 1);
-    hash = HashChave(symbols, expS);
-    const int pos = ProcurarSimbolos(expS, symbols, hash, slot);
+    const int pos = ProcurarSimbolos(key.ExpS, symbols, key.Hash, slot);
     // Comparing symbol texts in list order takes (and so sorts) the text of every term up to the
     // like one, or of all of them; the index does the same, so that the products stand as they would.
     OrdenarAte(pos >= 0 ? static_cast<std::size_t>(pos) + 1 : terms_.size());
     return pos;
+}
+
+TListFator::TChave TListFator::Chave(std::int32_t expS, TListSimboloExp& symbols) {
+    symbols.Sort();
+    return {expS, HashChave(symbols, expS)};
+}
+
+void TListFator::Antecipar(const TChave& key) const {
+    if (indexValido_ && !indice_.empty()) __builtin_prefetch(&indice_[key.Hash & (indice_.size() - 1)]);
 }
 
 TFator& TListFator::Anexar(TFator&& term, std::uint32_t hash, std::size_t slot) {
@@ -296,29 +303,30 @@ TFator& TListFator::Anexar(TFator&& term, std::uint32_t hash, std::size_t slot) 
 }
 
 TFator& TListFator::AddFator(std::int32_t expS, TListSimboloExp& symbols, double k) {
-    symbols.Sort();
-    std::uint32_t hash = 0;
+    const TChave key = Chave(expS, symbols);
     std::size_t slot = 0;
-    const int pos = Procurar(expS, symbols, hash, slot);
+    const int pos = Procurar(key, symbols, slot);
     if (pos >= 0) {
         TFator& term = terms_[static_cast<std::size_t>(pos)];
         term.K += k;
         return term;
     }
-    return Anexar(TFator(expS, &symbols, k), hash, slot);
+    return Anexar(TFator(expS, &symbols, k), key.Hash, slot);
 }
 
 TFator& TListFator::AddFator(std::int32_t expS, TListSimboloExp&& symbols, double k) {
-    symbols.Sort();
-    std::uint32_t hash = 0;
+    return AddFator(Chave(expS, symbols), std::move(symbols), k);
+}
+
+TFator& TListFator::AddFator(const TChave& key, TListSimboloExp&& symbols, double k) {
     std::size_t slot = 0;
-    const int pos = Procurar(expS, symbols, hash, slot);
+    const int pos = Procurar(key, symbols, slot);
     if (pos >= 0) {
         TFator& term = terms_[static_cast<std::size_t>(pos)];
         term.K += k;
         return term;
     }
-    return Anexar(TFator(expS, std::move(symbols), k), hash, slot);
+    return Anexar(TFator(key.ExpS, std::move(symbols), k), key.Hash, slot);
 }
 
 TFator& TListFator::AddFator(std::int32_t expS, double k) {

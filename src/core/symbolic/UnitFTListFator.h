@@ -75,6 +75,17 @@ public:
     TFator& AddFator(std::int32_t expS, TListSimboloExp& symbols, double k);
     TFator& AddFator(std::int32_t expS, TListSimboloExp&& symbols, double k);
     TFator& AddFator(std::int32_t expS, double k);
+
+    // For long runs of additions: the key of a term can be taken ahead (which sorts the product, as
+    // AddFator does) and its place in the index fetched while the previous term is being added.
+    struct TChave {
+        std::int32_t ExpS = 0;
+        std::uint32_t Hash = 0;
+    };
+    static TChave Chave(std::int32_t expS, TListSimboloExp& symbols);
+    void Antecipar(const TChave& key) const;
+    // AddFator of a product whose key was taken by Chave and which has not changed since.
+    TFator& AddFator(const TChave& key, TListSimboloExp&& symbols, double k);
     void DeleteFator(int index);
     // Removes the terms with K = 0, but never the last remaining term.
     void DeleteFatoresNulos();
@@ -120,9 +131,9 @@ private:
         std::int32_t pos = -1; // -1: empty slot
     };
 
-    // The position of the first term like (expS, symbols), or -1 with the hash and the free slot at
-    // which such a term is to be entered. The symbols must be sorted.
-    int Procurar(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t& hash, std::size_t& slot);
+    // The position of the first term like (key, symbols), or -1 with the free slot at which such a
+    // term is to be entered. The symbols must be sorted.
+    int Procurar(const TChave& key, const TListSimboloExp& symbols, std::size_t& slot);
     int ProcurarSimbolos(std::int32_t expS, const TListSimboloExp& symbols, std::uint32_t hash,
                          std::size_t& slot) const;
     TFator& Anexar(TFator&& term, std::uint32_t hash, std::size_t slot);
