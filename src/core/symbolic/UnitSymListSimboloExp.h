@@ -54,18 +54,26 @@ public:
     void MinSimbolos(const TListSimboloExp& other);
 
     void DeleteSimbolo(int index);
-    void DeleteZeros();         // removes the items with exponent 0
-    void DeleteNaoNegativos();  // removes the items with exponent 0 or more
+    void DeleteZeros();        // removes the items with exponent 0
+    void DeleteNaoNegativos(); // removes the items with exponent 0 or more
 
     // Sorts by upper-cased name (the exchange procedure that also fixes the order of names that
     // differ only in case), then writes "Cx.L^-1.R^2"; items with exponent 0 are left out.
     std::string Texto();
     void Sort();
+    // Appends the text of the product in its current order (Texto without the sort): for products
+    // known to be sorted, written into a reused buffer. Upper-cased: the text with its names
+    // upper-cased, the key by which terms are ordered.
+    void EscreverTexto(std::string& out, bool upperCased = false) const;
 
     // The product of value(name)^exponent over the items; a name without a value counts as 0.
     double Valor(const TListSimboloVal& values) const;
 
 private:
+    // Products up to this size are sorted through the ranks of the names when they are at hand.
+    static constexpr std::size_t kMaxOrdenacaoRapida = 64;
+    bool SortPorRank();
+
     std::vector<TSimboloExp> items_;
 };
 
