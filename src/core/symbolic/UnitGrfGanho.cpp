@@ -8,8 +8,12 @@ namespace brelix {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsSymbolPiece(std::string_view piece) {
     if (piece.empty() || !(IsLetter(piece[0]) || piece[0] == '_')) return false;
@@ -90,9 +94,13 @@ std::string CoefText(double k, bool& whole) {
 
 } // namespace
 
-TValorGanho ParseGanhoLeniente(std::string_view text) { return Parse(text, false); }
+TValorGanho ParseGanhoLeniente(std::string_view text) {
+    return Parse(text, false);
+}
 
-TValorGanho ParseGanhoEstrito(std::string_view text) { return Parse(text, true); }
+TValorGanho ParseGanhoEstrito(std::string_view text) {
+    return Parse(text, true);
+}
 
 std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, std::int32_t expS) {
     if (k == 0.0) return "0";
@@ -116,6 +124,8 @@ TGanho::TGanho(std::string text) : text_(std::move(text)), value_(ParseGanhoLeni
     if (value_.HasSym) symId_ = IdSimbolo(value_.Sym);
 }
 
-std::string TGanho::Texto() const { return EscreverGanho(value_.K, value_.Sym, value_.ExpSym, value_.ExpS); }
+std::string TGanho::Texto() const {
+    return EscreverGanho(value_.K, value_.Sym, value_.ExpSym, value_.ExpS);
+}
 
 } // namespace brelix

@@ -14,7 +14,9 @@ bool TPropGanho::Validar(bool allowZero) {
     return allowZero || K != 0.0;
 }
 
-std::string TPropGanho::Texto() const { return EscreverGanho(K, Sym, ExpSym, ExpS); }
+std::string TPropGanho::Texto() const {
+    return EscreverGanho(K, Sym, ExpSym, ExpS);
+}
 
 void TPropGanho::Inverter() {
     if (K != 0.0) K = 1.0 / K;
@@ -22,8 +24,12 @@ void TPropGanho::Inverter() {
     ExpSym = -ExpSym;
 }
 
-void TPropGanho::MulK(std::int32_t n) { K *= n; }
+void TPropGanho::MulK(std::int32_t n) {
+    K *= n;
+}
 
-void TPropGanho::AddExpS(std::int32_t n) { ExpS += n; }
+void TPropGanho::AddExpS(std::int32_t n) {
+    ExpS += n;
+}
 
 } // namespace brelix

@@ -3,6 +3,8 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace brelix {
@@ -22,7 +24,9 @@ bool GreaterUpper(const TSimboloExp& a, const TSimboloExp& b) {
 
 } // namespace
 
-int TListSimboloExp::IndexOfSimbolo(std::string_view name) const { return IndexOfSimbolo(IdSimbolo(name)); }
+int TListSimboloExp::IndexOfSimbolo(std::string_view name) const {
+    return IndexOfSimbolo(IdSimbolo(name));
+}
 
 int TListSimboloExp::IndexOfSimbolo(TIdSimbolo id) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
@@ -46,7 +50,8 @@ TSimboloExp& TListSimboloExp::AddSimbolo(TIdSimbolo id, std::int32_t exp) {
 }
 
 void TListSimboloExp::MulSimbolos(const TListSimboloExp& other) {
-    for (const TSimboloExp& item : other.items_) AddSimbolo(item.Id, item.Exp);
+    for (const TSimboloExp& item : other.items_)
+        AddSimbolo(item.Id, item.Exp);
 }
 
 TSimboloExp& TListSimboloExp::MinSimbolo(TIdSimbolo id, std::int32_t exp) {
@@ -61,7 +66,8 @@ TSimboloExp& TListSimboloExp::MinSimbolo(TIdSimbolo id, std::int32_t exp) {
 }
 
 void TListSimboloExp::MinSimbolos(const TListSimboloExp& other) {
-    for (const TSimboloExp& item : other.items_) MinSimbolo(item.Id, item.Exp);
+    for (const TSimboloExp& item : other.items_)
+        MinSimbolo(item.Id, item.Exp);
 }
 
 void TListSimboloExp::DeleteSimbolo(int index) {
@@ -80,34 +86,74 @@ void TListSimboloExp::DeleteNaoNegativos() {
 void TListSimboloExp::Sort() {
     const std::size_t n = items_.size();
     if (n < 2) return;
+    if (n <= kMaxOrdenacaoRapida && SortPorRank()) return;
     // Already in order, the common case for products that were sorted before: nothing to exchange.
     bool sorted = true;
-    for (std::size_t i = 0; i + 1 < n && sorted; ++i) sorted = !GreaterUpper(items_[i], items_[i + 1]);
+    for (std::size_t i = 0; i + 1 < n && sorted; ++i)
+        sorted = !GreaterUpper(items_[i], items_[i + 1]);
     if (sorted) return;
     for (std::size_t i = 0; i + 1 < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
             if (GreaterUpper(items_[i], items_[j])) std::swap(items_[i], items_[j]);
 }
 
+bool TListSimboloExp::SortPorRank() {
+    const std::uint32_t* rank = RanksMaiusculos();
+    if (rank == nullptr) return false;
+    const std::size_t n = items_.size();
+    bool sorted = true;
+    for (std::size_t i = 0; i + 1 < n && sorted; ++i)
+        sorted = rank[items_[i].Id] <= rank[items_[i + 1].Id];
+    if (sorted) return true;
+    // When no two items are equal upper-cased, the ascending order is unique, so an insertion sort
+    // gives what the exchange procedure gives. Insertion sort compares every pair of equal keys at
+    // least once, so a tie is seen; the original order is then restored for the exchange procedure.
+    std::array<TSimboloExp, kMaxOrdenacaoRapida> original;
+    std::copy(items_.begin(), items_.end(), original.begin());
+    for (std::size_t i = 1; i < n; ++i) {
+        const TSimboloExp item = items_[i];
+        const std::uint32_t key = rank[item.Id];
+        std::size_t j = i;
+        for (; j > 0 && rank[items_[j - 1].Id] >= key; --j) {
+            if (rank[items_[j - 1].Id] == key) {
+                std::copy(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(n),
+                          items_.begin());
+                return false;
+            }
+            items_[j] = items_[j - 1];
+        }
+        items_[j] = item;
+    }
+    return true;
+}
+
 std::string TListSimboloExp::Texto() {
     Sort();
     std::string text;
+    EscreverTexto(text);
+    return text;
+}
+
+void TListSimboloExp::EscreverTexto(std::string& out, bool upperCased) const {
+    const std::size_t start = out.size();
     for (const TSimboloExp& item : items_) {
         if (item.Exp == 0) continue;
-        text += item.Nome();
+        out += upperCased ? NomeMaiusculo(item.Id) : item.Nome();
         if (item.Exp != 1) {
-            text += '^';
-            text += std::to_string(item.Exp);
+            char digits[16];
+            const auto written = std::to_chars(digits, digits + sizeof digits, item.Exp);
+            out += '^';
+            out.append(digits, written.ptr);
         }
-        text += '.';
+        out += '.';
     }
-    if (!text.empty()) text.pop_back();
-    return text;
+    if (out.size() > start) out.pop_back();
 }
 
 double TListSimboloExp::Valor(const TListSimboloVal& values) const {
     double result = 1.0;
-    for (const TSimboloExp& item : items_) result *= std::pow(values.GetValor(item.Nome()), item.Exp);
+    for (const TSimboloExp& item : items_)
+        result *= std::pow(values.GetValor(item.Nome()), item.Exp);
     return result;
 }
 

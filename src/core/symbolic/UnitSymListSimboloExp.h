@@ -2,6 +2,7 @@
 
 #include "symbolic/UnitSymNome.h"
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,24 +41,39 @@ public:
     TSimboloExp& AddSimbolo(TIdSimbolo id, std::int32_t exp);
     // Multiplies the other product in, item by item in its order.
     void MulSimbolos(const TListSimboloExp& other);
+    // Appends a factor whose symbol the product does not hold yet, without looking it up: for
+    // builders that merge whole products themselves and know the symbol is new.
+    void AppendNovo(TIdSimbolo id, std::int32_t exp) {
+        assert(IndexOfSimbolo(id) < 0 && "a symbol occurs at most once in a product");
+        items_.push_back({id, exp});
+    }
+    void Reserve(int n) { items_.reserve(static_cast<std::size_t>(n)); }
 
     // Keeps, for the name, the smaller of its exponent and the given one (appends when absent).
     TSimboloExp& MinSimbolo(TIdSimbolo id, std::int32_t exp);
     void MinSimbolos(const TListSimboloExp& other);
 
     void DeleteSimbolo(int index);
-    void DeleteZeros();         // removes the items with exponent 0
-    void DeleteNaoNegativos();  // removes the items with exponent 0 or more
+    void DeleteZeros();        // removes the items with exponent 0
+    void DeleteNaoNegativos(); // removes the items with exponent 0 or more
 
     // Sorts by upper-cased name (the exchange procedure that also fixes the order of names that
     // differ only in case), then writes "Cx.L^-1.R^2"; items with exponent 0 are left out.
     std::string Texto();
     void Sort();
+    // Appends the text of the product in its current order (Texto without the sort): for products
+    // known to be sorted, written into a reused buffer. Upper-cased: the text with its names
+    // upper-cased, the key by which terms are ordered.
+    void EscreverTexto(std::string& out, bool upperCased = false) const;
 
     // The product of value(name)^exponent over the items; a name without a value counts as 0.
     double Valor(const TListSimboloVal& values) const;
 
 private:
+    // Products up to this size are sorted through the ranks of the names when they are at hand.
+    static constexpr std::size_t kMaxOrdenacaoRapida = 64;
+    bool SortPorRank();
+
     std::vector<TSimboloExp> items_;
 };
 

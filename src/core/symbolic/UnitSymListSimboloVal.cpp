@@ -38,12 +38,14 @@ void TListSimboloVal::ReadLines(const std::vector<std::string>& lines) {
         // A line without a name before its "=" (a blank line of a damaged file) names no symbol.
         const std::size_t eq = line.find('=');
         if (eq == std::string::npos || eq == 0) continue;
-        AddSimbolo(std::string_view(line).substr(0, eq), StrToRealDef(std::string_view(line).substr(eq + 1), 1.0));
+        AddSimbolo(std::string_view(line).substr(0, eq),
+                   StrToRealDef(std::string_view(line).substr(eq + 1), 1.0));
     }
 }
 
 void TListSimboloVal::WriteLines(std::vector<std::string>& lines) const {
-    for (const TSimboloVal& item : items_) lines.push_back(item.Nome + "=" + RealToStr(item.Valor));
+    for (const TSimboloVal& item : items_)
+        lines.push_back(item.Nome + "=" + RealToStr(item.Valor));
 }
 
 } // namespace brelix

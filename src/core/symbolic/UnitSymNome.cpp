@@ -2,9 +2,11 @@
 
 #include "common/UnitComTexto.h"
 
+#include <algorithm>
 #include <cassert>
 #include <deque>
 #include <unordered_map>
+#include <vector>
 
 namespace brelix {
 
@@ -23,6 +25,8 @@ struct THashTexto {
 struct TTabela {
     std::deque<TNomeInterno> nomes; // a deque keeps references to its items valid as it grows
     std::unordered_map<std::string, TIdSimbolo, THashTexto, std::equal_to<>> ids;
+    std::vector<std::uint32_t> ranks; // valid when its size is the number of names
+    std::size_t pedidos = 0;          // requests for the ranks since they went out of date
 };
 
 TTabela& Tabela() {
@@ -39,6 +43,8 @@ TIdSimbolo IdSimbolo(std::string_view name) {
     const auto id = static_cast<TIdSimbolo>(tabela.nomes.size());
     tabela.nomes.push_back({std::string(name), UpperAscii(name)});
     tabela.ids.emplace(std::string(name), id);
+    tabela.ranks.clear();
+    tabela.pedidos = 0;
     return id;
 }
 
@@ -50,6 +56,29 @@ const std::string& NomeSimbolo(TIdSimbolo id) {
 const std::string& NomeMaiusculo(TIdSimbolo id) {
     assert(id >= 0 && static_cast<std::size_t>(id) < Tabela().nomes.size() && "unknown symbol id");
     return Tabela().nomes[static_cast<std::size_t>(id)].maiusculo;
+}
+
+const std::uint32_t* RanksMaiusculos() {
+    TTabela& tabela = Tabela();
+    const std::size_t n = tabela.nomes.size();
+    if (tabela.ranks.size() == n && n > 0) return tabela.ranks.data();
+    // Making the table costs about n log n comparisons; it pays once about n sorts have asked for it
+    // with no new name in between. A file that brings a new name with every term never gets there.
+    if (++tabela.pedidos < n) return nullptr;
+    std::vector<TIdSimbolo> byName(n);
+    for (std::size_t i = 0; i < n; ++i)
+        byName[i] = static_cast<TIdSimbolo>(i);
+    const auto upper = [&](TIdSimbolo id) -> const std::string& {
+        return tabela.nomes[static_cast<std::size_t>(id)].maiusculo;
+    };
+    std::sort(byName.begin(), byName.end(), [&](TIdSimbolo a, TIdSimbolo b) { return upper(a) < upper(b); });
+    tabela.ranks.assign(n, 0);
+    std::uint32_t rank = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && upper(byName[i - 1]) < upper(byName[i])) ++rank;
+        tabela.ranks[static_cast<std::size_t>(byName[i])] = rank;
+    }
+    return tabela.ranks.data();
 }
 
 } // namespace brelix

@@ -17,4 +17,11 @@ const std::string& NomeSimbolo(TIdSimbolo id);
 // The name with its ASCII letters upper-cased: the key by which symbol lists are sorted.
 const std::string& NomeMaiusculo(TIdSimbolo id);
 
+// Ranks of the upper-cased names, indexed by id: comparing two ranks compares the upper-cased names
+// byte by byte (names equal when upper-cased share a rank). The table is made again only once the
+// names have been asked for often enough since a new name came in to pay for it; until then, and
+// whenever it is out of date, the result is null and the caller compares the names themselves. A
+// non-null table is valid until the next new name.
+const std::uint32_t* RanksMaiusculos();
+
 } // namespace brelix

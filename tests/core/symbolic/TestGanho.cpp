@@ -142,7 +142,8 @@ TEST(GainParse, RandomBytesNeverBreakEitherParse) {
     for (int n = 0; n < 20000; ++n) {
         std::string text;
         const int len = static_cast<int>(rng() % 24);
-        for (int i = 0; i < len; ++i) text += alphabet[rng() % alphabet.size()];
+        for (int i = 0; i < len; ++i)
+            text += alphabet[rng() % alphabet.size()];
         const TGanho g(text);
         const std::string canonical = g.Texto();
         EXPECT_EQ(TGanho(canonical).Texto(), canonical) << text;

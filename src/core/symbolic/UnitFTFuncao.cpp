@@ -1,0 +1,191 @@
+#include "symbolic/UnitFTFuncao.h"
+
+#include "symbolic/UnitFTProgresso.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brelix {
+
+namespace {
+
+// -n, saturated: a hand-edited file may hold an exponent of -2^31, whose negation has no 32-bit value.
+std::int32_t Oposto(std::int32_t n) {
+    return n == std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::max() : -n;
+}
+
+// For every symbol of any term (numerator first, then denominator, in order of first occurrence), the
+// smallest exponent with which it occurs, keeping only the negative ones: the powers of the symbols
+// by which both polynomials are multiplied so that no term keeps a symbol in a denominator. A table
+// by interned name stands for the first-match lookup of MinSimbolos, which would be quadratic here.
+// zeros tells whether any exponent is 0.
+std::vector<TSimboloExp> MenoresExpoentesNegativos(const TListFator& num, const TListFator& den,
+                                                   bool& zeros) {
+    std::vector<TSimboloExp> smallest;
+    zeros = false;
+    std::vector<int> slotById;
+    for (const TListFator* poly : {&num, &den}) {
+        for (const TFator& term : *poly) {
+            for (const TSimboloExp& item : term.Simbolos) {
+                zeros = zeros || item.Exp == 0;
+                const auto id = static_cast<std::size_t>(item.Id);
+                if (id >= slotById.size()) slotById.resize(id + 1, -1);
+                int& slot = slotById[id];
+                if (slot < 0) {
+                    slot = static_cast<int>(smallest.size());
+                    smallest.push_back(item);
+                } else {
+                    TSimboloExp& known = smallest[static_cast<std::size_t>(slot)];
+                    known.Exp = std::min(known.Exp, item.Exp);
+                }
+            }
+        }
+    }
+    std::erase_if(smallest, [](const TSimboloExp& item) { return item.Exp >= 0; });
+    return smallest;
+}
+
+// Adds to `into` the product of every term of `outer` with every term of `inner`, outer terms first.
+void AddProdutos(TListFator& into, const TListFator& outer, const TListFator& inner, std::int32_t sign) {
+    for (const TFator& o : outer) {
+        for (const TFator& i : inner) {
+            TFator product = o.Mul(sign, i);
+            into.AddFator(product.ExpS, std::move(product.Simbolos), product.K);
+        }
+    }
+}
+
+std::string LinhaOrdem(int order, int count) {
+    char line[32];
+    std::snprintf(line, sizeof line, "%.2d - %d", order, count);
+    return line;
+}
+
+} // namespace
+
+void TFuncao::FromMason(const TListListLacoOS& sets, TProgresso* progress) {
+    TProgresso silent;
+    TProgresso& report = progress != nullptr ? *progress : silent;
+    Num.Clear();
+    Den.Clear();
+    // The numerator starts with a null constant, so that a diagram whose input does not reach its
+    // output gives 0; the denominator with the 1 of the graph determinant.
+    Num.AddFator(0, 0.0);
+    Den.AddFator(0, 1.0);
+
+    std::vector<std::string> lines;
+    lines.reserve(sets.size());
+    for (std::size_t k = 0; k < sets.size(); ++k)
+        lines.push_back(LinhaOrdem(static_cast<int>(k) + 1, static_cast<int>(sets[k].size())));
+    report.IniciarProgresso(lines);
+
+    // A set of k loops enters with the sign (-1)^k; those through the closing branch carry DFS and,
+    // once it is taken out, make up the sum of the forward paths times their cofactors. Each set's key
+    // is taken one set ahead, so that its place in the index is fetched while the previous set is
+    // added.
+    const TIdSimbolo dfs = IdSimbolo(kSimboloDFS);
+    struct TPendente {
+        TListFator* into = nullptr;
+        TListFator::TChave key;
+        TListSimboloExp symbols;
+        double k = 0.0;
+        int set = 0;
+    };
+    TPendente pending;
+    const auto commit = [&] {
+        if (pending.into == nullptr) return;
+        pending.into->AddFator(pending.key, std::move(pending.symbols), pending.k);
+        pending.into = nullptr;
+        report.PassoProgresso(pending.set);
+    };
+    double sign = 1.0;
+    for (std::size_t order = 0; order < sets.size(); ++order) {
+        sign = -sign;
+        report.IniciarOrdem(static_cast<int>(order) + 1, static_cast<int>(sets[order].size()));
+        int count = 0;
+        for (const TLacoOS& set : sets[order]) {
+            TPendente next;
+            next.symbols = set.Simbolos;
+            const int at = next.symbols.IndexOfSimbolo(dfs);
+            if (at >= 0) next.symbols.DeleteSimbolo(at);
+            next.into = at >= 0 ? &Num : &Den;
+            next.key = TListFator::Chave(set.ExpS, next.symbols);
+            next.k = sign * set.K;
+            next.set = ++count;
+            next.into->Antecipar(next.key);
+            commit();
+            pending = std::move(next);
+        }
+        commit();
+    }
+    Simplificar();
+}
+
+void TFuncao::Simplificar() {
+    Num.DeleteFatoresNulos();
+    Den.DeleteFatoresNulos();
+    bool zeros = false;
+    const std::vector<TSimboloExp> negative = MenoresExpoentesNegativos(Num, Den, zeros);
+    for (const TSimboloExp& item : negative) {
+        const std::int32_t exp = Oposto(item.Exp);
+        Num.MulSimbolo(item.Id, exp);
+        Den.MulSimbolo(item.Id, exp);
+    }
+    // Without a zero exponent before and with nothing multiplied in, there is none to delete.
+    if (zeros || !negative.empty()) {
+        Num.DeleteZeros();
+        Den.DeleteZeros();
+    }
+    const std::int32_t lowest = std::min(Num.MinExpS(), Den.MinExpS());
+    if (lowest < 0) {
+        Num.ShiftS(Oposto(lowest));
+        Den.ShiftS(Oposto(lowest));
+    }
+    Num.Ordenar();
+    Den.Ordenar();
+}
+
+bool TFuncao::Avaliar(const TListSimboloVal& values) {
+    const bool num = Num.Avaliar(values);
+    const bool den = Den.Avaliar(values);
+    return num && den;
+}
+
+TFuncao TFuncao::Sensibilidade(std::string_view name) const {
+    const TIdSimbolo x = IdSimbolo(name);
+    TListFator dNum(Num);
+    dNum.Derivar(x);
+    TListFator dDen(Den);
+    dDen.Derivar(x);
+
+    TFuncao result;
+    AddProdutos(result.Num, Den, dNum, 1);
+    AddProdutos(result.Num, Num, dDen, -1);
+    result.Num.MulSimbolo(x, 1);
+    // A symbol that occurs nowhere leaves no product: the sensitivity is then 0, written as the null
+    // constant term, as FromMason writes a numerator that no path reaches.
+    if (result.Num.Empty()) result.Num.AddFator(0, 0.0);
+    AddProdutos(result.Den, Num, Den, 1);
+    result.Simplificar();
+    return result;
+}
+
+TValoresVarnel TFuncao::ValoresVarnel() const {
+    TValoresVarnel values;
+    for (std::int32_t i = 0; i < 9; ++i) {
+        values.N[static_cast<std::size_t>(i)] = Num.Coef(i);
+        values.D[static_cast<std::size_t>(i)] = Den.Coef(i);
+    }
+    values.Ganho = Den.Lead() != 0.0 ? Num.Lead() / Den.Lead() : 0.0;
+    return values;
+}
+
+std::complex<double> TFuncao::ValorEm(const TListSimboloVal& values, std::complex<double> s) const {
+    return Num.ValorEm(values, s) / Den.ValorEm(values, s);
+}
+
+} // namespace brelix

@@ -1,0 +1,100 @@
+#include "symbolic/UnitFTListFator.h"
+
+#include "symbolic/UnitFTChaveTexto.h"
+#include "symbolic/UnitFTOrdemTroca.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+// The canonical order of a polynomial's terms: descending powers of S, and within one power
+// ascending upper-cased symbol text, each by the exchange procedure (whose order among equal keys
+// OrdemPorTroca reproduces without its quadratic cost).
+
+namespace brelix {
+
+namespace {
+
+// Moves the terms into the order given by position.
+void Permutar(std::vector<TFator>& terms, std::size_t first, const std::vector<int>& order) {
+    bool identity = true;
+    for (std::size_t p = 0; p < order.size() && identity; ++p)
+        identity = order[p] == static_cast<int>(p);
+    if (identity) return;
+    std::vector<TFator> moved;
+    moved.reserve(order.size());
+    for (const int x : order)
+        moved.push_back(std::move(terms[first + static_cast<std::size_t>(x)]));
+    std::move(moved.begin(), moved.end(), terms.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+// Ranks of the powers of S, 0 for the greatest: few distinct values, so they are ranked by search.
+std::vector<int> RanksDescendentes(const std::vector<TFator>& terms) {
+    std::vector<std::int32_t> powers;
+    powers.reserve(terms.size());
+    for (const TFator& term : terms)
+        powers.push_back(term.ExpS);
+    std::vector<std::int32_t> distinct = powers;
+    std::sort(distinct.begin(), distinct.end(), std::greater<>());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<int> ranks(powers.size());
+    for (std::size_t i = 0; i < powers.size(); ++i)
+        ranks[i] =
+            static_cast<int>(std::lower_bound(distinct.begin(), distinct.end(), powers[i], std::greater<>()) -
+                             distinct.begin());
+    return ranks;
+}
+
+// Ranks of the upper-cased symbol texts of the terms first..last-1 (their products sorted first, as
+// taking a text does). The sort works on the texts' prefixes, held in the records themselves, and
+// compares whole texts only when the prefixes are equal.
+std::vector<int> RanksPorTexto(std::vector<TFator>& terms, std::size_t first, std::size_t last) {
+    struct TRegistro {
+        TPrefixoTexto prefix;
+        const TListSimboloExp* symbols;
+        int item;
+    };
+    std::vector<TRegistro> records;
+    records.reserve(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        TListSimboloExp& symbols = terms[i].Simbolos;
+        symbols.Sort();
+        records.push_back({PrefixoMaiusculo(symbols), &symbols, static_cast<int>(i - first)});
+    }
+    const auto compare = [](const TRegistro& a, const TRegistro& b) {
+        for (std::size_t w = 0; w < kPalavrasPrefixo; ++w)
+            if (a.prefix[w] != b.prefix[w]) return a.prefix[w] < b.prefix[w] ? -1 : 1;
+        return CompararTextoMaiusculo(*a.symbols, *b.symbols);
+    };
+    std::sort(records.begin(), records.end(),
+              [&](const TRegistro& a, const TRegistro& b) { return compare(a, b) < 0; });
+    std::vector<int> ranks(records.size());
+    int rank = 0;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        if (k > 0 && compare(records[k - 1], records[k]) < 0) ++rank;
+        ranks[static_cast<std::size_t>(records[k].item)] = rank;
+    }
+    return ranks;
+}
+
+} // namespace
+
+void TListFator::Ordenar() {
+    if (terms_.size() < 2) return;
+    Alterado();
+
+    // Descending powers: the exchange procedure with the greater power counting as the smaller key.
+    Permutar(terms_, 0, OrdemPorTroca(RanksDescendentes(terms_)));
+
+    // Within each power, ascending upper-cased symbol text. The texts are taken (and the products
+    // sorted) only in powers with two terms or more, the only ones whose terms are compared.
+    for (std::size_t first = 0; first < terms_.size();) {
+        std::size_t last = first + 1;
+        while (last < terms_.size() && terms_[last].ExpS == terms_[first].ExpS)
+            ++last;
+        if (last - first >= 2) Permutar(terms_, first, OrdemPorTroca(RanksPorTexto(terms_, first, last)));
+        first = last;
+    }
+}
+
+} // namespace brelix
