@@ -13,16 +13,14 @@
 
 namespace brelix {
 
-// Descriptions and per-class numbers already taken, so that a large file is read in linear time.
+// Per-class numbers already taken, so that a large file is read in linear time.
 struct TVisualDocumento::TLoadIndex {
-    std::unordered_set<std::string> Descs;
     std::unordered_set<std::string> Nums;
 
     static std::string NumKey(const std::string& className, std::int32_t num) {
         return className + '\n' + IntToStr(num);
     }
     void Take(const TVisualObject& o) {
-        Descs.insert(o.Desc());
         Nums.insert(NumKey(o.ClassName(), o.Num()));
     }
 };
@@ -101,12 +99,9 @@ void TVisualDocumento::CheckIdentity(const TVisualObject& o, const TLoadIndex* i
                                    IntToStr(kMaxNumero) + ", mas há " + Excerpt(o.Props()[0]));
     if (objects_.FindByID(o.ID()) != nullptr)
         throw EObjectError({}, "o ID " + IntToStr(o.ID()) + " já é de outro objeto do documento");
-    const std::string desc = o.Desc();
-    if (desc.empty()) throw EObjectError("Desc", "esperava-se a descrição do objeto em Desc");
-    const bool descTaken =
-        index != nullptr ? index->Descs.count(desc) > 0 : objects_.FindByDesc(desc) != nullptr;
-    if (descTaken)
-        throw EObjectError("Desc", "a descrição " + Excerpt(desc) + " já é de outro objeto do documento");
+    // Two objects may share a description: documents made before descriptions were kept unique
+    // across classes hold such pairs, and the analysis validation reports them.
+    if (o.Desc().empty()) throw EObjectError("Desc", "esperava-se a descrição do objeto em Desc");
     bool numTaken = index != nullptr && index->Nums.count(TLoadIndex::NumKey(o.ClassName(), o.Num())) > 0;
     if (index == nullptr)
         for (const TVisualObject& other : objects_)

@@ -72,13 +72,13 @@ TEST(Generators, ABlockAGeneratorGotWrongIsReportedWithinItsLines) {
     doc->NewDocument("RedeDFS");
     std::vector<std::string> blocks;
     Block(blocks, 1, "TVODFSVariavel", 1, "E(R1)", 50, 25, "E(R1)", -20, {});
-    Block(blocks, 2, "TVODFSVariavel", 2, "E(R1)", 125, 25, "E(R1)", -20, {});
+    Block(blocks, 2, "TVODFSVariavel", 1, "E(R2)", 125, 25, "E(R2)", -20, {});
     try {
         doc->LoadObjects(blocks);
         FAIL() << "expected EFileError";
     } catch (const EFileError& e) {
         EXPECT_EQ(e.FileName(), "RedeDFS");
-        EXPECT_EQ(e.Line(), 12); // the second block's Desc
+        EXPECT_EQ(e.Line(), 11); // the second block's Num, taken by the first
     }
     EXPECT_EQ(doc->Objects().Count(), 1);
     // An object a program builds must also have a fresh identity.
