@@ -42,7 +42,8 @@ struct TGradeFT {
 
     // "S^%d" of the row's power; empty for the header row.
     std::string Cabecalho(std::int64_t row) const;
-    // The text of any cell: the row head in column 0, a term's text, or empty.
+    // The text of any cell: the row head in column 0, a term's text, or empty. It scans the cells;
+    // a widget is filled from the row heads and Celulas.
     std::string Texto(std::int64_t row, int col) const;
 };
 
