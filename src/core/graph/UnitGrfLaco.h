@@ -21,6 +21,8 @@ struct TLaco {
     void InsertVertice(std::int32_t id) { Vertices.Insert(0, id); }
     // Puts the branch in front and multiplies its gain into the loop's gain.
     void InsertRamo(std::int32_t branchId, const TGanho& gain);
+    // Multiplies a branch gain into the loop's gain, leaving the branch list alone.
+    void MulGanho(const TGanho& gain);
 };
 
 // The loops of a diagram, numbered by position from 0.

@@ -15,10 +15,18 @@ void TLacoOS::InsertLaco(std::int32_t index, const TLaco& laco) {
 
 std::string TLacoOS::TextoGanho() {
     const std::string symbols = Simbolos.Texto();
-    if (symbols.empty() && ExpS == 0) return K > 0 ? "+ " + FixedToStr2(K) : "- " + FixedToStr2(-K);
+    if (symbols.empty() && ExpS == 0) {
+        // The magnitude, not -K: K = 0 must not come out as "-0,00".
+        std::string text = K > 0 ? "+ " : "- ";
+        text += FixedToStr2(std::fabs(K));
+        return text;
+    }
 
     std::string sign = K > 0 ? "+" : "-";
-    if (std::fabs(K) != 1.0) sign += " " + FixedToStr2(std::fabs(K));
+    if (std::fabs(K) != 1.0) {
+        sign += ' ';
+        sign += FixedToStr2(std::fabs(K));
+    }
     std::string sPart;
     if (ExpS == 1)
         sPart = "S";

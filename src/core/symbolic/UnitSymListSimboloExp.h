@@ -2,6 +2,7 @@
 
 #include "symbolic/UnitSymNome.h"
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +41,13 @@ public:
     TSimboloExp& AddSimbolo(TIdSimbolo id, std::int32_t exp);
     // Multiplies the other product in, item by item in its order.
     void MulSimbolos(const TListSimboloExp& other);
+    // Appends a factor whose symbol the product does not hold yet, without looking it up: for
+    // builders that merge whole products themselves and know the symbol is new.
+    void AppendNovo(TIdSimbolo id, std::int32_t exp) {
+        assert(IndexOfSimbolo(id) < 0 && "a symbol occurs at most once in a product");
+        items_.push_back({id, exp});
+    }
+    void Reserve(int n) { items_.reserve(static_cast<std::size_t>(n)); }
 
     // Keeps, for the name, the smaller of its exponent and the given one (appends when absent).
     TSimboloExp& MinSimbolo(TIdSimbolo id, std::int32_t exp);

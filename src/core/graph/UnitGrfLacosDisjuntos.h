@@ -1,0 +1,21 @@
+#pragma once
+
+#include "graph/UnitGrfLaco.h"
+#include "graph/UnitGrfLacoOS.h"
+#include "graph/UnitLstListInt.h"
+
+namespace brelix {
+
+// Row i lists, ascending, the loops j > i that share no vertex with loop i. Sharing a branch is not
+// what counts: loops that meet at a vertex touch.
+TListListInt TabelaDisjuntos(const TListLaco& lacos);
+
+// Every set of mutually non-touching loops with the product of its gains, by order: element k holds
+// the sets of k + 1 loops in lexicographic order of their indices. The sets come straight from the
+// table: below a set, the candidates for the next loop are those of the set's last loop that follow
+// it and touch none of the set, so no tree of the sets is ever built. Each set is built exactly as
+// if its loops were inserted one by one from the last to the first (TLacoOS::InsertLaco), products
+// and symbol order included.
+TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos);
+
+} // namespace brelix
