@@ -1,0 +1,40 @@
+#pragma once
+
+#include "system/UnitSisElemento.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brelix {
+
+// The elements of a system in creation order, owned. The order matters: numbering, the naming of
+// merged vertices and branch numbering all walk the list from first to last.
+class TListElemento {
+public:
+    TElemento& Add(std::int32_t id, bool componente, std::string varControle, std::string ganho,
+                   std::int32_t numTerminais, std::int32_t top, std::int32_t left, std::string nome,
+                   std::int32_t tipo, std::int32_t dominio);
+
+    int Count() const { return static_cast<int>(itens_.size()); }
+    TElemento& At(int i) { return *itens_[static_cast<std::size_t>(i)]; }
+    const TElemento& At(int i) const { return *itens_[static_cast<std::size_t>(i)]; }
+
+    // The first element with the identifier; none when absent.
+    TElemento* Find(std::int32_t id) const;
+    // Frees the first element with the identifier (nothing when absent), after clearing it from the
+    // neighbours of every other element of the list. Wires are the system's concern.
+    void Remove(std::int32_t id);
+    // The same for this very element, whatever its identifier (identifiers of a damaged document may
+    // repeat). Nothing when the element is not in the list.
+    void Remove(const TElemento* elemento);
+
+    auto begin() const { return itens_.begin(); }
+    auto end() const { return itens_.end(); }
+
+private:
+    std::vector<std::unique_ptr<TElemento>> itens_;
+};
+
+} // namespace brelix
