@@ -4,10 +4,10 @@ namespace brelix {
 
 TConexao::TConexao(std::int32_t id, std::int32_t dominio, TElemento* elemento1, std::int32_t terminal1,
                    TElemento* elemento2, std::int32_t terminal2)
-    : Id(id), Dominio(dominio), Terminal1(terminal1), Terminal2(terminal2), Elemento1(elemento1),
-      Elemento2(elemento2) {
-    if (Elemento1 != nullptr) Elemento1->SetNeighbour(Terminal1, Elemento2);
-    if (Elemento2 != nullptr) Elemento2->SetNeighbour(Terminal2, Elemento1);
+    : Id(id), Dominio(dominio), Terminal1(terminal1), Terminal2(terminal2), elemento1_(elemento1),
+      elemento2_(elemento2) {
+    if (elemento1_ != nullptr) elemento1_->SetNeighbour(Terminal1, elemento2_);
+    if (elemento2_ != nullptr) elemento2_->SetNeighbour(Terminal2, elemento1_);
 }
 
 void TConexao::Redirect(std::int32_t terminalAntigo, std::int32_t terminalNovo, TElemento* mantido,
@@ -16,16 +16,16 @@ void TConexao::Redirect(std::int32_t terminalAntigo, std::int32_t terminalNovo, 
         if (terminal != terminalAntigo || elemento != removido) return;
         terminal = terminalNovo;
         elemento = mantido;
-        if (Elemento1 != nullptr) Elemento1->ReplaceNeighbour(removido, mantido);
-        if (Elemento2 != nullptr) Elemento2->ReplaceNeighbour(removido, mantido);
+        if (elemento1_ != nullptr) elemento1_->ReplaceNeighbour(removido, mantido);
+        if (elemento2_ != nullptr) elemento2_->ReplaceNeighbour(removido, mantido);
     };
-    ajustar(Terminal1, Elemento1);
-    ajustar(Terminal2, Elemento2);
+    ajustar(Terminal1, elemento1_);
+    ajustar(Terminal2, elemento2_);
 }
 
 void TConexao::ForgetElemento(const TElemento* elemento) {
-    if (Elemento1 == elemento) Elemento1 = nullptr;
-    if (Elemento2 == elemento) Elemento2 = nullptr;
+    if (elemento1_ == elemento) elemento1_ = nullptr;
+    if (elemento2_ == elemento) elemento2_ = nullptr;
 }
 
 } // namespace brelix

@@ -31,9 +31,13 @@ TElemento::TElemento(std::int32_t id, bool componente, std::string varControle, 
     if (Componente && numTerminais > 0) vizinhos_.assign(static_cast<std::size_t>(numTerminais), nullptr);
 }
 
-TElemento* TElemento::Neighbour(std::int32_t i) const {
+const TElemento* TElemento::Neighbour(std::int32_t i) const {
     if (!Componente || i < 1 || i > static_cast<std::int32_t>(vizinhos_.size())) return nullptr;
     return vizinhos_[static_cast<std::size_t>(i - 1)];
+}
+
+TElemento* TElemento::Neighbour(std::int32_t i) {
+    return const_cast<TElemento*>(std::as_const(*this).Neighbour(i));
 }
 
 bool TElemento::SetNeighbour(std::int32_t i, TElemento* elemento) {

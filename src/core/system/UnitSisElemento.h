@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,8 @@ public:
 
     // The element on terminal i (from 1) of a component; none for a vertex, an empty slot or an index
     // out of range.
-    TElemento* Neighbour(std::int32_t i) const;
+    const TElemento* Neighbour(std::int32_t i) const;
+    TElemento* Neighbour(std::int32_t i);
     // A component overwrites slot i (false, nothing stored, when there is no such terminal); a vertex
     // appends the element and ignores i.
     bool SetNeighbour(std::int32_t i, TElemento* elemento);
@@ -45,7 +47,7 @@ public:
     void ReplaceNeighbour(const TElemento* antigo, TElemento* novo);
     // Empties every slot holding the element; a vertex drops its entries for it.
     void ForgetNeighbour(const TElemento* elemento);
-    const std::vector<TElemento*>& Neighbours() const { return vizinhos_; }
+    std::span<const TElemento* const> Neighbours() const { return {vizinhos_.data(), vizinhos_.size()}; }
 
     // GainPart(0) is the whole gain text; GainPart(i) its i-th piece between ";" (empty past the last).
     std::string GainPart(std::int32_t i) const;

@@ -1,5 +1,7 @@
 #include "system/UnitSisListConexao.h"
 
+#include <utility>
+
 namespace brelix {
 
 TConexao& TListConexao::Add(std::int32_t id, std::int32_t dominio, TElemento* elemento1,
@@ -14,9 +16,13 @@ int TListConexao::IndexOf(std::int32_t id) const {
     return -1;
 }
 
-TConexao* TListConexao::Find(std::int32_t id) const {
+const TConexao* TListConexao::Find(std::int32_t id) const {
     const int i = IndexOf(id);
     return i < 0 ? nullptr : itens_[static_cast<std::size_t>(i)].get();
+}
+
+TConexao* TListConexao::Find(std::int32_t id) {
+    return const_cast<TConexao*>(std::as_const(*this).Find(id));
 }
 
 void TListConexao::Remove(std::int32_t id) {

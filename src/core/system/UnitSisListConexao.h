@@ -1,6 +1,7 @@
 #pragma once
 
 #include "system/UnitSisConexao.h"
+#include "system/UnitSisLista.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,8 @@ public:
     // The position of the first wire with the identifier; -1 when absent.
     int IndexOf(std::int32_t id) const;
     // The first wire with the identifier; none when absent.
-    TConexao* Find(std::int32_t id) const;
+    const TConexao* Find(std::int32_t id) const;
+    TConexao* Find(std::int32_t id);
     // Frees the first wire with the identifier; nothing when absent.
     void Remove(std::int32_t id);
     void RemoveAt(int i);
@@ -31,11 +33,13 @@ public:
     // Drops the element from every wire end that holds it.
     void ForgetElemento(const TElemento* elemento);
 
-    auto begin() const { return itens_.begin(); }
-    auto end() const { return itens_.end(); }
+    TIteradorDono<TConexao> begin() { return TIteradorDono<TConexao>(itens_.begin()); }
+    TIteradorDono<TConexao> end() { return TIteradorDono<TConexao>(itens_.end()); }
+    TIteradorDonoConst<TConexao> begin() const { return TIteradorDonoConst<TConexao>(itens_.begin()); }
+    TIteradorDonoConst<TConexao> end() const { return TIteradorDonoConst<TConexao>(itens_.end()); }
 
 private:
-    std::vector<std::unique_ptr<TConexao>> itens_;
+    TItensDonos<TConexao> itens_;
 };
 
 } // namespace brelix

@@ -13,10 +13,14 @@ TElemento& TListElemento::Add(std::int32_t id, bool componente, std::string varC
     return *itens_.back();
 }
 
-TElemento* TListElemento::Find(std::int32_t id) const {
+const TElemento* TListElemento::Find(std::int32_t id) const {
     for (const auto& e : itens_)
         if (e->Id == id) return e.get();
     return nullptr;
+}
+
+TElemento* TListElemento::Find(std::int32_t id) {
+    return const_cast<TElemento*>(std::as_const(*this).Find(id));
 }
 
 void TListElemento::Remove(std::int32_t id) {

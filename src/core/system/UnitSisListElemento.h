@@ -1,6 +1,7 @@
 #pragma once
 
 #include "system/UnitSisElemento.h"
+#include "system/UnitSisLista.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,7 +23,8 @@ public:
     const TElemento& At(int i) const { return *itens_[static_cast<std::size_t>(i)]; }
 
     // The first element with the identifier; none when absent.
-    TElemento* Find(std::int32_t id) const;
+    const TElemento* Find(std::int32_t id) const;
+    TElemento* Find(std::int32_t id);
     // Frees the first element with the identifier (nothing when absent), after clearing it from the
     // neighbours of every other element of the list. Wires are the system's concern.
     void Remove(std::int32_t id);
@@ -30,11 +32,13 @@ public:
     // repeat). Nothing when the element is not in the list.
     void Remove(const TElemento* elemento);
 
-    auto begin() const { return itens_.begin(); }
-    auto end() const { return itens_.end(); }
+    TIteradorDono<TElemento> begin() { return TIteradorDono<TElemento>(itens_.begin()); }
+    TIteradorDono<TElemento> end() { return TIteradorDono<TElemento>(itens_.end()); }
+    TIteradorDonoConst<TElemento> begin() const { return TIteradorDonoConst<TElemento>(itens_.begin()); }
+    TIteradorDonoConst<TElemento> end() const { return TIteradorDonoConst<TElemento>(itens_.end()); }
 
 private:
-    std::vector<std::unique_ptr<TElemento>> itens_;
+    TItensDonos<TElemento> itens_;
 };
 
 } // namespace brelix

@@ -100,20 +100,20 @@ TConversaoSistema TSistema::Converter(std::vector<std::string>* adicionados,
     return ConstruirGrafo();
 }
 
-// Vertices wired to each other are one node: the second end of each such wire takes over the first's
-// wires and disappears. A chain or a ring of wired vertices collapses into its first vertex; a wire
-// that a ring has turned into a loop on one vertex just goes.
+// Vertices wired to each other are one node: the first end of each such wire takes over the wires
+// of the second, which disappears. A chain or a ring of wired vertices collapses into its first vertex; a
+// wire that a ring has turned into a loop on one vertex just goes.
 void TSistema::UnirVertices(std::vector<std::string>* removidos) {
     int i = 0;
     while (i < conexoes_.Count()) {
         TConexao& c = conexoes_.At(i);
-        if (c.Elemento1 == nullptr || c.Elemento2 == nullptr || c.Elemento1->Componente ||
-            c.Elemento2->Componente) {
+        if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || c.Elemento1()->Componente ||
+            c.Elemento2()->Componente) {
             ++i;
             continue;
         }
-        TElemento* mantido = c.Elemento1;
-        const TElemento* removido = c.Elemento2;
+        TElemento* mantido = c.Elemento1();
+        const TElemento* removido = c.Elemento2();
         if (mantido != removido) {
             if (removidos != nullptr) removidos->push_back(removido->Nome);
             // Every wire of a vertex ends on its terminal 1, so all of the removed vertex's wires move.
@@ -128,14 +128,14 @@ void TSistema::UnirVertices(std::vector<std::string>* removidos) {
 void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
     int i = 0;
     while (i < conexoes_.Count()) {
-        const TConexao& c = conexoes_.At(i);
-        if (c.Elemento1 == nullptr || c.Elemento2 == nullptr || !c.Elemento1->Componente ||
-            !c.Elemento2->Componente) {
+        TConexao& c = conexoes_.At(i);
+        if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || !c.Elemento1()->Componente ||
+            !c.Elemento2()->Componente) {
             ++i;
             continue;
         }
-        TElemento* e1 = c.Elemento1;
-        TElemento* e2 = c.Elemento2;
+        TElemento* e1 = c.Elemento1();
+        TElemento* e2 = c.Elemento2();
         const std::int32_t t1 = c.Terminal1;
         const std::int32_t t2 = c.Terminal2;
         const std::int32_t dominio = c.Dominio;
@@ -157,8 +157,8 @@ void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
 void TSistema::NumerarVertices() {
     if (Contagem(kDominioEle) > 0) {
         std::int32_t n = 0;
-        for (const auto& e : elementos_)
-            if (e->Tipo == kTipoEleVertice) e->Numero = ++n;
+        for (TElemento& e : elementos_)
+            if (e.Tipo == kTipoEleVertice) e.Numero = ++n;
         numeros_[IndiceDominio(kDominioEle)] = n;
     }
     // Vertex numbers are never shared between domains: each domain starts after the ones before it.
@@ -180,10 +180,10 @@ void TSistema::NumerarDominio(std::int32_t dominio, std::int32_t base) {
 
     // Every drawn reference grounds the vertex on its terminal, and together they are one vertex.
     bool referenciaDesenhada = false;
-    for (const auto& e : elementos_) {
-        if (e->Tipo != d.Referencia || !e->Componente) continue;
-        e->Numero = ref;
-        if (TElemento* v = e->Neighbour(1)) v->Numero = ref;
+    for (TElemento& e : elementos_) {
+        if (e.Tipo != d.Referencia || !e.Componente) continue;
+        e.Numero = ref;
+        if (TElemento* v = e.Neighbour(1)) v->Numero = ref;
         referenciaDesenhada = true;
     }
     if (!referenciaDesenhada) {
@@ -196,11 +196,11 @@ void TSistema::NumerarDominio(std::int32_t dominio, std::int32_t base) {
     // velocity, measured against the reference); a side on the reference stays the reference. A
     // one-connection reservoir's second side is the reference itself.
     const auto livreOuRef = [ref](std::int32_t x) { return x == 0 || x == ref; };
-    for (const auto& e : elementos_) {
-        if (!EhMassa(d, *e)) continue;
-        const bool umLado = e->Tipo == kTipoHidReservatorio1Cnt;
-        TElemento* lado1 = e->Neighbour(1);
-        TElemento* lado2 = umLado ? nullptr : e->Neighbour(2);
+    for (TElemento& e : elementos_) {
+        if (!EhMassa(d, e)) continue;
+        const bool umLado = e.Tipo == kTipoHidReservatorio1Cnt;
+        TElemento* lado1 = e.Neighbour(1);
+        TElemento* lado2 = umLado ? nullptr : e.Neighbour(2);
         const std::int32_t a = lado1 != nullptr ? lado1->Numero : 0;
         const std::int32_t b = umLado ? ref : (lado2 != nullptr ? lado2->Numero : 0);
         std::int32_t numero = 0;
@@ -216,18 +216,18 @@ void TSistema::NumerarDominio(std::int32_t dominio, std::int32_t base) {
             // Two numbered sides join: the larger number gives way to the smaller everywhere.
             numero = std::min(a, b);
             const std::int32_t maior = std::max(a, b);
-            for (const auto& x : elementos_)
-                if (x->Numero == maior) x->Numero = numero;
+            for (TElemento& x : elementos_)
+                if (x.Numero == maior) x.Numero = numero;
         }
-        e->Numero = numero;
+        e.Numero = numero;
         if (lado1 != nullptr && lado1->Numero == 0) lado1->Numero = numero;
         if (lado2 != nullptr && lado2->Numero == 0) lado2->Numero = numero;
     }
 
-    for (const auto& e : elementos_) {
-        if (e->Tipo != d.Vertice || e->Numero != 0) continue;
-        e->Numero = base + ++usados;
-        e->VerticeProprio = true;
+    for (TElemento& e : elementos_) {
+        if (e.Tipo != d.Vertice || e.Numero != 0) continue;
+        e.Numero = base + ++usados;
+        e.VerticeProprio = true;
     }
     numeros_[IndiceDominio(dominio)] = usados;
 }
@@ -243,16 +243,16 @@ TConversaoSistema TSistema::ConstruirGrafo() const {
         if (numerosAdicionados.insert(e.Numero).second) grafo->AddVertice(e.Numero, e.Nome, e.Left, e.Top);
     };
     if (Contagem(kDominioEle) > 0)
-        for (const auto& e : elementos_)
-            if (e->Tipo == kTipoEleVertice) adicionar(*e);
+        for (const TElemento& e : elementos_)
+            if (e.Tipo == kTipoEleVertice) adicionar(e);
     for (const TDominioRef& d : kDominiosRef) {
         if (Contagem(d.Dominio) == 0) continue;
         const std::int32_t ref = Referencia(d.Dominio);
-        for (const auto& e : elementos_) {
+        for (const TElemento& e : elementos_) {
             // A mass on the reference at both sides is no vertex of its own: the reference keeps its name.
-            const bool entra = (e->Tipo == d.Vertice && e->VerticeProprio) ||
-                               (EhMassa(d, *e) && e->Numero != ref) || e->Tipo == d.Referencia;
-            if (entra) adicionar(*e);
+            const bool entra = (e.Tipo == d.Vertice && e.VerticeProprio) ||
+                               (EhMassa(d, e) && e.Numero != ref) || e.Tipo == d.Referencia;
+            if (entra) adicionar(e);
         }
     }
 
@@ -269,9 +269,9 @@ TConversaoSistema TSistema::ConstruirGrafo() const {
     // Controlled sources come last, so that every branch a control variable may name exists first.
     std::int32_t n = 0;
     for (const bool controladas : {false, true}) {
-        for (const auto& e : elementos_) {
-            if (!e->Componente || TipoEhFonteCtrl(e->Tipo) != controladas) continue;
-            const auto ramos = RamosDoTipo(e->Tipo);
+        for (const TElemento& e : elementos_) {
+            if (!e.Componente || TipoEhFonteCtrl(e.Tipo) != controladas) continue;
+            const auto ramos = RamosDoTipo(e.Tipo);
             for (std::size_t k = 0; k < ramos.size(); ++k) {
                 const TRamoDoTipo& r = ramos[k];
                 ++n;
@@ -281,11 +281,11 @@ TConversaoSistema TSistema::ConstruirGrafo() const {
                 else if (k > 0 && RamoEhPorta1(ramos[k - 1].TipoRamo))
                     par = n - 1;
                 const TRamo* ramo =
-                    grafo->AddRamo(n, r.TipoRamo, e->Nome + std::string(r.Sufixo), GanhoDoRamo(*e, r),
-                                   ponto(*e, r.Origem, r.Destino), ponto(*e, r.Destino, r.Origem), e->Left,
-                                   e->Top, par, controladas ? e->VarControle : std::string());
+                    grafo->AddRamo(n, r.TipoRamo, e.Nome + std::string(r.Sufixo), GanhoDoRamo(e, r),
+                                   ponto(e, r.Origem, r.Destino), ponto(e, r.Destino, r.Origem), e.Left,
+                                   e.Top, par, controladas ? e.VarControle : std::string());
                 if (ramo == nullptr) {
-                    resultado.Problemas.push_back("O elemento " + e->Nome + " não pôde ser ligado ao grafo.");
+                    resultado.Problemas.push_back("O elemento " + e.Nome + " não pôde ser ligado ao grafo.");
                     return resultado;
                 }
             }

@@ -56,9 +56,10 @@ public:
     // numbering and for any other code.
     std::int32_t Referencia(std::int32_t dominio) const;
 
-    // The faults that keep the system from conversion, in element order and then in wire order; empty
-    // when it converts. Only components of known kinds, each terminal holding exactly one wire of its
-    // domain, and controlled sources whose variable belongs to a branch of the system get through.
+    // The faults that keep the system from conversion: wires refused while it was built, then faults
+    // in element order and in wire order; empty when it converts. Only components of known kinds, each
+    // terminal holding exactly one wire of its domain, and controlled sources whose variable belongs to a
+    // branch of the system get through.
     std::vector<std::string> Verificar() const;
 
     // Merges wired vertices, splits wires between components, numbers the vertices and builds the

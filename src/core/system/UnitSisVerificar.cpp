@@ -29,9 +29,9 @@ TFiosPorTerminal ContarFios(const TListConexao& conexoes) {
         lista.resize(static_cast<std::size_t>(e->NumTerminais));
         ++lista[static_cast<std::size_t>(terminal - 1)];
     };
-    for (const auto& c : conexoes) {
-        contar(c->Elemento1, c->Terminal1);
-        contar(c->Elemento2, c->Terminal2);
+    for (const TConexao& c : conexoes) {
+        contar(c.Elemento1(), c.Terminal1);
+        contar(c.Elemento2(), c.Terminal2);
     }
     return fios;
 }
@@ -78,10 +78,10 @@ void VerificarTerminais(const TElemento& e, const TFiosPorTerminal& fios, std::v
 
 // The graph variables E(...) and F(...) are named after the branches the components become.
 bool NomeDeRamo(const TListElemento& elementos, std::string_view nome) {
-    for (const auto& e : elementos) {
-        if (!e->Componente) continue;
-        for (const TRamoDoTipo& r : RamosDoTipo(e->Tipo))
-            if (SameTextAscii(nome, e->Nome + std::string(r.Sufixo))) return true;
+    for (const TElemento& e : elementos) {
+        if (!e.Componente) continue;
+        for (const TRamoDoTipo& r : RamosDoTipo(e.Tipo))
+            if (SameTextAscii(nome, e.Nome + std::string(r.Sufixo))) return true;
     }
     return false;
 }
@@ -106,7 +106,7 @@ void VerificarConexao(const TConexao& c, std::vector<std::string>& faltas) {
         return;
     }
     for (const auto& [e, terminal] :
-         {std::pair{c.Elemento1, c.Terminal1}, std::pair{c.Elemento2, c.Terminal2}}) {
+         {std::pair{c.Elemento1(), c.Terminal1}, std::pair{c.Elemento2(), c.Terminal2}}) {
         if (e == nullptr || DominioDoTipo(e->Tipo) == 0) continue; // reported already
         if (DominioDoTerminal(e->Tipo, terminal) == c.Dominio) continue;
         faltas.push_back(conexao + " (domínio " + IntToStr(c.Dominio) + ") não pode chegar ao terminal " +
@@ -121,15 +121,15 @@ std::vector<std::string> TSistema::Verificar() const {
     if (convertido_) faltas.push_back("O sistema já foi convertido em grafo.");
 
     const TFiosPorTerminal fios = ContarFios(conexoes_);
-    for (const auto& e : elementos_) {
-        if (!VerificarTipo(*e, faltas) || !e->Componente) continue;
-        VerificarTerminais(*e, fios, faltas);
-        if (TipoEhMassaAtrito(e->Tipo) && e->GainPart(2).empty())
-            faltas.push_back("O ganho de " + e->Nome + " deve ter duas partes separadas por \";\".");
-        if (TipoEhFonteCtrl(e->Tipo)) VerificarControle(*e, elementos_, faltas);
+    for (const TElemento& e : elementos_) {
+        if (!VerificarTipo(e, faltas) || !e.Componente) continue;
+        VerificarTerminais(e, fios, faltas);
+        if (TipoEhMassaAtrito(e.Tipo) && e.GainPart(2).empty())
+            faltas.push_back("O ganho de " + e.Nome + " deve ter duas partes separadas por \";\".");
+        if (TipoEhFonteCtrl(e.Tipo)) VerificarControle(e, elementos_, faltas);
     }
-    for (const auto& c : conexoes_)
-        VerificarConexao(*c, faltas);
+    for (const TConexao& c : conexoes_)
+        VerificarConexao(c, faltas);
 
     // The conversion issues at most three identifiers per wire and one per domain reference.
     const std::int64_t maiorEmitido = std::int64_t{maiorId_} + 3 * std::int64_t{conexoes_.Count()} + 3;

@@ -76,12 +76,12 @@ inline std::vector<std::string> Converter(TSistema& s) {
 // Every wire end and every neighbour slot of the model holds an element that the model still owns.
 inline bool ReferenciasVivas(const TSistema& s) {
     std::unordered_set<const TElemento*> vivos;
-    for (const auto& e : s.Elementos())
-        vivos.insert(e.get());
-    for (const auto& c : s.Conexoes())
-        if (!vivos.contains(c->Elemento1) || !vivos.contains(c->Elemento2)) return false;
-    for (const auto& e : s.Elementos())
-        for (const TElemento* v : e->Neighbours())
+    for (const TElemento& e : s.Elementos())
+        vivos.insert(&e);
+    for (const TConexao& c : s.Conexoes())
+        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2())) return false;
+    for (const TElemento& e : s.Elementos())
+        for (const TElemento* v : e.Neighbours())
             if (v != nullptr && !vivos.contains(v)) return false;
     return true;
 }

@@ -187,14 +187,14 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
     // Every drawn vertex either is still in the model or was reported as removed; every vertex the
     // conversion added was reported.
     int desenhados = 0;
-    for (const auto& e : a.S.Elementos())
-        if (!e->Componente && e->Nome.starts_with("V")) ++desenhados;
+    for (const TElemento& e : a.S.Elementos())
+        if (!e.Componente && e.Nome.starts_with("V")) ++desenhados;
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
     // After the conversion every wire joins a component terminal to a numbered vertex.
-    for (const auto& c : a.S.Conexoes()) {
-        ASSERT_NE(c->Elemento1->Componente, c->Elemento2->Componente);
-        EXPECT_NE((c->Elemento1->Componente ? c->Elemento2 : c->Elemento1)->Numero, 0);
+    for (const TConexao& c : a.S.Conexoes()) {
+        ASSERT_NE(c.Elemento1()->Componente, c.Elemento2()->Componente);
+        EXPECT_NE((c.Elemento1()->Componente ? c.Elemento2() : c.Elemento1())->Numero, 0);
     }
     EXPECT_TRUE(testsis::ReferenciasVivas(a.S));
 }

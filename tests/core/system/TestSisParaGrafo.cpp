@@ -47,7 +47,7 @@ TEST(SisParaGrafo, WiredVerticesMergeIntoTheFirst) {
     EXPECT_EQ(d.S.Elementos().Find(b), nullptr);
     EXPECT_EQ(d.S.Conexoes().Count(), 4);
     const TElemento* va = d.S.Elementos().Find(a);
-    EXPECT_EQ(d.S.Conexoes().Find(fioL1)->Elemento2, va);
+    EXPECT_EQ(d.S.Conexoes().Find(fioL1)->Elemento2(), va);
     EXPECT_EQ(d.S.Elementos().Find(l1)->Neighbour(1), va);
     EXPECT_TRUE(ReferenciasVivas(d.S));
 }
@@ -110,8 +110,8 @@ TEST(SisParaGrafo, WireBetweenComponentsGetsAVertexHalfwayOnTheGrid) {
     // Each split issues a vertex and two wires, which go to the end of the list.
     EXPECT_EQ(d.S.MaiorId(), 14);
     std::vector<std::int32_t> fios;
-    for (const auto& c : d.S.Conexoes())
-        fios.push_back(c->Id);
+    for (const TConexao& c : d.S.Conexoes())
+        fios.push_back(c.Id);
     EXPECT_EQ(fios, (std::vector<std::int32_t>{7, 8, 10, 11, 13, 14}));
     EXPECT_EQ(d.S.Elementos().Find(9)->Nome, "_Vertice1");
     EXPECT_EQ(d.S.Elementos().Find(12)->Tipo, kTipoEleVertice);

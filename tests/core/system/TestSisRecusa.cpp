@@ -49,8 +49,8 @@ void EsperaRecusa(TSistema& s, const Linhas& esperado) {
     EXPECT_EQ(s.Elementos().Count(), elementos);
     EXPECT_EQ(s.Conexoes().Count(), fios);
     EXPECT_EQ(s.MaiorId(), maiorId);
-    for (const auto& e : s.Elementos())
-        EXPECT_EQ(e->Numero, 0) << e->Nome;
+    for (const TElemento& e : s.Elementos())
+        EXPECT_EQ(e.Numero, 0) << e.Nome;
     EXPECT_EQ(s.ToGraph().Problemas, esperado);
 }
 
