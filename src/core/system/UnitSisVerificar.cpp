@@ -51,8 +51,8 @@ bool VerificarTipo(const TElemento& e, std::vector<std::string>& faltas) {
     }
     // Only the conversion adds reference vertices that are not components.
     if (e.Componente == TipoEhVertice(e.Tipo)) {
-        faltas.push_back(
-            e.Nome + (e.Componente ? ": um vértice não é componente." : ": um componente não é vértice."));
+        faltas.push_back(e.Nome + (e.Componente ? ": um vértice marcado como componente."
+                                                : ": um componente marcado como vértice."));
         return false;
     }
     if (e.Componente && e.NumTerminais != TerminaisDoTipo(e.Tipo)) {
@@ -117,8 +117,9 @@ void VerificarConexao(const TConexao& c, std::vector<std::string>& faltas) {
 } // namespace
 
 std::vector<std::string> TSistema::Verificar() const {
+    // A converted model holds the vertices and wires the conversion added: it is not looked at again.
+    if (convertido_) return {"O sistema já foi convertido em grafo."};
     std::vector<std::string> faltas = faltasMontagem_;
-    if (convertido_) faltas.push_back("O sistema já foi convertido em grafo.");
 
     const TFiosPorTerminal fios = ContarFios(conexoes_);
     for (const TElemento& e : elementos_) {

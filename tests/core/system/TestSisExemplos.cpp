@@ -107,20 +107,6 @@ TEST(SisExemplos, DCMotorWithTheElectricalRotationalCoupler) {
     EXPECT_EQ(d.S.NumerosUsados(kDominioMcr), 2);
 }
 
-TEST(SisExemplos, ReservoirFedThroughAPipe) {
-    TDesenho d;
-    const auto q = d.Comp(kTipoHidFonteVazao, "Q", "Q");
-    const auto rf = d.Comp(kTipoHidTuboResistor, "Rf", "Rf");
-    const auto c1 = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
-    const auto h1 = d.Vert(kTipoHidVertice, "H1");
-    const auto h2 = d.Vert(kTipoHidVertice, "H2");
-    d.Liga(q, {h1});
-    d.Liga(rf, {h1, h2});
-    d.Liga(c1, {h2});
-    EXPECT_EQ(Converter(d.S), (Linhas{"V 2 C1 0,0", "V 3 H1 0,0", "V 1 RefHid 260,260", "R 1 5 Q Q 1>3",
-                                      "R 2 2 Rf Rf 3>2", "R 3 2 C1 Cf^-1.S^-1 2>1"}));
-}
-
 namespace {
 
 // A translational system after `antes` electrical vertices: five masses, two springs, two dampers,

@@ -236,26 +236,6 @@ TEST(SisFisico, SeriesRLCCircuit) {
     });
 }
 
-TEST(SisFisico, SeriesRLCCurrent) {
-    TDesenho d;
-    const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
-    const auto r = d.Comp(kTipoEleResistor, "R1", "R");
-    const auto l = d.Comp(kTipoEleIndutor, "L1", "L");
-    const auto c = d.Comp(kTipoEleCapacitor, "C1", "C");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n2 = d.Vert(kTipoEleVertice, "N2");
-    const auto n3 = d.Vert(kTipoEleVertice, "N3");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    d.Liga(vs, {n1, n0});
-    d.Liga(r, {n1, n2});
-    d.Liga(l, {n2, n3});
-    d.Liga(c, {n3, n0});
-    // Admittance of the loop: C.s / (L.C.s^2 + R.C.s + 1).
-    Conferir(d.S, "Vs", "F(R1)", {"R", "L", "C"}, [](const TValores& v, C s) {
-        return v.at("C") * s / (v.at("L") * v.at("C") * s * s + v.at("R") * v.at("C") * s + 1.0);
-    });
-}
-
 TEST(SisFisico, TwoSectionRCLadder) {
     TDesenho d;
     const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
@@ -377,52 +357,19 @@ TEST(SisFisico, TwoMassesJoinedByASpring) {
     });
 }
 
-TEST(SisFisico, RotationalInertiaWithFrictionDrivenByATorque) {
-    TDesenho d;
-    const auto t = d.Comp(kTipoMcrFonteTorque, "T1", "T");
-    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J1", "J;B");
-    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref");
-    const auto w = d.Vert(kTipoMcrVertice, "W");
-    const auto g = d.Vert(kTipoMcrVertice, "G");
-    d.Liga(t, {w});
-    d.Liga(j, {w, g});
-    d.Liga(ref, {g});
-    Conferir(d.S, "T1", "E(J1_J)", {"J", "B"},
-             [](const TValores& v, C s) { return 1.0 / (v.at("J") * s + v.at("B")); });
-}
-
 TEST(SisFisico, ReservoirFedThroughAPipe) {
-    {
-        // A pressure source through a pipe: the reservoir's pressure is P / (Rf.Cf.s + 1).
-        TDesenho d;
-        const auto p = d.Comp(kTipoHidFontePressao, "P1", "P");
-        const auto rf = d.Comp(kTipoHidTuboResistor, "Rf1", "Rf");
-        const auto c = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
-        const auto h1 = d.Vert(kTipoHidVertice, "H1");
-        const auto h2 = d.Vert(kTipoHidVertice, "H2");
-        d.Liga(p, {h1});
-        d.Liga(rf, {h1, h2});
-        d.Liga(c, {h2});
-        Conferir(d.S, "P1", "E(C1)", {"Rf", "Cf"},
-                 [](const TValores& v, C s) { return 1.0 / (v.at("Rf") * v.at("Cf") * s + 1.0); });
-    }
-    {
-        // A flow source through a pipe with inertance: the pressure at the source is Q.(Lf.s + 1 / (Cf.s)).
-        TDesenho d;
-        const auto q = d.Comp(kTipoHidFonteVazao, "Q1", "Q");
-        const auto lf = d.Comp(kTipoHidTuboIndutor, "Lf1", "Lf");
-        const auto c = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
-        const auto h1 = d.Vert(kTipoHidVertice, "H1");
-        d.Liga(q, {h1});
-        d.Fio(lf, 1, h1, 1);
-        d.Fio(lf, 2, c, 1);
-        Conferir(d.S, "Q1", "E(Lf1)", {"Lf", "Cf"}, [](const TValores& v, C s) { return v.at("Lf") * s; });
-        TDesenho e;
-        const auto q2 = e.Comp(kTipoHidFonteVazao, "Q1", "Q");
-        const auto c2 = e.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
-        e.Fio(q2, 1, c2, 1);
-        Conferir(e.S, "Q1", "E(C1)", {"Cf"}, [](const TValores& v, C s) { return 1.0 / (v.at("Cf") * s); });
-    }
+    // A pressure source through a pipe: the reservoir's pressure is P / (Rf.Cf.s + 1).
+    TDesenho d;
+    const auto p = d.Comp(kTipoHidFontePressao, "P1", "P");
+    const auto rf = d.Comp(kTipoHidTuboResistor, "Rf1", "Rf");
+    const auto c = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
+    const auto h1 = d.Vert(kTipoHidVertice, "H1");
+    const auto h2 = d.Vert(kTipoHidVertice, "H2");
+    d.Liga(p, {h1});
+    d.Liga(rf, {h1, h2});
+    d.Liga(c, {h2});
+    Conferir(d.S, "P1", "E(C1)", {"Rf", "Cf"},
+             [](const TValores& v, C s) { return 1.0 / (v.at("Rf") * v.at("Cf") * s + 1.0); });
 }
 
 TEST(SisFisico, DCMotorWithTheElectricalRotationalCoupler) {

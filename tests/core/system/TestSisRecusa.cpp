@@ -59,11 +59,17 @@ void EsperaRecusa(TSistema& s, const Linhas& esperado) {
 TEST(SisRecusa, SoundCircuitConvertsOnceOnly) {
     TCircuito c;
     c.FechaC1();
+    const auto f = c.d.Comp(kTipoMctFonteForca, "F1", "F");
+    const auto m = c.d.Comp(kTipoMctMassa, "M1", "M");
+    const auto x = c.d.Vert(kTipoMctVertice, "X");
+    c.d.Liga(f, {x});
+    c.d.Liga(m, {x, x});
     EXPECT_TRUE(c.d.S.Verificar().empty());
     const TConversaoSistema primeira = c.d.S.ToGraph();
     ASSERT_NE(primeira.Grafo, nullptr);
-    EXPECT_EQ(primeira.Grafo->RamoCount(), 3);
-    // The model was consumed: a second run would number a normalised model over again.
+    EXPECT_EQ(primeira.Grafo->RamoCount(), 5);
+    // The model was consumed (it now holds the reference the conversion added): a second run would
+    // number a normalised model over again.
     const TConversaoSistema segunda = c.d.S.ToGraph();
     EXPECT_EQ(segunda.Grafo, nullptr);
     EXPECT_EQ(segunda.Problemas, Linhas{"O sistema já foi convertido em grafo."});
@@ -166,8 +172,8 @@ TEST(SisRecusa, ElementsThatContradictTheirKind) {
         c.d.S.AddElemento(55, kDominioEle, true, "", "R", 3, 0, 0, "R8", kTipoEleResistor);
         EsperaRecusa(c.d.S,
                      {"X1: tipo de elemento 99 desconhecido.", "Fio1: tipo de elemento 49 desconhecido.",
-                      "R9: o domínio 3 não é o do seu tipo (2).", "V9: um vértice não é componente.",
-                      "M9: um componente não é vértice.", "R8 tem 3 terminais, e seu tipo tem 2."});
+                      "R9: o domínio 3 não é o do seu tipo (2).", "V9: um vértice marcado como componente.",
+                      "M9: um componente marcado como vértice.", "R8 tem 3 terminais, e seu tipo tem 2."});
     }
     {
         // The friction kinds need both of their gains.
