@@ -82,99 +82,25 @@ TEST(GeradorDFS, BlocksAreWrittenKeyByKeyAfterTheLargestVertexIdentifier) {
     g.AddTransmitancia(1, "T1", "2.R^-1", 6, 2);
     g.AddTransmitancia(2, "T2", "-1", 2, 6);
     auto doc = GerarDFSDe(g);
-    const std::vector<std::string> esperado = {"Object 6: TVODFSVariavel",
-                                               "Num=6",
-                                               "Desc=E(R1)",
-                                               "Left=50",
-                                               "Top=25",
-                                               "Lbl=E(R1)",
-                                               "LblX=0",
-                                               "LblY=-20",
-                                               "end",
-                                               "Object 2: TVODFSVariavel",
-                                               "Num=2",
-                                               "Desc=F(R1)",
-                                               "Left=50",
-                                               "Top=250",
-                                               "Lbl=F(R1)",
-                                               "LblX=0",
-                                               "LblY=-20",
-                                               "end",
-                                               "Object 7: TVODFSTransmitancia",
-                                               "Num=1",
-                                               "Desc=Transmitancia1",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=2.R^-1",
-                                               "LblX=0",
-                                               "LblY=-20",
-                                               "Gain=2.R^-1",
-                                               "Move=0",
-                                               "end",
-                                               "Object 8: TVODFSConexao",
-                                               "Num=1",
-                                               "Desc=Conexao1",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=*",
-                                               "LblX=0",
-                                               "LblY=0",
-                                               "ObjID1=6",
-                                               "ObjID2=7",
-                                               "CntID1=1",
-                                               "CntID2=1",
-                                               "end",
-                                               "Object 9: TVODFSConexao",
-                                               "Num=2",
-                                               "Desc=Conexao2",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=*",
-                                               "LblX=0",
-                                               "LblY=0",
-                                               "ObjID1=7",
-                                               "ObjID2=2",
-                                               "CntID1=2",
-                                               "CntID2=1",
-                                               "end",
-                                               "Object 10: TVODFSTransmitancia",
-                                               "Num=2",
-                                               "Desc=Transmitancia2",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=-1",
-                                               "LblX=0",
-                                               "LblY=-20",
-                                               "Gain=-1",
-                                               "Move=0",
-                                               "end",
-                                               "Object 11: TVODFSConexao",
-                                               "Num=3",
-                                               "Desc=Conexao3",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=*",
-                                               "LblX=0",
-                                               "LblY=0",
-                                               "ObjID1=2",
-                                               "ObjID2=10",
-                                               "CntID1=1",
-                                               "CntID2=1",
-                                               "end",
-                                               "Object 12: TVODFSConexao",
-                                               "Num=4",
-                                               "Desc=Conexao4",
-                                               "Left=0",
-                                               "Top=0",
-                                               "Lbl=*",
-                                               "LblX=0",
-                                               "LblY=0",
-                                               "ObjID1=10",
-                                               "ObjID2=6",
-                                               "CntID1=2",
-                                               "CntID2=1",
-                                               "end"};
-    EXPECT_EQ(doc->Objects().GetText(), esperado);
+    // Each object block on one line here, its lines joined by " | ".
+    const std::string esperado = R"(
+Object 6: TVODFSVariavel | Num=6 | Desc=E(R1) | Left=50 | Top=25 | Lbl=E(R1) | LblX=0 | LblY=-20 | end
+Object 2: TVODFSVariavel | Num=2 | Desc=F(R1) | Left=50 | Top=250 | Lbl=F(R1) | LblX=0 | LblY=-20 | end
+Object 7: TVODFSTransmitancia | Num=1 | Desc=Transmitancia1 | Left=0 | Top=0 | Lbl=2.R^-1 | LblX=0 | LblY=-20 | Gain=2.R^-1 | Move=0 | end
+Object 8: TVODFSConexao | Num=1 | Desc=Conexao1 | Left=0 | Top=0 | Lbl=* | LblX=0 | LblY=0 | ObjID1=6 | ObjID2=7 | CntID1=1 | CntID2=1 | end
+Object 9: TVODFSConexao | Num=2 | Desc=Conexao2 | Left=0 | Top=0 | Lbl=* | LblX=0 | LblY=0 | ObjID1=7 | ObjID2=2 | CntID1=2 | CntID2=1 | end
+Object 10: TVODFSTransmitancia | Num=2 | Desc=Transmitancia2 | Left=0 | Top=0 | Lbl=-1 | LblX=0 | LblY=-20 | Gain=-1 | Move=0 | end
+Object 11: TVODFSConexao | Num=3 | Desc=Conexao3 | Left=0 | Top=0 | Lbl=* | LblX=0 | LblY=0 | ObjID1=2 | ObjID2=10 | CntID1=1 | CntID2=1 | end
+Object 12: TVODFSConexao | Num=4 | Desc=Conexao4 | Left=0 | Top=0 | Lbl=* | LblX=0 | LblY=0 | ObjID1=10 | ObjID2=6 | CntID1=2 | CntID2=1 | end
+)";
+    std::vector<std::string> linhas;
+    for (const std::string& bloco : SplitLines(esperado))
+        for (std::size_t i = 0; i < bloco.size();) {
+            const std::size_t sep = bloco.find(" | ", i);
+            linhas.push_back(bloco.substr(i, sep == std::string::npos ? std::string::npos : sep - i));
+            i = sep == std::string::npos ? bloco.size() : sep + 3;
+        }
+    EXPECT_EQ(doc->Objects().GetText(), linhas);
     EXPECT_EQ(doc->Width(), 125);
 }
 
