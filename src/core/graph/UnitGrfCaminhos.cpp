@@ -22,6 +22,7 @@ struct TEntrada {
 // How a search without a tree may skip steps whose subtree cannot change its results.
 enum class TPoda {
     Nenhuma,   // every step is taken (the tree shows them all)
+    Esgotados, // for the first path only: never enter again a vertex whose search found nothing
     Alcance,   // skip a step after which the target cannot be reached
     Distancia, // skip a step that cannot lead to a path shorter than the best one found
 };
@@ -162,6 +163,7 @@ int TBuscaCaminhos::LimiteInferior() const {
 bool TBuscaCaminhos::Admissivel(TPoda poda, const TEntrada& passo, int profundidade) {
     switch (poda) {
     case TPoda::Nenhuma:
+    case TPoda::Esgotados:
         return true;
     case TPoda::Alcance:
         return PodeAlcancar(passo);
@@ -176,7 +178,15 @@ bool TBuscaCaminhos::Admissivel(TPoda poda, const TEntrada& passo, int profundid
 template <class TVisitante>
 void TBuscaCaminhos::Executar(TArvore* busca, TPoda poda, TVisitante&& visitante) {
     if (posInicio_ < 0) return;
-    if (poda == TPoda::Distancia) CalcularDistancias();
+    if (poda == TPoda::Distancia) {
+        CalcularDistancias();
+        // Between two vertices the distance is the length of a shortest path, and a shortest walk
+        // is a simple path: only steps along shortest paths are taken, and those never dead-end.
+        if (inicio_ != alvo_) {
+            if (LimiteInferior() == INT_MAX) return;
+            melhor_ = LimiteInferior() + 1;
+        }
+    }
 
     std::vector<TQuadro> pilha;
     TNo* raiz = busca != nullptr ? &busca->AddRaiz(inicio_, grafo_.Vertice(posInicio_).Nome) : nullptr;
@@ -218,7 +228,13 @@ void TBuscaCaminhos::Executar(TArvore* busca, TPoda poda, TVisitante&& visitante
         }
         if (desceu) continue;
         const TQuadro& topo = pilha.back();
-        visitado_[static_cast<std::size_t>(topo.Posicao)] = 0;
+        // A vertex whose search found no path cannot reach the target avoiding the path that led
+        // to it; nor, once that search is left too, avoiding any shorter one (a path from it would
+        // have been a path from the vertex the search started at). So when only the first path is
+        // wanted it stays visited: entering it again could only fail again. (An undirected circuit
+        // may not end by the branch it began with; what a first branch's search visited cannot be
+        // reached from another first branch at all, or that branch would have closed the circuit.)
+        if (poda != TPoda::Esgotados) visitado_[static_cast<std::size_t>(topo.Posicao)] = 0;
         if (topo.RamoIdx >= 0) {
             --naCadeia_[static_cast<std::size_t>(topo.RamoIdx)];
             caminhoR_.pop_back();
@@ -239,12 +255,14 @@ void CopiarPara(const std::vector<std::int32_t>& origem, TListInt& destino) {
 void FindCaminhos(const TGrafo& grafo, std::int32_t inicio, std::int32_t alvo, bool pararNoPrimeiro,
                   TListListInt& ramos, TListListInt& vertices, TArvore* busca) {
     TBuscaCaminhos b(grafo, inicio, alvo);
-    b.Executar(busca, busca != nullptr ? TPoda::Nenhuma : TPoda::Alcance,
-               [&](const std::vector<std::int32_t>& r, const std::vector<std::int32_t>& v) {
-                   CopiarPara(v, vertices.AddList());
-                   CopiarPara(r, ramos.AddList());
-                   return pararNoPrimeiro;
-               });
+    const TPoda poda = busca != nullptr  ? TPoda::Nenhuma
+                       : pararNoPrimeiro ? TPoda::Esgotados
+                                         : TPoda::Alcance;
+    b.Executar(busca, poda, [&](const std::vector<std::int32_t>& r, const std::vector<std::int32_t>& v) {
+        CopiarPara(v, vertices.AddList());
+        CopiarPara(r, ramos.AddList());
+        return pararNoPrimeiro;
+    });
 }
 
 bool FindCaminhoMaisCurto(const TGrafo& grafo, std::int32_t inicio, std::int32_t alvo, TListInt& ramos,
@@ -254,16 +272,15 @@ bool FindCaminhoMaisCurto(const TGrafo& grafo, std::int32_t inicio, std::int32_t
     TBuscaCaminhos b(grafo, inicio, alvo);
     std::vector<std::int32_t> melhorR, melhorV;
     bool achou = false;
-    // A path as short as the distance from the start cannot be beaten; an earlier one wins ties.
-    int limite = 0;
     b.Executar(nullptr, TPoda::Distancia,
                [&](const std::vector<std::int32_t>& r, const std::vector<std::int32_t>& v) {
                    melhorR = r;
                    melhorV = v;
                    achou = true;
                    b.SetMelhor(static_cast<int>(r.size()));
-                   if (limite == 0) limite = inicio == alvo ? 1 : b.LimiteInferior();
-                   return static_cast<int>(r.size()) <= limite;
+                   // Between two vertices the first path found is already one of the fewest branches
+                   // (see Executar); a circuit may still be beaten by a shorter one.
+                   return inicio != alvo || r.size() == 1;
                });
     if (!achou) return false;
     CopiarPara(melhorR, ramos);
