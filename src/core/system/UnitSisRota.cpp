@@ -23,7 +23,7 @@ std::int32_t Clamp32(Coord value) {
                                                        std::numeric_limits<std::int32_t>::max()));
 }
 
-bool IsStep(const TExtremoRota& e) {
+[[maybe_unused]] bool IsStep(const TExtremoRota& e) {
     return (e.DirX == 0 && std::abs(e.DirY) <= 1) || (e.DirY == 0 && std::abs(e.DirX) <= 1);
 }
 

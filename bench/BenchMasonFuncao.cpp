@@ -1,0 +1,58 @@
+// The whole signal-flow stage as the analysis commands run it: closing branch, Mason's loop sets
+// (MasonOS) and the transfer function assembled from them (FromMason). Reports loop sets per second
+// and the peak heap memory per loop set above what the diagram itself holds.
+
+#include "BenchDiagramas.h"
+#include "BenchMemoria.h"
+#include "graph/UnitGrfMason.h"
+#include "symbolic/UnitFTFuncao.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+using namespace brelix;
+using namespace brelix::bench;
+
+namespace {
+
+void RodarMasonFuncao(benchmark::State& state, const TDiagrama& d) {
+    std::size_t total = 0, conjuntos = 0, picoPorConjunto = 0;
+    for (auto _ : state) {
+        TGrafo g(d.grafo);
+        const std::size_t antes = BytesEmUso();
+        ZerarPico();
+        std::vector<std::string> entradas, saidas;
+        MarkEntradaSaida(g, entradas, saidas);
+        AddRamoDFS(g, d.entrada, d.saida);
+        TFuncao ft;
+        {
+            const TListListLacoOS ordens = MasonOS(g);
+            conjuntos = 0;
+            for (const TListLacoOS& o : ordens)
+                conjuntos += o.size();
+            ft.FromMason(ordens);
+        }
+        benchmark::DoNotOptimize(ft.Num.Count());
+        total += conjuntos;
+        picoPorConjunto =
+            std::max(picoPorConjunto, (BytesPico() - antes) / std::max<std::size_t>(conjuntos, 1));
+    }
+    state.counters["conjuntos"] = static_cast<double>(conjuntos);
+    state.counters["conjuntos/s"] =
+        benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
+    state.counters["bytes_pico/conjunto"] = static_cast<double>(picoPorConjunto);
+}
+
+void BM_MasonFuncaoCadeia(benchmark::State& state) {
+    RodarMasonFuncao(state, DiagramaCadeia(static_cast<int>(state.range(0))));
+}
+
+void BM_MasonFuncaoDenso(benchmark::State& state) {
+    RodarMasonFuncao(state, DiagramaDenso(static_cast<int>(state.range(0))));
+}
+
+} // namespace
+
+BENCHMARK(BM_MasonFuncaoCadeia)->DenseRange(10, 30, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MasonFuncaoDenso)->DenseRange(4, 7, 1)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "symbolic/UnitFTFuncao.h"
+#include "symbolic/UnitSymListSimboloVal.h"
+
+#include <string>
+#include <vector>
+
+namespace brelix {
+
+// The transfer-function file (fts): the input and output names on the first two lines, then the
+// sections "Sym" (name=value lines), "Num" and "Den" (one "K;ExpS;symbols;" line per term), each
+// closed by "end". Windows-1252 text with CR LF line ends.
+
+struct TArquivoFT {
+    std::string Entrada;
+    std::string Saida;
+    TListSimboloVal Simbolos;
+    TFuncao Funcao;
+};
+
+// The lines of the file. Taking the term lines sorts the products of the terms, hence non-const.
+std::vector<std::string> LinhasArquivoFT(const std::string& entrada, const std::string& saida,
+                                         const TListSimboloVal& simbolos, TFuncao& funcao);
+
+// Reads the lines of a file named fileName (used in the error messages). The terms are read as
+// written, not simplified again; an unreadable coefficient or symbol value is 1, an unreadable power
+// of S is 1, and a symbol of the function that the file gives no value gets 1. Raises EFileError,
+// naming the file and the line, for what cannot stand for a transfer function: a missing "Num" or
+// "Den" section, a section not closed by "end", or a power of S that cannot be evaluated (negative,
+// or above kMaxExpSAvaliar).
+TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::string& fileName);
+
+// Reads and writes the file; EFileError on any failure. Writing replaces the file atomically.
+TArquivoFT LerArquivoFT(const std::string& fileName);
+void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
+                     const TListSimboloVal& simbolos, TFuncao& funcao);
+
+} // namespace brelix

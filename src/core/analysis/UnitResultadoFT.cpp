@@ -1,0 +1,183 @@
+#include "analysis/UnitResultadoFT.h"
+
+#include "analysis/UnitArquivoFT.h"
+#include "analysis/UnitVarnel.h"
+#include "common/UnitComTexto.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_map>
+#include <utility>
+
+namespace brelix {
+
+namespace {
+
+// Why the function has no numeric form; empty when every power of S can be evaluated.
+std::string MotivoNaoAvaliavel(const TFuncao& funcao) {
+    const std::int32_t menor = std::min(funcao.Num.MinExpS(), funcao.Den.MinExpS());
+    if (menor < 0)
+        return "A função de transferência não pode ser avaliada: ela tem a potência negativa S^" +
+               IntToStr(menor) + ".";
+    const std::int32_t maior = std::max(funcao.Num.MaxExpS(), funcao.Den.MaxExpS());
+    if (maior > kMaxExpSAvaliar)
+        return "A função de transferência não pode ser avaliada: a potência S^" + IntToStr(maior) +
+               " passa do limite S^" + IntToStr(kMaxExpSAvaliar) + ".";
+    return {};
+}
+
+std::vector<TLinhaSimbolo> LinhasSimbolos(const TListSimboloVal& simbolos) {
+    std::vector<TLinhaSimbolo> rows;
+    for (const TSimboloVal& item : simbolos)
+        rows.push_back({item.Nome, RealToStr(item.Valor)});
+    // The grid keeps at least one row under its header, an empty one when there is no symbol.
+    if (rows.empty()) rows.emplace_back();
+    return rows;
+}
+
+// A copy of the symbols without the closing branch's symbol.
+TListSimboloVal SemDFS(const TListSimboloVal& simbolos) {
+    TListSimboloVal copia;
+    for (const TSimboloVal& item : simbolos)
+        if (item.Nome != kSimboloDFS) copia.AddSimbolo(item.Nome, item.Valor);
+    return copia;
+}
+
+bool TerminaCom(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && SameTextAscii(text.substr(text.size() - suffix.size()), suffix);
+}
+
+} // namespace
+
+std::string TGradeFT::Cabecalho(std::int64_t row) const {
+    if (row <= 0 || row >= RowCount) return {};
+    return "S^" + IntToStr(ExpSTopo - row + 1);
+}
+
+std::string TGradeFT::Texto(std::int64_t row, int col) const {
+    if (col == 0) return Cabecalho(row);
+    for (const TCelulaFT& cell : Celulas)
+        if (cell.Linha == row && cell.Coluna == col) return cell.Texto;
+    return {};
+}
+
+TGradeFT GradePorPotencia(TListFator& polinomio) {
+    TGradeFT grade;
+    const std::int64_t topo = polinomio.MaxExpS();
+    const std::int64_t base = polinomio.MinExpS();
+    grade.ExpSTopo = topo;
+    grade.RowCount = topo - base + 2;
+    grade.ColCount = polinomio.MaxFatoresPorPotencia() + 1;
+    std::unordered_map<std::int64_t, int> usadas; // row -> columns filled
+    for (int i = 0; i < polinomio.Count(); ++i) {
+        TFator& term = polinomio[i];
+        const std::int64_t row = topo - term.ExpS + 1;
+        const int col = ++usadas[row];
+        grade.Celulas.push_back({row, col, term.TextoSemS()});
+    }
+    return grade;
+}
+
+void TResultadoFT::ShowFT(const std::string& name, const std::string& input, const TFuncao& function,
+                          const TListSimboloVal& symbols, const std::string& output) {
+    nomeArquivo_ = name;
+    entrada_ = input;
+    saida_ = output;
+    funcao_ = function;
+    simbolos_ = SemDFS(symbols);
+    Mostrar();
+}
+
+void TResultadoFT::SaveFT(const std::string& fileName) {
+    GravarArquivoFT(fileName, entrada_, saida_, simbolos_, funcao_);
+    nomeArquivo_ = fileName;
+}
+
+void TResultadoFT::LoadFT(const std::string& fileName) {
+    TArquivoFT arquivo = LerArquivoFT(fileName);
+    nomeArquivo_ = fileName;
+    entrada_ = std::move(arquivo.Entrada);
+    saida_ = std::move(arquivo.Saida);
+    simbolos_ = std::move(arquivo.Simbolos);
+    funcao_ = std::move(arquivo.Funcao);
+    Mostrar();
+}
+
+void TResultadoFT::Mostrar() {
+    conteudo_.VarE = entrada_;
+    conteudo_.VarS = saida_;
+    conteudo_.SensNum.clear();
+    conteudo_.SensDen.clear();
+    conteudo_.Simbolos = LinhasSimbolos(simbolos_);
+    conteudo_.NomesSimbolos.clear();
+    for (const TSimboloVal& item : simbolos_)
+        conteudo_.NomesSimbolos.push_back(item.Nome);
+    conteudo_.FTSNum = funcao_.Num.TextoSimbolico();
+    conteudo_.FTSDen = funcao_.Den.TextoSimbolico();
+    conteudo_.GradeNum = GradePorPotencia(funcao_.Num);
+    conteudo_.GradeDen = GradePorPotencia(funcao_.Den);
+    MostrarNumerica();
+}
+
+void TResultadoFT::MostrarNumerica() {
+    const std::string motivo = MotivoNaoAvaliavel(funcao_);
+    conteudo_.Avaliada = motivo.empty() && funcao_.Avaliar(simbolos_);
+    if (!conteudo_.Avaliada) {
+        conteudo_.FTNG = motivo;
+        conteudo_.FTNNum.clear();
+        conteudo_.FTNDen.clear();
+        return;
+    }
+    const double denLead = funcao_.Den.Lead();
+    conteudo_.FTNG = denLead == 0.0 ? kTextoGanhoInfinito : RealToStr(funcao_.Num.Lead() / denLead);
+    conteudo_.FTNNum = funcao_.Num.TextoNumerico();
+    conteudo_.FTNDen = funcao_.Den.TextoNumerico();
+}
+
+void TResultadoFT::LerValoresSimbolos(const std::vector<std::string>& valueCells) {
+    for (int i = 0; i < simbolos_.Count(); ++i) {
+        const auto cell = static_cast<std::size_t>(i);
+        simbolos_[i].Valor = cell < valueCells.size() ? StrToRealDef(valueCells[cell], 1.0) : 1.0;
+    }
+    conteudo_.Simbolos = LinhasSimbolos(simbolos_);
+    MostrarNumerica();
+}
+
+bool TResultadoFT::CalcularSensibilidade(std::string_view symbol, std::string& erro) {
+    if (symbol.empty() || simbolos_.IndexOfSimbolo(symbol) < 0) {
+        erro = kMsgParametroInvalido;
+        return false;
+    }
+    sensibilidade_ = funcao_.Sensibilidade(symbol);
+    conteudo_.SensNum = sensibilidade_->Num.TextoSimbolico();
+    conteudo_.SensDen = sensibilidade_->Den.TextoSimbolico();
+    erro.clear();
+    return true;
+}
+
+bool TResultadoFT::PodeExportarVarnel(std::string& erro) const {
+    if (!VarnelSuportaOrdem(funcao_)) {
+        erro = kMsgOrdemVarnel;
+        return false;
+    }
+    // The file would otherwise carry zeros for a function that has no numeric form.
+    if (!conteudo_.Avaliada) {
+        erro = conteudo_.FTNG;
+        return false;
+    }
+    erro.clear();
+    return true;
+}
+
+std::string TResultadoFT::NomeVarnelSugerido() const {
+    std::string name = std::filesystem::path(nomeArquivo_).filename().string();
+    if (TerminaCom(name, ".fts")) name.resize(name.size() - 4);
+    return name + ".vrn";
+}
+
+bool TResultadoFT::ExportVarnel(const std::string& fileName, std::string& erro) const {
+    if (!PodeExportarVarnel(erro)) return false;
+    return brelix::ExportVarnel(funcao_, fileName, erro);
+}
+
+} // namespace brelix
