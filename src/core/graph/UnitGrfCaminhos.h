@@ -15,9 +15,10 @@ class TGrafo;
 // circuits through the start; in an undirected graph a circuit never goes out and back along one
 // branch. With stop-at-first the search ends at the first path.
 //
-// With a search tree the tree receives every step, dead ends included. Without one, steps after
-// which the target can no longer be reached are skipped: the paths and their order are the same, and
-// a search that stops at the first path never has to backtrack.
+// With a search tree the tree receives every step, dead ends included. Without one, work that
+// cannot find a path is skipped, with the same paths in the same order: a search for the first path
+// never enters again a vertex whose own search found nothing (it costs one walk over the graph), and
+// a search for all paths skips every step after which the target can no longer be reached.
 void FindCaminhos(const TGrafo& grafo, std::int32_t inicio, std::int32_t alvo, bool pararNoPrimeiro,
                   TListListInt& ramos, TListListInt& vertices, TArvore* busca = nullptr);
 

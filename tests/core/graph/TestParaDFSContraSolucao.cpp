@@ -411,3 +411,91 @@ TEST(ParaDFSContraSolucao, ATurnedSignInAnyElementLawIsNoticed) {
         EXPECT_GT(c.diferentes, c.comparados / 4) << "law " << static_cast<int>(lei);
     }
 }
+
+namespace {
+
+// The diagram's own equations x = T.x + input, solved numerically: a check of a diagram too large
+// for Mason's formula.
+Complex ResolverDiagrama(const TGrafo& dfs, const std::string& entrada, const std::string& saida,
+                         const rede::Valores& valores, Complex s) {
+    const std::size_t n = static_cast<std::size_t>(dfs.VerticeCount());
+    std::map<std::int32_t, std::size_t> pos;
+    for (std::size_t i = 0; i < n; ++i)
+        pos[dfs.Vertice(static_cast<int>(i)).Id] = i;
+    std::vector<std::vector<Complex>> a(n, std::vector<Complex>(n + 1, 0.0));
+    for (std::size_t i = 0; i < n; ++i)
+        a[i][i] = 1.0;
+    a[pos.at(dfs.FindVerticeId(entrada))][n] = 1.0;
+    for (const auto& r : dfs.Ramos()) {
+        const TGanho& g = *r->Ganho;
+        Complex v = g.K() * std::pow(s, g.ExpS());
+        if (g.HasSym()) v *= std::pow(valores.at(g.Sym()), g.ExpSym());
+        a[pos.at(r->Destino)][pos.at(r->Origem)] -= v;
+    }
+    for (std::size_t c = 0; c < n; ++c) {
+        std::size_t piv = c;
+        for (std::size_t r = c + 1; r < n; ++r)
+            if (std::abs(a[r][c]) > std::abs(a[piv][c])) piv = r;
+        std::swap(a[c], a[piv]);
+        for (std::size_t r = c + 1; r < n; ++r) {
+            if (a[r][c] == Complex(0.0)) continue;
+            const Complex f = a[r][c] / a[c][c];
+            for (std::size_t k = c; k <= n; ++k)
+                a[r][k] -= f * a[c][k];
+        }
+    }
+    std::vector<Complex> x(n);
+    for (std::size_t i = n; i-- > 0;) {
+        Complex soma = a[i][n];
+        for (std::size_t k = i + 1; k < n; ++k)
+            soma -= a[i][k] * x[k];
+        x[i] = soma / a[i][i];
+    }
+    return x[pos.at(dfs.FindVerticeId(saida))];
+}
+
+} // namespace
+
+// A ladder of 70 RLC sections (211 branches) converts without a deep stack or a search that
+// backtracks, and its diagram solves to the network's own solution.
+TEST(ParaDFSContraSolucao, LargeLadderConvertsToTheRightDiagram) {
+    const int secoes = 70;
+    Rede r;
+    r.vertices.emplace_back(1, "Terra");
+    r.vertices.emplace_back(2, "N0");
+    for (int k = 1; k <= secoes; ++k) {
+        r.vertices.emplace_back(2 * k + 1, "M" + std::to_string(k));
+        r.vertices.emplace_back(2 * k + 2, "N" + std::to_string(k));
+    }
+    r.elementos.push_back({kRamoFonteEsforco, "Vs", 2, 1, {G(1, "1")}, {}, -1});
+    for (int k = 1; k <= secoes; ++k) {
+        r.elementos.push_back(
+            {kRamoImpedancia, "R" + std::to_string(k), 2 * k, 2 * k + 1, {G(1, "1", "R1")}, {}, -1});
+        r.elementos.push_back({kRamoImpedancia,
+                               "L" + std::to_string(k),
+                               2 * k + 1,
+                               2 * k + 2,
+                               {G(1, "1", "L1", 1, 1)},
+                               {},
+                               -1});
+        r.elementos.push_back(
+            {kRamoImpedancia, "C" + std::to_string(k), 2 * k + 2, 1, {G(1, "1", "C1", -1, -1)}, {}, -1});
+    }
+    const TGrafo grafo = r.Grafo();
+    const TConversaoDFS c = ConverterGrafoDFSVariavel(grafo);
+    ASSERT_EQ(c.Falha, TFalhaDFS::Nenhuma);
+    ASSERT_TRUE(c.Dfs.has_value());
+    EXPECT_EQ(c.Dfs->VerticeCount(), 2 * static_cast<int>(r.elementos.size()));
+
+    std::mt19937 rng(5);
+    const Ponto p = PontoAleatorio(rng);
+    rede::Solucao sol;
+    ASSERT_TRUE(sol.Resolver(r, 0, p.valores, p.s));
+    for (int k : {1, secoes / 2, secoes}) {
+        const int capacitor = 3 * k; // Vs, then R, L, C per section
+        const Complex esperado = sol.Ler(Saida{Saida::Esforco, capacitor, 0, 0});
+        const Complex obtido =
+            ResolverDiagrama(*c.Dfs, "E(Vs)", "E(C" + std::to_string(k) + ")", p.valores, p.s);
+        EXPECT_TRUE(Perto(esperado, obtido)) << k << ": " << esperado << " vs " << obtido;
+    }
+}
