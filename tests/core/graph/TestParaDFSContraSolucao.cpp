@@ -380,7 +380,10 @@ TEST(ParaDFSContraSolucao, TransferFunctionsEqualTheDirectSolveOfTheNetwork) {
     const int kGrafos = 400;
     for (int i = 0; i < kGrafos; ++i)
         CompararRede(RedeAleatoria(rng), rng, Lei::Nenhuma, c);
-    // Tried and skipped, for the record: the networks are random, the counts fixed by the seed.
+    // Tried and skipped, for the record: the networks are random, the counts fixed by the seed and
+    // the standard library's shuffles (with libstdc++: 400 tried, 71 skipped for want of a causal
+    // assignment, 1405 functions, 2656 values compared, 154 singular points, 63 diagrams with an
+    // intermediate variable).
     std::cout << "[ cross-check ] " << c.grafos << " graphs tried, " << c.semAtribuicao
               << " skipped without a causal assignment, " << c.funcoes << " transfer functions, "
               << c.comparados << " values compared, " << c.singulares << " singular points, "
