@@ -1,4 +1,4 @@
-#include "core/system/SisTestUtil.h"
+#include "core/system/SisDocTestUtil.h"
 
 #include "system/UnitSisRota.h"
 

@@ -1,4 +1,4 @@
-#include "core/system/SisTestUtil.h"
+#include "core/system/SisDocTestUtil.h"
 
 #include "common/UnitComErro.h"
 
