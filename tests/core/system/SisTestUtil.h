@@ -1,0 +1,89 @@
+#pragma once
+
+#include "graph/UnitGrfGrafo.h"
+#include "system/UnitSisSistema.h"
+#include "system/UnitSisTipo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace brelix::testsis {
+
+// Draws a system in code the way a system document would hand it over: every object takes the next
+// identifier, components and vertices take their kind's domain and terminal count, and a wire takes
+// the domain of the terminal it starts from.
+class TDesenho {
+public:
+    TSistema S;
+
+    std::int32_t Comp(std::int32_t tipo, const std::string& nome, const std::string& ganho,
+                      const std::string& controle = {}, std::int32_t left = 0, std::int32_t top = 0) {
+        S.AddElemento(++id_, DominioDoTipo(tipo), true, controle, ganho, TerminaisDoTipo(tipo), top, left,
+                      nome, tipo);
+        return id_;
+    }
+    std::int32_t Vert(std::int32_t tipo, const std::string& nome, std::int32_t left = 0,
+                      std::int32_t top = 0) {
+        S.AddElemento(++id_, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
+        return id_;
+    }
+    std::int32_t Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
+        const TElemento* e = S.Elementos().Find(a);
+        const std::int32_t dominio = e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0;
+        S.AddConexao(++id_, dominio, a, ta, b, tb);
+        return id_;
+    }
+    // Every terminal of the component wired to the given vertices, terminal 1 first.
+    void Liga(std::int32_t comp, std::initializer_list<std::int32_t> vertices) {
+        std::int32_t t = 0;
+        for (const std::int32_t v : vertices)
+            Fio(comp, ++t, v, 1);
+    }
+
+private:
+    std::int32_t id_ = 0;
+};
+
+// The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch
+// ("R number kind name gain origin>destination") with " par n" and " ctrl text" when present.
+inline std::vector<std::string> Texto(const TGrafo& g) {
+    std::vector<std::string> linhas;
+    for (const auto& v : g.Vertices())
+        linhas.push_back("V " + std::to_string(v->Id) + " " + v->Nome + " " + std::to_string(v->X) + "," +
+                         std::to_string(v->Y));
+    for (const auto& r : g.Ramos()) {
+        std::string l = "R " + std::to_string(r->Id) + " " + std::to_string(r->Tipo) + " " + r->Nome + " " +
+                        r->TextoGanho + " " + std::to_string(r->Origem) + ">" + std::to_string(r->Destino);
+        if (r->Par != 0) l += " par " + std::to_string(r->Par);
+        if (!r->Controle.empty()) l += " ctrl " + r->Controle;
+        linhas.push_back(l);
+    }
+    return linhas;
+}
+
+// Converts and expects a graph.
+inline std::vector<std::string> Converter(TSistema& s) {
+    TConversaoSistema c = s.ToGraph();
+    EXPECT_TRUE(c.Problemas.empty()) << (c.Problemas.empty() ? "" : c.Problemas.front());
+    if (!c.Grafo) return {};
+    return Texto(*c.Grafo);
+}
+
+// Every wire end and every neighbour slot of the model holds an element that the model still owns.
+inline bool ReferenciasVivas(const TSistema& s) {
+    std::unordered_set<const TElemento*> vivos;
+    for (const TElemento& e : s.Elementos())
+        vivos.insert(&e);
+    for (const TConexao& c : s.Conexoes())
+        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2())) return false;
+    for (const TElemento& e : s.Elementos())
+        for (const TElemento* v : e.Neighbours())
+            if (v != nullptr && !vivos.contains(v)) return false;
+    return true;
+}
+
+} // namespace brelix::testsis

@@ -1,0 +1,457 @@
+#include "SisTestUtil.h"
+
+#include "symbolic/UnitGrfGanho.h"
+#include "system/UnitSisSistema.h"
+#include "system/UnitSisTipo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <map>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+// Textbook systems through the conversion, checked against the textbook formula. The linear graph is
+// solved directly, as the equations of its branches and vertices (efforts across a branch from its
+// origin to its destination, flows leaving the origin, element equations E = Z.F, sources, two-ports
+// E1 = N.E2, F2 = -N.F1 and E2 = Kee.E1 + Kef.F1, F2 = -(Kfe.E1 + Kff.F1)), at random values of
+// the parameters and of S. Mobility analogy: velocity, angular velocity, pressure and voltage are
+// efforts; force, torque, volume flow and current are flows.
+
+using namespace brelix;
+using testsis::TDesenho;
+
+namespace {
+
+using C = std::complex<double>;
+using TValores = std::map<std::string, double>;
+
+C Ganho(std::string_view texto, const TValores& valores, C s) {
+    const TValorGanho g = ParseGanhoEstrito(texto);
+    EXPECT_TRUE(g.Valido) << texto;
+    C v = g.K;
+    if (g.HasSym) v *= std::pow(C(valores.at(g.Sym)), g.ExpSym);
+    return v * std::pow(s, g.ExpS);
+}
+
+std::vector<std::string> Partes(const std::string& texto) {
+    std::vector<std::string> partes(1);
+    for (const char c : texto) {
+        if (c == ';')
+            partes.emplace_back();
+        else
+            partes.back() += c;
+    }
+    return partes;
+}
+
+// Gaussian elimination with partial pivoting; the system is square and regular.
+std::vector<C> Resolver(std::vector<std::vector<C>> a, std::vector<C> b) {
+    const std::size_t n = b.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t p = k;
+        for (std::size_t i = k + 1; i < n; ++i)
+            if (std::abs(a[i][k]) > std::abs(a[p][k])) p = i;
+        std::swap(a[k], a[p]);
+        std::swap(b[k], b[p]);
+        EXPECT_GT(std::abs(a[k][k]), 1e-12) << "singular network";
+        for (std::size_t i = k + 1; i < n; ++i) {
+            const C f = a[i][k] / a[k][k];
+            for (std::size_t j = k; j < n; ++j)
+                a[i][j] -= f * a[k][j];
+            b[i] -= f * b[k];
+        }
+    }
+    std::vector<C> x(n);
+    for (std::size_t k = n; k-- > 0;) {
+        C soma = b[k];
+        for (std::size_t j = k + 1; j < n; ++j)
+            soma -= a[k][j] * x[j];
+        x[k] = soma / a[k][k];
+    }
+    return x;
+}
+
+// Every effort and flow of the graph with the named source at 1 and every other source at 0.
+struct TSolucao {
+    std::map<std::string, C> E, F;
+};
+
+TSolucao ResolverGrafo(const TGrafo& g, const std::string& fonte, const TValores& valores, C s) {
+    const std::size_t n = static_cast<std::size_t>(g.RamoCount());
+    const std::size_t nv = static_cast<std::size_t>(g.VerticeCount());
+    std::map<std::int32_t, std::size_t> indice;
+    for (std::size_t v = 0; v < nv; ++v)
+        indice[g.Vertice(static_cast<int>(v)).Id] = v;
+    std::map<std::string, std::size_t> ramo;
+    for (std::size_t b = 0; b < n; ++b)
+        ramo[g.Ramo(static_cast<int>(b)).Nome] = b;
+    const auto colE = [](std::size_t b) { return b; };
+    const auto colF = [n](std::size_t b) { return n + b; };
+    const auto colP = [n](std::size_t v) { return 2 * n + v; };
+    const auto colVar = [&](const std::string& var) {
+        const std::size_t b = ramo.at(var.substr(2, var.size() - 3));
+        return var[0] == 'E' ? colE(b) : colF(b);
+    };
+
+    std::vector<std::vector<C>> a;
+    std::vector<C> rhs;
+    const auto linha = [&]() -> std::vector<C>& {
+        a.emplace_back(2 * n + nv);
+        rhs.push_back(0.0);
+        return a.back();
+    };
+    // Connected parts: each has one grounded vertex and one vertex equation fewer.
+    std::vector<std::size_t> pai(nv);
+    std::iota(pai.begin(), pai.end(), 0);
+    const auto raiz = [&](std::size_t v) {
+        while (pai[v] != v)
+            v = pai[v];
+        return v;
+    };
+    for (std::size_t b = 0; b < n; ++b) {
+        const TRamo& r = g.Ramo(static_cast<int>(b));
+        const std::size_t o = indice.at(r.Origem), d = indice.at(r.Destino);
+        pai[raiz(o)] = raiz(d);
+        auto& topo = linha();
+        topo[colE(b)] = 1.0;
+        topo[colP(o)] -= 1.0;
+        topo[colP(d)] += 1.0;
+
+        const std::vector<std::string> p = Partes(r.TextoGanho);
+        switch (r.Tipo) {
+        case kRamoImpedancia: {
+            auto& l = linha();
+            l[colE(b)] = -1.0;
+            l[colF(b)] = Ganho(r.TextoGanho, valores, s);
+            break;
+        }
+        case kRamoFonteEsforco:
+        case kRamoFonteFluxo: {
+            auto& l = linha();
+            l[r.Tipo == kRamoFonteEsforco ? colE(b) : colF(b)] = 1.0;
+            rhs.back() = r.Nome == fonte ? 1.0 : 0.0;
+            break;
+        }
+        case kRamoFonteEsforcoCtrl:
+        case kRamoFonteFluxoCtrl: {
+            auto& l = linha();
+            l[r.Tipo == kRamoFonteEsforcoCtrl ? colE(b) : colF(b)] = -1.0;
+            l[colVar(r.Controle)] += Ganho(r.TextoGanho, valores, s);
+            break;
+        }
+        case kRamoTransformador1:
+        case kRamoQuadripolo1: {
+            const std::size_t b2 = b + 1; // the conversion adds the halves one after the other
+            EXPECT_EQ(g.Ramo(static_cast<int>(b2)).Par, r.Id);
+            auto& l1 = linha();
+            if (r.Tipo == kRamoTransformador1) {
+                const C k = Ganho(r.TextoGanho, valores, s);
+                l1[colE(b)] = 1.0;
+                l1[colE(b2)] = -k;
+                auto& l2 = linha();
+                l2[colF(b2)] = 1.0;
+                l2[colF(b)] = k;
+            } else {
+                l1[colE(b2)] = 1.0;
+                l1[colE(b)] = -Ganho(p.at(0), valores, s);
+                l1[colF(b)] = -Ganho(p.at(1), valores, s);
+                auto& l2 = linha();
+                l2[colF(b2)] = 1.0;
+                l2[colE(b)] = Ganho(p.at(2), valores, s);
+                l2[colF(b)] += Ganho(p.at(3), valores, s);
+            }
+            break;
+        }
+        default:
+            break; // the second half: its equation came with the first
+        }
+    }
+    std::vector<bool> aterrado(nv, false);
+    for (std::size_t v = 0; v < nv; ++v) {
+        auto& l = linha();
+        if (!aterrado[raiz(v)]) {
+            aterrado[raiz(v)] = true;
+            l[colP(v)] = 1.0;
+            continue;
+        }
+        for (std::size_t b = 0; b < n; ++b) {
+            const TRamo& r = g.Ramo(static_cast<int>(b));
+            if (indice.at(r.Origem) == v) l[colF(b)] += 1.0;
+            if (indice.at(r.Destino) == v) l[colF(b)] -= 1.0;
+        }
+    }
+    EXPECT_EQ(a.size(), 2 * n + nv);
+    const std::vector<C> x = Resolver(a, rhs);
+    TSolucao sol;
+    for (const auto& [nome, b] : ramo) {
+        sol.E[nome] = x[colE(b)];
+        sol.F[nome] = x[colF(b)];
+    }
+    return sol;
+}
+
+// Converts the system and compares output / input with the formula at random points.
+template <class Formula>
+void Conferir(TSistema& sistema, const std::string& entrada, const std::string& saida,
+              const std::vector<std::string>& simbolos, Formula formula) {
+    const TConversaoSistema c = sistema.ToGraph();
+    ASSERT_NE(c.Grafo, nullptr) << c.Problemas.front();
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> valor(0.5, 3.0);
+    for (int ponto = 0; ponto < 5; ++ponto) {
+        TValores v;
+        for (const std::string& s : simbolos)
+            v[s] = valor(rng);
+        const C s(valor(rng) - 1.5, valor(rng));
+        const TSolucao sol = ResolverGrafo(*c.Grafo, entrada, v, s);
+        const C obtido = saida[0] == 'E' ? sol.E.at(saida.substr(2, saida.size() - 3))
+                                         : sol.F.at(saida.substr(2, saida.size() - 3));
+        const C esperado = formula(v, s);
+        EXPECT_LT(std::abs(obtido - esperado), 1e-9 * std::abs(esperado)) << saida << " at point " << ponto;
+    }
+}
+
+} // namespace
+
+TEST(SisFisico, SeriesRLCCircuit) {
+    TDesenho d;
+    const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
+    const auto r = d.Comp(kTipoEleResistor, "R1", "R");
+    const auto l = d.Comp(kTipoEleIndutor, "L1", "L");
+    const auto c = d.Comp(kTipoEleCapacitor, "C1", "C");
+    const auto n1 = d.Vert(kTipoEleVertice, "N1");
+    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    d.Liga(vs, {n1, n0});
+    d.Fio(r, 1, n1, 1);
+    d.Fio(r, 2, l, 1); // straight from component to component
+    d.Fio(l, 2, c, 1);
+    d.Fio(c, 2, n0, 1);
+    // Capacitor voltage over source voltage: 1 / (L.C.s^2 + R.C.s + 1).
+    Conferir(d.S, "Vs", "E(C1)", {"R", "L", "C"}, [](const TValores& v, C s) {
+        return 1.0 / (v.at("L") * v.at("C") * s * s + v.at("R") * v.at("C") * s + 1.0);
+    });
+}
+
+TEST(SisFisico, TwoSectionRCLadder) {
+    TDesenho d;
+    const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
+    const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1");
+    const auto c1 = d.Comp(kTipoEleCapacitor, "C1", "C1");
+    const auto r2 = d.Comp(kTipoEleResistor, "R2", "R2");
+    const auto c2 = d.Comp(kTipoEleCapacitor, "C2", "C2");
+    const auto n1 = d.Vert(kTipoEleVertice, "N1");
+    const auto n2 = d.Vert(kTipoEleVertice, "N2");
+    const auto n3 = d.Vert(kTipoEleVertice, "N3");
+    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto m0 = d.Vert(kTipoEleVertice, "M0");
+    d.Liga(vs, {n1, n0});
+    d.Liga(r1, {n1, n2});
+    d.Liga(c1, {n2, n0});
+    d.Liga(r2, {n2, n3});
+    d.Liga(c2, {n3, m0});
+    d.Fio(m0, 1, n0, 1); // the ground drawn as two vertices wired together
+    Conferir(d.S, "Vs", "E(C2)", {"R1", "R2", "C1", "C2"}, [](const TValores& v, C s) {
+        const double ra = v.at("R1"), rb = v.at("R2"), ca = v.at("C1"), cb = v.at("C2");
+        return 1.0 / (ra * ca * rb * cb * s * s + (ra * ca + rb * cb + ra * cb) * s + 1.0);
+    });
+}
+
+TEST(SisFisico, ElectricalTransformerReflectsItsLoad) {
+    TDesenho d;
+    const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
+    const auto rs = d.Comp(kTipoEleResistor, "Rs", "Rs");
+    const auto t = d.Comp(kTipoEleTransformador, "T1", "N");
+    const auto rl = d.Comp(kTipoEleResistor, "RL", "RL");
+    const auto n1 = d.Vert(kTipoEleVertice, "N1");
+    const auto n2 = d.Vert(kTipoEleVertice, "N2");
+    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto s1 = d.Vert(kTipoEleVertice, "S1");
+    const auto s0 = d.Vert(kTipoEleVertice, "S0");
+    d.Liga(vs, {n1, n0});
+    d.Liga(rs, {n1, n2});
+    d.Liga(t, {n2, n0, s1, s0});
+    d.Liga(rl, {s1, s0});
+    // v1 = N.v2 and i2 = N.i1: the load is seen as N^2.RL, and its voltage is N.RL / (Rs + N^2.RL).
+    Conferir(d.S, "Vs", "E(RL)", {"Rs", "RL", "N"}, [](const TValores& v, C) {
+        const double n = v.at("N");
+        return C(n * v.at("RL") / (v.at("Rs") + n * n * v.at("RL")));
+    });
+}
+
+TEST(SisFisico, MassSpringDamperDrivenByAForce) {
+    for (const bool referencia : {true, false}) {
+        TDesenho d;
+        const auto f = d.Comp(kTipoMctFonteForca, "F1", "F");
+        const auto m = d.Comp(kTipoMctMassa, "M1", "M");
+        const auto k = d.Comp(kTipoMctMola, "K1", "K");
+        const auto b = d.Comp(kTipoMctAmortecedor, "B1", "B");
+        const auto va = d.Vert(kTipoMctVertice, "Va");
+        const auto vb = d.Vert(kTipoMctVertice, "Vb");
+        d.Liga(f, {va});
+        d.Liga(m, {va, vb});
+        if (referencia) {
+            const auto ref = d.Comp(kTipoMctReferencia, "Ref1", "Ref");
+            const auto g = d.Vert(kTipoMctVertice, "G");
+            d.Liga(k, {vb, g});
+            d.Liga(b, {g, vb});
+            d.Liga(ref, {g});
+        } else {
+            // No reference drawn: the wall is a velocity source held at zero (only the input is
+            // driven), which ties the far ends of the spring and the damper to the reference the
+            // conversion adds.
+            const auto wall = d.Comp(kTipoMctFonteVelocidade, "Parede", "V0");
+            const auto g = d.Vert(kTipoMctVertice, "G");
+            d.Liga(k, {vb, g});
+            d.Liga(b, {g, vb});
+            d.Liga(wall, {g});
+        }
+        // Velocity of the mass over the force: s / (M.s^2 + B.s + K).
+        Conferir(d.S, "F1", "E(M1)", {"M", "K", "B", "V0"},
+                 [](const TValores& v, C s) { return s / (v.at("M") * s * s + v.at("B") * s + v.at("K")); });
+    }
+}
+
+TEST(SisFisico, MassWithFrictionDrivenByAForceWithoutADrawnReference) {
+    TDesenho d;
+    const auto f = d.Comp(kTipoMctFonteForca, "F1", "F");
+    const auto mb = d.Comp(kTipoMctMassaAtrito, "MB1", "M;2,5.B");
+    const auto v = d.Vert(kTipoMctVertice, "V");
+    d.Liga(f, {v});
+    d.Liga(mb, {v, v});
+    Conferir(d.S, "F1", "E(MB1_M)", {"M", "B"},
+             [](const TValores& x, C s) { return 1.0 / (x.at("M") * s + 2.5 * x.at("B")); });
+}
+
+TEST(SisFisico, TwoMassesJoinedByASpring) {
+    TDesenho d;
+    const auto f = d.Comp(kTipoMctFonteForca, "F1", "F");
+    const auto m1 = d.Comp(kTipoMctMassa, "M1", "M1");
+    const auto b1 = d.Comp(kTipoMctAmortecedor, "B1", "B1");
+    const auto k = d.Comp(kTipoMctMola, "K1", "K");
+    const auto m2 = d.Comp(kTipoMctMassa, "M2", "M2");
+    const auto b2 = d.Comp(kTipoMctAmortecedor, "B2", "B2");
+    const auto ref = d.Comp(kTipoMctReferencia, "Ref1", "Ref");
+    const auto x1 = d.Vert(kTipoMctVertice, "X1");
+    const auto x2 = d.Vert(kTipoMctVertice, "X2");
+    const auto g = d.Vert(kTipoMctVertice, "G");
+    d.Liga(f, {x1});
+    d.Fio(m1, 1, x1, 1);
+    d.Fio(m1, 2, b1, 1);
+    d.Fio(b1, 2, g, 1);
+    d.Liga(k, {x1, x2});
+    d.Liga(m2, {x2, x2});
+    d.Liga(b2, {x2, g});
+    d.Liga(ref, {g});
+    // Displacements: (M1.s^2 + B1.s + K).x1 - K.x2 = F and (M2.s^2 + B2.s + K).x2 = K.x1, so the
+    // velocity of the second mass over the force is
+    // s.K / ((M1.s^2 + B1.s + K).(M2.s^2 + B2.s + K) - K^2).
+    Conferir(d.S, "F1", "E(M2)", {"M1", "M2", "B1", "B2", "K"}, [](const TValores& v, C s) {
+        const double kk = v.at("K");
+        const C p1 = v.at("M1") * s * s + v.at("B1") * s + kk;
+        const C p2 = v.at("M2") * s * s + v.at("B2") * s + kk;
+        return s * kk / (p1 * p2 - kk * kk);
+    });
+}
+
+TEST(SisFisico, ReservoirFedThroughAPipe) {
+    // A pressure source through a pipe: the reservoir's pressure is P / (Rf.Cf.s + 1).
+    TDesenho d;
+    const auto p = d.Comp(kTipoHidFontePressao, "P1", "P");
+    const auto rf = d.Comp(kTipoHidTuboResistor, "Rf1", "Rf");
+    const auto c = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
+    const auto h1 = d.Vert(kTipoHidVertice, "H1");
+    const auto h2 = d.Vert(kTipoHidVertice, "H2");
+    d.Liga(p, {h1});
+    d.Liga(rf, {h1, h2});
+    d.Liga(c, {h2});
+    Conferir(d.S, "P1", "E(C1)", {"Rf", "Cf"},
+             [](const TValores& v, C s) { return 1.0 / (v.at("Rf") * v.at("Cf") * s + 1.0); });
+}
+
+TEST(SisFisico, DCMotorWithTheElectricalRotationalCoupler) {
+    TDesenho d;
+    const auto va = d.Comp(kTipoEleFonteTensao, "Va", "Va");
+    const auto ra = d.Comp(kTipoEleResistor, "Ra", "Ra");
+    const auto la = d.Comp(kTipoEleIndutor, "La", "La");
+    // Back electromotive force v = Kb.W, so W = v / Kb; torque T = Kt.i.
+    const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt");
+    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B");
+    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref");
+    const auto n1 = d.Vert(kTipoEleVertice, "N1");
+    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto w1 = d.Vert(kTipoMcrVertice, "W1");
+    const auto wr = d.Vert(kTipoMcrVertice, "Wr");
+    d.Liga(va, {n1, n0});
+    d.Fio(ra, 1, n1, 1);
+    d.Fio(ra, 2, la, 1);
+    d.Fio(la, 2, motor, 1);
+    d.Fio(motor, 2, n0, 1);
+    d.Fio(motor, 3, w1, 1);
+    d.Liga(j, {w1, wr});
+    d.Liga(ref, {wr});
+    // W / Va = Kt / ((La.s + Ra).(J.s + B) + Kt.Kb).
+    Conferir(d.S, "Va", "E(J_J)", {"Ra", "La", "Kb", "Kt", "J", "B"}, [](const TValores& v, C s) {
+        return v.at("Kt") /
+               ((v.at("La") * s + v.at("Ra")) * (v.at("J") * s + v.at("B")) + v.at("Kt") * v.at("Kb"));
+    });
+}
+
+TEST(SisFisico, RackAndPinionCouplesTranslationToRotation) {
+    // A torque source turns a pinion of radius r (translational / rotational coupler): the rack's
+    // velocity is r.W and the torque the rack's force takes is r.F. With a mass M on the rack and an
+    // inertia J on the shaft, W / T = 1 / ((J + M.r^2).s).
+    TDesenho d;
+    const auto t = d.Comp(kTipoMcrFonteTorque, "T1", "T");
+    const auto j = d.Comp(kTipoMcrInercia, "J1", "J");
+    // Port 1 translational, port 2 rotational: W = V / r and T = r.F.
+    const auto pinhao = d.Comp(kTipoAcpMctMcr, "P", "r^-1;0;0;r");
+    const auto m = d.Comp(kTipoMctMassa, "M1", "M");
+    const auto w = d.Vert(kTipoMcrVertice, "W");
+    const auto x = d.Vert(kTipoMctVertice, "X");
+    d.Liga(t, {w});
+    d.Liga(j, {w, w});
+    d.Liga(pinhao, {x, w});
+    d.Liga(m, {x, x});
+    Conferir(d.S, "T1", "E(J1)", {"J", "M", "r"}, [](const TValores& v, C s) {
+        return 1.0 / ((v.at("J") + v.at("M") * v.at("r") * v.at("r")) * s);
+    });
+}
+
+TEST(SisFisico, ControlledSourcesFollowTheirVariables) {
+    // A divider R1, R2 drives a voltage amplifier of gain A into RL and a current amplifier of gain
+    // Bt into RM: E(RL) = A.R2 / (R1 + R2) and E(RM) = Bt.RM / (R1 + R2).
+    const auto desenhar = [](TDesenho& d) {
+        const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
+        const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1");
+        const auto r2 = d.Comp(kTipoEleResistor, "R2", "R2");
+        const auto vc = d.Comp(kTipoEleFonteTensaoCtrl, "Vc", "A", "v(R2)");
+        const auto rl = d.Comp(kTipoEleResistor, "RL", "RL");
+        const auto ic = d.Comp(kTipoEleFonteCorrenteCtrl, "Ic", "Bt", "i(R1)");
+        const auto rm = d.Comp(kTipoEleResistor, "RM", "RM");
+        const auto n1 = d.Vert(kTipoEleVertice, "N1");
+        const auto n2 = d.Vert(kTipoEleVertice, "N2");
+        const auto n3 = d.Vert(kTipoEleVertice, "N3");
+        const auto n4 = d.Vert(kTipoEleVertice, "N4");
+        const auto n0 = d.Vert(kTipoEleVertice, "N0");
+        d.Liga(vs, {n1, n0});
+        d.Liga(r1, {n1, n2});
+        d.Liga(r2, {n2, n0});
+        d.Liga(vc, {n3, n0});
+        d.Liga(rl, {n3, n0});
+        d.Liga(ic, {n4, n0});
+        d.Liga(rm, {n4, n0});
+    };
+    const std::vector<std::string> simbolos = {"R1", "R2", "A", "RL", "Bt", "RM"};
+    TDesenho d1;
+    desenhar(d1);
+    Conferir(d1.S, "Vs", "E(RL)", simbolos,
+             [](const TValores& v, C) { return C(v.at("A") * v.at("R2") / (v.at("R1") + v.at("R2"))); });
+    TDesenho d2;
+    desenhar(d2);
+    Conferir(d2.S, "Vs", "E(RM)", simbolos,
+             [](const TValores& v, C) { return C(v.at("Bt") * v.at("RM") / (v.at("R1") + v.at("R2"))); });
+}
