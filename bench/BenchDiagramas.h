@@ -68,4 +68,27 @@ inline TDiagrama DiagramaDenso(int n) {
     return d;
 }
 
+// An n-section RLC ladder as a linear graph: the voltage source Vs from N0 to the ground, then per
+// section k a series resistor Rk (N(k-1) to Mk) and inductor Lk (Mk to Nk) and a shunt capacitor Ck
+// (Nk to the ground). Vertices first, then the branches in that order, as a document builder adds
+// them. The output of interest is the effort of the last capacitor.
+inline TGrafo GrafoEscadaRLC(int n) {
+    TGrafo g(true);
+    g.AddVertice(1, "Terra");
+    g.AddVertice(2, "N0");
+    for (int k = 1; k <= n; ++k) {
+        g.AddVertice(2 * k + 1, Nome("M", k));
+        g.AddVertice(2 * k + 2, Nome("N", k));
+    }
+    int ramo = 0;
+    g.AddRamo(++ramo, kRamoFonteEsforco, "Vs", "1", 2, 1);
+    for (int k = 1; k <= n; ++k) {
+        const int anterior = 2 * k, meio = 2 * k + 1, no = 2 * k + 2;
+        g.AddRamo(++ramo, kRamoImpedancia, Nome("R", k), Nome("R", k), anterior, meio);
+        g.AddRamo(++ramo, kRamoImpedancia, Nome("L", k), Nome("L", k) + ".S", meio, no);
+        g.AddRamo(++ramo, kRamoImpedancia, Nome("C", k), Nome("C", k) + "^-1.S^-1", no, 1);
+    }
+    return g;
+}
+
 } // namespace brelix::bench

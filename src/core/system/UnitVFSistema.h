@@ -1,0 +1,119 @@
+#pragma once
+
+#include "graph/UnitGrfGrafo.h"
+#include "system/UnitSisResultado.h"
+#include "system/UnitSisSistema.h"
+#include "visual/UnitVisualDocumento.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brelix {
+
+class TVOSisComp;
+
+// Texts of the validation of a system.
+inline constexpr const char* kTituloSistemaNaoValidado = "Sistema não validado.";
+inline constexpr const char* kMsgNenhumElemento = "Nenhum elemento adicionado no sistema";
+inline constexpr const char* kMsgMultiDirecional = "Sistema mecânico multi-direcional não suportado.";
+// A name shared by two components (their descriptions, or the branch names the conversion derives
+// from them): the conversion would mistake one component's variables for the other's.
+inline constexpr const char* kMsgNomeRepetido = "Nome repetido em mais de um componente: ";
+
+// The verdict of Validate. A list of problems goes to the check view under kTituloSistemaNaoValidado;
+// the single-axis rule fails with one message for the message window.
+struct TValidacaoSistema {
+    std::vector<std::string> Problemas;
+    std::string Mensagem;
+    bool Ok() const { return Problemas.empty() && Mensagem.empty(); }
+};
+
+// "Sistema -> Grafo", up to what the windows show: the graph for the new graph document (described as
+// NomeDocumento, header class "TGrafo"), the rows of the result window and the two name lists.
+// Nothing but Validacao is filled when the system is refused.
+struct TSistemaParaGrafo {
+    TValidacaoSistema Validacao;
+    std::unique_ptr<TGrafo> Grafo;
+    std::string NomeDocumento;
+    std::vector<std::string> Adicionados;
+    std::vector<std::string> Removidos;
+    TResultadoSis Resultado;
+    bool Ok() const { return Validacao.Ok() && Grafo != nullptr; }
+};
+
+// The first end of a wire being drawn: the picked object, its terminal, the terminal's domain and
+// its position in the document; all 0 when nothing is pending.
+struct TTerminalPendente {
+    std::int32_t ID = 0;
+    std::int32_t Terminal = 0;
+    std::int32_t Type = 0;
+    TPonto Position;
+    bool operator==(const TTerminalPendente&) const = default;
+};
+
+// A system document: components of four domains and couplers joined by wires at vertices.
+class TVFSistema : public TVisualDocumento {
+public:
+    using TVisualDocumento::TVisualDocumento;
+
+    // The option "Auto - inserir vértices entre elementos": joining two component terminals puts a
+    // vertex between them. The main window keeps it in step with the options.
+    bool AutoVrt() const { return autoVrt_; }
+    void SetAutoVrt(bool on) { autoVrt_ = on; }
+
+    const TTerminalPendente& TerminalPendente() const { return pendente_; }
+
+    // Drawing a wire. Dropping a terminal clears the pending end. Picking one with nothing pending, or
+    // on the pending object again, makes it the pending end; picking a terminal of another domain
+    // clears the first object's marks and starts again from the new terminal; picking one of the same
+    // domain on another object draws the wire (or, with AutoVrt and two components, a new vertex
+    // midway and a wire from each terminal to it).
+    void TerminalPicked(bool picked, std::int32_t id, TPonto position, std::int32_t type,
+                        std::int32_t terminal);
+    void PortClicked(bool picked, std::int32_t id, TPonto position, std::int32_t type,
+                     std::int32_t port) override;
+    // A wire joins two terminals of the same domain.
+    bool CanJoin(const TVOElemento& a, std::int32_t portA, const TVOElemento& b,
+                 std::int32_t portB) const override;
+
+    // A left click with the rotate tool ("Girar"): a component turns to its next orientation. True when
+    // it turned.
+    bool RotateClicked(TVisualObject& object, TMouseButton button);
+
+    // Whether the system may be analysed: at least one component; every component complete (every
+    // terminal wired, a controlled source's variable resolving, a coupler's gains); every vertex with
+    // two wires or more; no name shared by two components; and each mechanical domain drawn along one
+    // axis.
+    TValidacaoSistema Validate() const;
+
+    // A new system model from the document's objects, replacing the last one: first every component
+    // and vertex in list order (a controlled source with its resolved control variable), then every
+    // wire. The document keeps it until the next one or its own end.
+    TSistema& BuildModel();
+    const TSistema* Modelo() const { return modelo_.get(); }
+
+    // Validates, builds the model and converts it to a linear graph; none when the system is refused,
+    // with the reasons in `validacao` (a refusal of the conversion itself joins the problem list).
+    // The name lists, when given, receive the vertices the conversion added and removed.
+    std::unique_ptr<TGrafo> ConvertToGraph(TValidacaoSistema& validacao,
+                                           std::vector<std::string>* adicionados = nullptr,
+                                           std::vector<std::string>* removidos = nullptr);
+    // The command "Sistema -> Grafo", model side.
+    TSistemaParaGrafo SystemToGraph();
+
+private:
+    bool Join(TVOElemento& first, const TTerminalPendente& from, TVOElemento& second, std::int32_t terminal,
+              TPonto position);
+    bool Wire(std::int32_t domain, TVOElemento& a, std::int32_t terminalA, TVOElemento& b,
+              std::int32_t terminalB);
+    void CheckNames(std::vector<std::string>& problems) const;
+    bool SingleAxis() const;
+
+    std::unique_ptr<TSistema> modelo_;
+    bool autoVrt_ = false;
+    TTerminalPendente pendente_;
+};
+
+} // namespace brelix

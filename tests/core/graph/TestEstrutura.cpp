@@ -1,0 +1,273 @@
+// The structure of linear graphs: the structural copy, the validation, the components and the
+// spanning forest, on hand cases and against union-find on random graphs.
+
+#include "graph/UnitGrfEstrutura.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
+#include <set>
+
+using namespace brelix;
+
+namespace {
+
+using Nomes = std::vector<std::string>;
+
+std::vector<std::int32_t> IdsVertices(const TGrafo& g) {
+    std::vector<std::int32_t> ids;
+    for (const auto& v : g.Vertices())
+        ids.push_back(v->Id);
+    return ids;
+}
+
+std::vector<std::int32_t> IdsRamos(const TGrafo& g) {
+    std::vector<std::int32_t> ids;
+    for (const auto& r : g.Ramos())
+        ids.push_back(r->Id);
+    return ids;
+}
+
+TGrafo Vertices(int n) {
+    TGrafo g(true);
+    for (int v = 1; v <= n; ++v)
+        g.AddVertice(v, "v" + std::to_string(v));
+    return g;
+}
+
+// Union-find over vertex identifiers, to count components independently.
+class Conjuntos {
+public:
+    std::int32_t Raiz(std::int32_t x) {
+        if (!pai_.contains(x)) pai_[x] = x;
+        while (pai_[x] != x)
+            x = pai_[x] = pai_[pai_[x]];
+        return x;
+    }
+    bool Unir(std::int32_t a, std::int32_t b) {
+        a = Raiz(a), b = Raiz(b);
+        if (a == b) return false;
+        pai_[a] = b;
+        return true;
+    }
+
+private:
+    std::map<std::int32_t, std::int32_t> pai_;
+};
+
+// Up to 9 vertices with scattered identifiers and up to 14 branches; no self-loop unless asked.
+TGrafo GrafoAleatorio(std::mt19937& rng, bool lacos) {
+    TGrafo g(true);
+    const int nv = 1 + static_cast<int>(rng() % 9);
+    std::vector<std::int32_t> ids;
+    for (int i = 0; i < nv; ++i) {
+        ids.push_back(static_cast<std::int32_t>(i * 7) - 20);
+        g.AddVertice(ids.back(), "n" + std::to_string(i));
+    }
+    std::shuffle(ids.begin(), ids.end(), rng);
+    const int nb = !lacos && nv == 1 ? 0 : static_cast<int>(rng() % 15);
+    for (int b = 1; b <= nb; ++b) {
+        const std::int32_t a = ids[rng() % ids.size()];
+        std::int32_t c = ids[rng() % ids.size()];
+        if (!lacos)
+            while (c == a)
+                c = ids[rng() % ids.size()];
+        g.AddRamo(b, kRamoImpedancia, "R" + std::to_string(b), "R", a, c, 0, 0, 0, {});
+    }
+    return g;
+}
+
+} // namespace
+
+TEST(Estrutura, StructuralCopyIsUndirectedAndKeepsOnlyTheStructure) {
+    TGrafo g = Vertices(2);
+    g.AddRamo(5, kRamoFonteEsforcoCtrl, "CE", "2.K", 1, 2, 30, 40, 0, "E(R)");
+    g.AddRamo(6, kRamoTransformador1, "T_P1", "N", 2, 1, 0, 0, 7);
+    const TGrafo c = CopyEstrutura(g);
+    EXPECT_FALSE(c.Dirigido());
+    EXPECT_EQ(IdsVertices(c), IdsVertices(g));
+    ASSERT_EQ(IdsRamos(c), IdsRamos(g));
+    const TRamo& r = c.Ramo(0);
+    EXPECT_EQ(r.Tipo, kRamoFonteEsforcoCtrl);
+    EXPECT_EQ(r.Nome, "CE");
+    EXPECT_EQ(r.Origem, 1);
+    EXPECT_EQ(r.Destino, 2);
+    EXPECT_EQ(r.X, 30);
+    EXPECT_EQ(r.Y, 40);
+    EXPECT_EQ(r.TextoGanho, "0");
+    EXPECT_TRUE(r.Controle.empty());
+    EXPECT_EQ(c.Ramo(1).Par, 0);
+    // Each branch at both ends, in branch order.
+    EXPECT_EQ(c.FindVertice(1)->Adjacentes, (TListAdjacente{{2, 5}, {2, 6}}));
+    EXPECT_EQ(c.FindVertice(2)->Adjacentes, (TListAdjacente{{1, 5}, {1, 6}}));
+}
+
+TEST(Estrutura, ValidationListsShortAndUnconnectedElements) {
+    Nomes curtos{"old"}, soltos{"old"};
+    // Empty: valid here (the documents refuse it earlier).
+    EXPECT_TRUE(CheckEstrutura(TGrafo(true), curtos, soltos));
+    EXPECT_TRUE(curtos.empty());
+    EXPECT_TRUE(soltos.empty());
+
+    // One element between two otherwise unconnected vertices: listed once.
+    TGrafo um = Vertices(2);
+    um.AddRamo(1, kRamoImpedancia, "R1", "R", 1, 2);
+    EXPECT_FALSE(CheckEstrutura(um, curtos, soltos));
+    EXPECT_TRUE(curtos.empty());
+    EXPECT_EQ(soltos, Nomes{"R1"});
+
+    // Two elements in parallel: a circuit.
+    um.AddRamo(2, kRamoFonteEsforco, "E1", "1", 2, 1);
+    EXPECT_TRUE(CheckEstrutura(um, curtos, soltos));
+
+    // An element from a vertex to itself is short-circuited, not unconnected, even alone on it.
+    TGrafo curto = Vertices(3);
+    curto.AddRamo(1, kRamoImpedancia, "R1", "R", 1, 2);
+    curto.AddRamo(2, kRamoImpedancia, "R2", "R", 2, 1);
+    curto.AddRamo(3, kRamoImpedancia, "Rc", "R", 3, 3);
+    curto.AddRamo(4, kRamoImpedancia, "Rc", "R", 1, 1); // same name: listed once
+    EXPECT_FALSE(CheckEstrutura(curto, curtos, soltos));
+    EXPECT_EQ(curtos, Nomes{"Rc"});
+    EXPECT_TRUE(soltos.empty());
+
+    // Two circuits joined by an element: valid, since both of its ends lie in circuits. A pendant
+    // element hanging off one of them is not.
+    TGrafo ponte = Vertices(5);
+    ponte.AddRamo(1, kRamoImpedancia, "A1", "R", 1, 2);
+    ponte.AddRamo(2, kRamoImpedancia, "A2", "R", 2, 1);
+    ponte.AddRamo(3, kRamoImpedancia, "B1", "R", 3, 4);
+    ponte.AddRamo(4, kRamoImpedancia, "B2", "R", 4, 3);
+    ponte.AddRamo(5, kRamoImpedancia, "Ponte", "R", 2, 3);
+    EXPECT_TRUE(CheckEstrutura(ponte, curtos, soltos));
+    ponte.AddRamo(6, kRamoImpedancia, "Pendente", "R", 5, 4);
+    EXPECT_FALSE(CheckEstrutura(ponte, curtos, soltos));
+    EXPECT_EQ(soltos, Nomes{"Pendente"});
+}
+
+TEST(Estrutura, ComponentsKeepTheOrderOfContraction) {
+    // 1-2-3 in a chain plus a parallel 3-1, an isolated vertex 4, and a separate pair 5-6.
+    TGrafo g = Vertices(6);
+    g.AddRamo(1, kRamoImpedancia, "a", "R", 1, 2);
+    g.AddRamo(2, kRamoImpedancia, "b", "R", 2, 3);
+    g.AddRamo(3, kRamoImpedancia, "c", "R", 3, 1);
+    g.AddRamo(4, kRamoImpedancia, "d", "R", 5, 6);
+    g.AddRamo(5, kRamoImpedancia, "e", "R", 6, 5);
+    g.AddRamo(6, kRamoImpedancia, "s", "R", 6, 6);
+    const TComponentes c = SplitComponentes(g);
+    EXPECT_FALSE(c.Estrutura.Dirigido());
+    EXPECT_EQ(IdsRamos(c.Estrutura), IdsRamos(g));
+    ASSERT_EQ(c.Count, 3);
+    ASSERT_EQ(c.Lista.size(), 3u);
+    // From 1: 2 is absorbed (taking over 2-3), then 3; the start comes last.
+    EXPECT_EQ(IdsVertices(c.Lista[0]), (std::vector<std::int32_t>{2, 3, 1}));
+    EXPECT_EQ(IdsRamos(c.Lista[0]), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(IdsVertices(c.Lista[1]), (std::vector<std::int32_t>{4}));
+    EXPECT_TRUE(IdsRamos(c.Lista[1]).empty());
+    EXPECT_EQ(IdsVertices(c.Lista[2]), (std::vector<std::int32_t>{6, 5}));
+    EXPECT_EQ(IdsRamos(c.Lista[2]), (std::vector<std::int32_t>{4, 5, 6})); // the self-loop too
+    for (const TGrafo& comp : c.Lista)
+        EXPECT_FALSE(comp.Dirigido());
+    EXPECT_EQ(c.Lista[2].FindVertice(6)->Adjacentes, (TListAdjacente{{5, 4}, {5, 5}, {6, 6}, {6, 6}}));
+    EXPECT_EQ(c.Lista[0].Vertice(0).Nome, "v2");
+
+    const TComponentes vazio = SplitComponentes(TGrafo(true));
+    EXPECT_EQ(vazio.Count, 0);
+    EXPECT_TRUE(vazio.Lista.empty());
+}
+
+TEST(Estrutura, ForestOfARingAndOfTwoCircuits) {
+    // A ring of three: the search from the first vertex leaves by the first element, which becomes
+    // the only chord.
+    TGrafo anel = Vertices(3);
+    anel.AddRamo(1, kRamoImpedancia, "a", "R", 1, 2);
+    anel.AddRamo(2, kRamoImpedancia, "b", "R", 2, 3);
+    anel.AddRamo(3, kRamoImpedancia, "c", "R", 3, 1);
+    const TFloresta f = FindFloresta(CopyEstrutura(anel));
+    EXPECT_EQ(f.Cordas.Items(), (std::vector<std::int32_t>{1}));
+    EXPECT_EQ(IdsRamos(f.Arvores), (std::vector<std::int32_t>{2, 3}));
+
+    // Two separate circuits: one chord each, in vertex order.
+    TGrafo dois = Vertices(4);
+    dois.AddRamo(1, kRamoImpedancia, "a", "R", 3, 4);
+    dois.AddRamo(2, kRamoImpedancia, "b", "R", 4, 3);
+    dois.AddRamo(3, kRamoImpedancia, "c", "R", 1, 2);
+    dois.AddRamo(4, kRamoImpedancia, "d", "R", 2, 1);
+    EXPECT_EQ(SplitComponentes(dois).Count, 2);
+    EXPECT_EQ(FindFloresta(CopyEstrutura(dois)).Cordas.Items(), (std::vector<std::int32_t>{3, 1}));
+    EXPECT_TRUE(FindFloresta(TGrafo(false)).Cordas.Empty());
+}
+
+// On random graphs: the components are those of union-find, the validation lists the elements that
+// a bridge test finds, and, without self-loops (which the
+// validation refuses before any forest is needed), the forest spans each of them without a circuit,
+// with branches - vertices + components chords.
+TEST(Estrutura, ComponentsAndForestAgreeWithUnionFind) {
+    std::mt19937 rng(31337);
+    for (int caso = 0; caso < 400; ++caso) {
+        const TGrafo g = GrafoAleatorio(rng, caso % 4 == 0);
+        Conjuntos u;
+        for (const auto& v : g.Vertices())
+            u.Raiz(v->Id);
+        for (const auto& r : g.Ramos())
+            u.Unir(r->Origem, r->Destino);
+        std::set<std::int32_t> raizes;
+        for (const auto& v : g.Vertices())
+            raizes.insert(u.Raiz(v->Id));
+
+        const TComponentes c = SplitComponentes(g);
+        ASSERT_EQ(c.Count, static_cast<int>(raizes.size())) << caso;
+        std::multiset<std::int32_t> vistos;
+        std::vector<std::int32_t> ramos;
+        for (const TGrafo& comp : c.Lista) {
+            const std::int32_t raiz = u.Raiz(comp.Vertice(0).Id);
+            for (const auto& v : comp.Vertices()) {
+                vistos.insert(v->Id);
+                EXPECT_EQ(u.Raiz(v->Id), raiz) << caso;
+            }
+            for (const auto& r : comp.Ramos()) {
+                ramos.push_back(r->Id);
+                EXPECT_NE(comp.FindVertice(r->Destino), nullptr) << caso;
+            }
+        }
+        const auto ids = IdsVertices(g);
+        EXPECT_EQ(vistos, std::multiset<std::int32_t>(ids.begin(), ids.end())) << caso;
+        std::sort(ramos.begin(), ramos.end());
+        EXPECT_EQ(ramos, IdsRamos(g)) << caso; // identifiers ascend in these graphs
+
+        // Validation: a vertex lies in a circuit when one of its branches is a self-loop or joins two
+        // vertices that stay connected without it.
+        std::set<std::int32_t> emCircuito;
+        for (const auto& r : g.Ramos()) {
+            Conjuntos sem;
+            for (const auto& o : g.Ramos())
+                if (o.get() != r.get()) sem.Unir(o->Origem, o->Destino);
+            if (r->Origem == r->Destino || sem.Raiz(r->Origem) == sem.Raiz(r->Destino)) {
+                emCircuito.insert(r->Origem);
+                emCircuito.insert(r->Destino);
+            }
+        }
+        Nomes curtosEsperados, soltosEsperados, curtos, soltos;
+        for (const auto& r : g.Ramos()) {
+            if (r->Origem == r->Destino) curtosEsperados.push_back(r->Nome);
+            if (!emCircuito.contains(r->Origem) || !emCircuito.contains(r->Destino))
+                soltosEsperados.push_back(r->Nome);
+        }
+        EXPECT_EQ(CheckEstrutura(g, curtos, soltos), curtosEsperados.empty() && soltosEsperados.empty());
+        EXPECT_EQ(curtos, curtosEsperados) << caso;
+        EXPECT_EQ(soltos, soltosEsperados) << caso;
+
+        if (caso % 4 == 0) continue; // self-loops allowed
+        const TFloresta f = FindFloresta(c.Estrutura);
+        Conjuntos arvore;
+        for (const auto& r : f.Arvores.Ramos())
+            EXPECT_TRUE(arvore.Unir(r->Origem, r->Destino)) << caso; // no circuit among the tree branches
+
+        EXPECT_EQ(f.Cordas.Count(), g.RamoCount() - g.VerticeCount() + c.Count) << caso;
+        EXPECT_EQ(f.Cordas.Count() + f.Arvores.RamoCount(), g.RamoCount()) << caso;
+        for (std::int32_t corda : f.Cordas)
+            EXPECT_EQ(f.Arvores.FindRamo(corda), nullptr) << caso;
+    }
+}
