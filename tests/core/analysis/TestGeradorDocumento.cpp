@@ -3,13 +3,17 @@
 // controlled sources.
 
 #include "core/analysis/ApoioDocumento.h"
+#include "core/system/SisDocTestUtil.h"
 
 #include "analysis/UnitAnaliseDFS.h"
 #include "analysis/UnitAnaliseGrafo.h"
+#include "analysis/UnitComandoGrafo.h"
 #include "analysis/UnitGeradorDocumento.h"
 #include "graph/UnitGrfGrafo.h"
+#include "system/UnitVFSistemaFT.h"
 
 using namespace brelix;
+using apoio::Complexo;
 using brelix::testing::Inconsistency;
 
 namespace {
@@ -239,4 +243,51 @@ TEST(GeradorGrafo, ADrawnGraphGeneratedAgainBuildsTheSameLinearGraph) {
         EXPECT_EQ(b.Controle, a.Controle);
     }
     EXPECT_EQ(volta.Ramo(5).Controle, "E(Q_P2)");
+}
+
+// The graph of a system opens as a graph document that analyses to the system's own function. A mass
+// is a vertex and a branch of the same name; a source controlled by the mass's velocity must designate
+// the branch's element, not the vertex.
+TEST(GeradorGrafo, AConvertedSystemOpensAsAGraphWithTheSameTransferFunction) {
+    auto sis = brelix::testing::NewSistema("Massa");
+    TVOSisComp& f = brelix::testing::PlaceComp(*sis, 13, {40, 100});
+    TVOSisComp& ctrl = brelix::testing::PlaceComp(*sis, 14, {80, 100});
+    TVOSisComp& m = brelix::testing::PlaceComp(*sis, 17, {120, 100});
+    TVOSisComp& ref = brelix::testing::PlaceComp(*sis, 20, {160, 100});
+    TVOElemento& v = brelix::testing::PlaceKind(*sis, 10, {100, 40});
+    TVOElemento& w = brelix::testing::PlaceKind(*sis, 10, {100, 200});
+    brelix::testing::Connect(*sis, f, 1, v, 1);
+    brelix::testing::Connect(*sis, ctrl, 1, v, 1);
+    brelix::testing::Connect(*sis, m, 1, v, 1);
+    brelix::testing::Connect(*sis, m, 2, w, 1);
+    brelix::testing::Connect(*sis, ref, 1, w, 1);
+    ctrl.SetControlVariable("V(Massa1)");
+    ASSERT_EQ(ctrl.ControlVariable(), "V(Massa1)");
+    const TSistemaParaGrafo conv = sis->SystemToGraph();
+    ASSERT_TRUE(conv.Ok());
+
+    auto doc = MakeDocumento(kDocKindGrafo);
+    GerarGrafo(*doc, conv.NomeDocumento, "TGrafo", *conv.Grafo);
+    EXPECT_EQ(Inconsistency(*doc), "");
+    ASSERT_TRUE(ValidarGrafo(*doc).empty());
+    const auto& fonte = dynamic_cast<const TVOComp&>(*doc->Objects().FindByDesc("FonteForcaCtrl1"));
+    EXPECT_EQ(fonte.ControlVariable(), "E(Massa1)");
+
+    TSistemaParaFT preparo = PrepareFT(*sis);
+    ASSERT_TRUE(preparo.Ok());
+    const TFTSistema esperado = ComputeFT(*sis, preparo, "F(FonteForca1)", "E(Massa1)");
+    ASSERT_TRUE(esperado.Ok()) << esperado.Mensagem;
+    TEscolhaGrafo e;
+    e.Entrada = "F(FonteForca1)";
+    e.Saida = "E(Massa1)";
+    const TResultadoFTGrafo obtido = CalcularFTGrafo(*doc, e);
+    ASSERT_TRUE(obtido.Calculado()) << obtido.Recusa.Mensagem;
+    for (double k : {0.5, 1.5, 4.0}) {
+        TListSimboloVal valores;
+        for (const TSimboloVal& s : esperado.Simbolos)
+            valores.AddSimbolo(s.Nome, k + static_cast<double>(valores.Count()));
+        const Complexo s(0.2 * k, 1.0);
+        EXPECT_TRUE(apoio::Perto(obtido.Funcao.ValorEm(valores, s), esperado.Funcao.ValorEm(valores, s)))
+            << k;
+    }
 }
