@@ -1,5 +1,7 @@
 #include "system/UnitVOSisCatalogo.h"
 
+#include "system/UnitSisTipo.h"
+
 namespace brelix {
 
 namespace {
@@ -670,32 +672,8 @@ const TSisKindRow* SisKind(std::int32_t kind) {
     return &rows[static_cast<std::size_t>(kind - 1)];
 }
 
-TSisDominios SisDominios(std::int32_t domain) {
-    switch (domain) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-        return {domain, domain};
-    case 6:
-        return {2, 3};
-    case 7:
-        return {2, 4};
-    case 8:
-        return {2, 5};
-    case 9:
-        return {3, 4};
-    case 10:
-        return {3, 5};
-    case 11:
-        return {4, 5};
-    default:
-        return {};
-    }
-}
-
 std::int32_t SisTerminalDomain(const TSisKindRow& row, std::int32_t terminal) {
-    const TSisDominios d = SisDominios(row.Domain);
+    const TParDominios d = DominiosDoCodigo(row.Domain);
     if (row.Familia != TSisFamilia::Acoplador) return d.Primeiro;
     const std::int32_t firstSide = row.Layout == TSisLayout::AcopladorEletrico ? 2 : 1;
     return terminal <= firstSide ? d.Primeiro : d.Segundo;

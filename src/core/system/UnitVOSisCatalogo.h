@@ -75,14 +75,6 @@ TPortTable SisPortTable(const TSisKindRow& row);
 // its first-side terminals and the second on the other.
 std::int32_t SisTerminalDomain(const TSisKindRow& row, std::int32_t terminal);
 
-// The two domains of a domain code: a plain domain gives itself twice, a coupler its two domains;
-// any other code gives 0 twice.
-struct TSisDominios {
-    std::int32_t Primeiro = 0;
-    std::int32_t Segundo = 0;
-};
-TSisDominios SisDominios(std::int32_t domain);
-
 // Colours in the document encoding (blue in the high byte, red in the low one).
 inline constexpr std::int32_t kCorVermelha = 0x0000FF; // picked terminals, selected wires
 std::int32_t DomainColour(std::int32_t domain);

@@ -1,5 +1,6 @@
 #include "system/UnitVOSisClasses.h"
 
+#include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisComp.h"
 
@@ -146,9 +147,7 @@ const TVOClass* SisClassOfKind(std::int32_t kind) {
 }
 
 const TVOClass* SisVertexClass(std::int32_t domain) {
-    static const std::int32_t kinds[] = {1, 10, 21, 32};
-    if (domain < 2 || domain > 5) return nullptr;
-    return SisClassOfKind(kinds[domain - 2]);
+    return SisClassOfKind(TipoVerticeDoDominio(domain));
 }
 
 const TVOClass* SisWireClass(std::int32_t domain) {
