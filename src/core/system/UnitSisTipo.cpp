@@ -1,10 +1,14 @@
 #include "system/UnitSisTipo.h"
 
+#include "system/UnitSisRamos.h"
 #include "system/UnitVOSisCatalogo.h"
 
+#include <algorithm>
+
 // What a kind is (its domain, its terminals and their domains, whether it is a vertex or a
-// controlled source) is stated once, in the catalogue rows; the model reads them there. The rows are
-// plain data: no visual object is made to answer.
+// controlled source) is stated once, in the catalogue rows, and what the conversion makes of it in
+// the branch table; the model reads them there. Both are plain data: no visual object is made to
+// answer.
 
 namespace brelix {
 
@@ -74,8 +78,9 @@ std::int32_t DominioDoTerminal(std::int32_t tipo, std::int32_t terminal) {
 }
 
 bool TipoEhMassaAtrito(std::int32_t tipo) {
-    const TSisKindRow* row = LinhaDeElemento(tipo);
-    return row != nullptr && !row->BranchSuffix1.empty();
+    // The only kinds whose gain the conversion shares out between their branches, a piece each.
+    const std::span<const TRamoDoTipo> ramos = RamosDoTipo(tipo);
+    return std::any_of(ramos.begin(), ramos.end(), [](const TRamoDoTipo& r) { return r.Parte > 0; });
 }
 
 bool TipoEhFonteCtrl(std::int32_t tipo) {

@@ -78,13 +78,6 @@ TSisKindRow Comp(TCompArgs a) {
     return r;
 }
 
-TSisKindRow Friction(TCompArgs a, std::string first) {
-    TSisKindRow r = Comp(std::move(a));
-    r.BranchSuffix1 = std::move(first);
-    r.BranchSuffix2 = "B";
-    return r;
-}
-
 TSisKindRow Reservoir(TCompArgs a) {
     TSisKindRow r = Comp(std::move(a));
     r.LabelFixed = true;
@@ -226,21 +219,20 @@ std::vector<TSisKindRow> BuildRows() {
         Comp({16, "TVOMctMola", 3, C, "BtnMctInd", "Mola", {"K"}, {"Elasticidade"}, 2, D2, 1, 4, 1, 1}));
     rows.push_back(
         Comp({17, "TVOMctMassa", 3, C, "BtnMctCap", "Massa", {"M"}, {"Massa"}, 2, D2, 1, 4, 1, 1}));
-    rows.push_back(Friction({18,
-                             "TVOMctMassaAtrito",
-                             3,
-                             C,
-                             "BtnMctCapRes",
-                             "Massa + Atrito",
-                             {"M", "B"},
-                             {"Massa", "Amortecimento"},
-                             2,
-                             D2,
-                             1,
-                             4,
-                             1,
-                             2},
-                            "M"));
+    rows.push_back(Comp({18,
+                         "TVOMctMassaAtrito",
+                         3,
+                         C,
+                         "BtnMctCapRes",
+                         "Massa + Atrito",
+                         {"M", "B"},
+                         {"Massa", "Amortecimento"},
+                         2,
+                         D2,
+                         1,
+                         4,
+                         1,
+                         2}));
     rows.push_back(Comp({19,
                          "TVOMctTransformador",
                          3,
@@ -344,21 +336,20 @@ std::vector<TSisKindRow> BuildRows() {
         Comp({27, "TVOMcrMola", 4, C, "BtnMcrInd", "Mola", {"K"}, {"Elasticidade"}, 2, D2, 1, 4, 1, 1}));
     rows.push_back(
         Comp({28, "TVOMcrInercia", 4, C, "BtnMcrCap", "Inércia", {"J"}, {"Inércia"}, 2, D2, 1, 4, 1, 1}));
-    rows.push_back(Friction({29,
-                             "TVOMcrInerciaAtrito",
-                             4,
-                             C,
-                             "BtnMcrCapRes",
-                             "Inércia + Atrito",
-                             {"J", "B"},
-                             {"Inércia", "Amortecimento"},
-                             2,
-                             D2,
-                             1,
-                             4,
-                             1,
-                             2},
-                            "J"));
+    rows.push_back(Comp({29,
+                         "TVOMcrInerciaAtrito",
+                         4,
+                         C,
+                         "BtnMcrCapRes",
+                         "Inércia + Atrito",
+                         {"J", "B"},
+                         {"Inércia", "Amortecimento"},
+                         2,
+                         D2,
+                         1,
+                         4,
+                         1,
+                         2}));
     rows.push_back(Comp({30,
                          "TVOMcrTransformador",
                          4,

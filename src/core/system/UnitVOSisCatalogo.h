@@ -50,10 +50,6 @@ struct TSisKindRow {
     std::int32_t Orientations = 0; // Rot runs from 1 to this
     std::int32_t InitRot = 0;      // Rot of a new component
     TPropWindow Dialog = TPropWindow::Vrt;
-    // The two branches of the friction kinds are named Desc_<first> and Desc_<second>; empty for
-    // every other kind.
-    std::string BranchSuffix1;
-    std::string BranchSuffix2;
     // What the kind offers to controlled sources: 0 nothing, 1 effort and flow of its branch, 2 the
     // efforts of its two branches, then their flows.
     std::int32_t ControlNames = 0;
