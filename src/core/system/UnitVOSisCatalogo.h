@@ -1,7 +1,6 @@
 #pragma once
 
 #include "visual/UnitVOClass.h"
-#include "visual/UnitVOElemento.h"
 
 #include <cstdint>
 #include <string>
@@ -23,7 +22,7 @@ enum class TSisFamilia {
     Conexao,    // a wire of one domain
 };
 
-// Where the terminals of a component sit (see SisPortTable).
+// Where the terminals of a component sit (see SisPortTable in UnitVOSisTerminais).
 enum class TSisLayout {
     Nenhum,            // vertices and wires
     DoisTerminais,     // one- and two-terminal kinds, references, couplers 46 to 48
@@ -60,12 +59,6 @@ struct TSisKindRow {
 const std::vector<TSisKindRow>& SisKinds();
 // The row of a kind code; none outside 1 to 52.
 const TSisKindRow* SisKind(std::int32_t kind);
-
-// The terminal geometry of a kind: positions in the 30 x 30 box and outward steps for Rot 1 to 4,
-// each terminal's domain (the Type handed to the document when it is picked) and colour. Layouts
-// with two orientations repeat them for Rot 3 and 4, as their pictures do. Empty for vertices and
-// wires.
-TPortTable SisPortTable(const TSisKindRow& row);
 
 // The domain a terminal belongs to: the component's own domain, or for a coupler the first domain on
 // its first-side terminals and the second on the other.

@@ -3,6 +3,7 @@
 #include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisComp.h"
+#include "system/UnitVOSisTerminais.h"
 
 #include <array>
 #include <deque>
