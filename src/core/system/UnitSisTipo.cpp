@@ -24,27 +24,14 @@ const TSisKindRow* LinhaDeElemento(std::int32_t tipo) {
 } // namespace
 
 TParDominios DominiosDoCodigo(std::int32_t dominio) {
-    switch (dominio) {
-    case kDominioEle:
-    case kDominioMct:
-    case kDominioMcr:
-    case kDominioHid:
-        return {dominio, dominio};
-    case kDominioAcpEleMct:
-        return {kDominioEle, kDominioMct};
-    case kDominioAcpEleMcr:
-        return {kDominioEle, kDominioMcr};
-    case kDominioAcpEleHid:
-        return {kDominioEle, kDominioHid};
-    case kDominioAcpMctMcr:
-        return {kDominioMct, kDominioMcr};
-    case kDominioAcpMctHid:
-        return {kDominioMct, kDominioHid};
-    case kDominioAcpMcrHid:
-        return {kDominioMcr, kDominioHid};
-    default:
-        return {};
-    }
+    // The couplers' codes follow one another in this order.
+    static constexpr TParDominios kAcopladores[] = {{kDominioEle, kDominioMct}, {kDominioEle, kDominioMcr},
+                                                    {kDominioEle, kDominioHid}, {kDominioMct, kDominioMcr},
+                                                    {kDominioMct, kDominioHid}, {kDominioMcr, kDominioHid}};
+    if (dominio >= kDominioEle && dominio <= kDominioHid) return {dominio, dominio};
+    if (dominio >= kDominioAcpEleMct && dominio <= kDominioAcpMcrHid)
+        return kAcopladores[dominio - kDominioAcpEleMct];
+    return {};
 }
 
 std::int32_t DominioDoTipo(std::int32_t tipo) {
