@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/UnitMensagensConversao.h"
 #include "graph/UnitGrfGrafo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
@@ -16,7 +17,6 @@ namespace brelix {
 // ComputeFT takes the choice through the signal-flow diagram and Mason's formula.
 
 inline constexpr const char* kTituloGrafoNaoValidado = "Grafo do sistema não validado.";
-inline constexpr const char* kMsgDFSSemExito = "O algoritmo de cálculo do DFS não obteve êxito.";
 // Names that the choice did not offer (only a caller without the dialog can give them).
 inline constexpr const char* kMsgEntradaSaida =
     "Escolha uma entrada e uma saída entre as variáveis oferecidas.";
