@@ -41,19 +41,6 @@ bool EhMassa(const TDominioRef& d, const TElemento& e) {
     return e.Tipo == d.Massa1 || e.Tipo == d.Massa2;
 }
 
-std::int32_t TipoVerticeDoDominio(std::int32_t dominio) {
-    switch (dominio) {
-    case kDominioMct:
-        return kTipoMctVertice;
-    case kDominioMcr:
-        return kTipoMcrVertice;
-    case kDominioHid:
-        return kTipoHidVertice;
-    default:
-        return kTipoEleVertice;
-    }
-}
-
 // Halfway between two positions, rounded towards zero to the 5-pixel grid.
 std::int32_t Meio(std::int32_t p1, std::int32_t p2) {
     return static_cast<std::int32_t>((std::int64_t{p1} + p2) / 10 * 5);

@@ -1,106 +1,78 @@
 #include "system/UnitSisTipo.h"
 
+#include "system/UnitSisRamos.h"
+#include "system/UnitVOSisCatalogo.h"
+
+#include <algorithm>
+
+// What a kind is (its domain, its terminals and their domains, whether it is a vertex or a
+// controlled source) is stated once, in the catalogue rows, and what the conversion makes of it in
+// the branch table; the model reads them there. Both are plain data: no visual object is made to
+// answer.
+
 namespace brelix {
 
+namespace {
+
+// The row of a kind that may become an element of the model: a vertex or a component, never a wire.
+const TSisKindRow* LinhaDeElemento(std::int32_t tipo) {
+    const TSisKindRow* row = SisKind(tipo);
+    if (row == nullptr || row->Familia == TSisFamilia::Conexao) return nullptr;
+    return row;
+}
+
+} // namespace
+
 TParDominios DominiosDoCodigo(std::int32_t dominio) {
-    switch (dominio) {
-    case kDominioEle:
-    case kDominioMct:
-    case kDominioMcr:
-    case kDominioHid:
-        return {dominio, dominio};
-    case kDominioAcpEleMct:
-        return {kDominioEle, kDominioMct};
-    case kDominioAcpEleMcr:
-        return {kDominioEle, kDominioMcr};
-    case kDominioAcpEleHid:
-        return {kDominioEle, kDominioHid};
-    case kDominioAcpMctMcr:
-        return {kDominioMct, kDominioMcr};
-    case kDominioAcpMctHid:
-        return {kDominioMct, kDominioHid};
-    case kDominioAcpMcrHid:
-        return {kDominioMcr, kDominioHid};
-    default:
-        return {};
-    }
+    // The couplers' codes follow one another in this order.
+    static constexpr TParDominios kAcopladores[] = {{kDominioEle, kDominioMct}, {kDominioEle, kDominioMcr},
+                                                    {kDominioEle, kDominioHid}, {kDominioMct, kDominioMcr},
+                                                    {kDominioMct, kDominioHid}, {kDominioMcr, kDominioHid}};
+    if (dominio >= kDominioEle && dominio <= kDominioHid) return {dominio, dominio};
+    if (dominio >= kDominioAcpEleMct && dominio <= kDominioAcpMcrHid)
+        return kAcopladores[dominio - kDominioAcpEleMct];
+    return {};
 }
 
 std::int32_t DominioDoTipo(std::int32_t tipo) {
-    if (tipo >= kTipoEleVertice && tipo <= kTipoEleTransformador) return kDominioEle;
-    if (tipo >= kTipoMctVertice && tipo <= kTipoMctReferencia) return kDominioMct;
-    if (tipo >= kTipoMcrVertice && tipo <= kTipoMcrReferencia) return kDominioMcr;
-    if (tipo >= kTipoHidVertice && tipo <= kTipoHidReferencia) return kDominioHid;
-    // The couplers follow their domain codes in the same order.
-    if (tipo >= kTipoAcpEleMct && tipo <= kTipoAcpMcrHid) return kDominioAcpEleMct + (tipo - kTipoAcpEleMct);
-    return 0;
+    const TSisKindRow* row = LinhaDeElemento(tipo);
+    return row != nullptr ? row->Domain : 0;
 }
 
 bool TipoEhVertice(std::int32_t tipo) {
-    return tipo == kTipoEleVertice || tipo == kTipoMctVertice || tipo == kTipoMcrVertice ||
-           tipo == kTipoHidVertice;
+    const TSisKindRow* row = LinhaDeElemento(tipo);
+    return row != nullptr && row->Familia == TSisFamilia::Vertice;
+}
+
+std::int32_t TipoVerticeDoDominio(std::int32_t dominio) {
+    for (const TSisKindRow& row : SisKinds())
+        if (row.Familia == TSisFamilia::Vertice && row.Domain == dominio) return row.Kind;
+    return 0;
 }
 
 std::int32_t TerminaisDoTipo(std::int32_t tipo) {
-    switch (tipo) {
-    case kTipoEleTransformador:
-        return 4;
-    case kTipoAcpEleMct:
-    case kTipoAcpEleMcr:
-    case kTipoAcpEleHid:
-        return 3;
-    // Mechanical and hydraulic sources and references act between one point and the reference.
-    case kTipoMctFonteVelocidade:
-    case kTipoMctFonteVelocidadeCtrl:
-    case kTipoMctFonteForca:
-    case kTipoMctFonteForcaCtrl:
-    case kTipoMctReferencia:
-    case kTipoMcrFonteVelocidade:
-    case kTipoMcrFonteVelocidadeCtrl:
-    case kTipoMcrFonteTorque:
-    case kTipoMcrFonteTorqueCtrl:
-    case kTipoMcrReferencia:
-    case kTipoHidFontePressao:
-    case kTipoHidFontePressaoCtrl:
-    case kTipoHidFonteVazao:
-    case kTipoHidFonteVazaoCtrl:
-    case kTipoHidReservatorio1Cnt:
-    case kTipoHidReferencia:
-        return 1;
-    default:
-        break;
-    }
-    if (DominioDoTipo(tipo) == 0 || TipoEhVertice(tipo)) return 0;
-    return 2;
+    const TSisKindRow* row = LinhaDeElemento(tipo);
+    return row != nullptr ? row->Terminals : 0;
 }
 
 std::int32_t DominioDoTerminal(std::int32_t tipo, std::int32_t terminal) {
-    const std::int32_t dominio = DominioDoTipo(tipo);
-    const std::int32_t n = TipoEhVertice(tipo) ? 1 : TerminaisDoTipo(tipo);
-    if (dominio == 0 || terminal < 1 || terminal > n) return 0;
-    const TParDominios par = DominiosDoCodigo(dominio);
-    // The last terminal of a coupler is on its second domain, every other terminal on the first.
-    return terminal == n ? par.Segundo : par.Primeiro;
+    const TSisKindRow* row = LinhaDeElemento(tipo);
+    if (row == nullptr) return 0;
+    // A vertex has the single terminal 1, which takes all of its wires.
+    const std::int32_t n = row->Familia == TSisFamilia::Vertice ? 1 : row->Terminals;
+    if (terminal < 1 || terminal > n) return 0;
+    return SisTerminalDomain(*row, terminal);
 }
 
 bool TipoEhMassaAtrito(std::int32_t tipo) {
-    return tipo == kTipoMctMassaAtrito || tipo == kTipoMcrInerciaAtrito;
+    // The only kinds whose gain the conversion shares out between their branches, a piece each.
+    const std::span<const TRamoDoTipo> ramos = RamosDoTipo(tipo);
+    return std::any_of(ramos.begin(), ramos.end(), [](const TRamoDoTipo& r) { return r.Parte > 0; });
 }
 
 bool TipoEhFonteCtrl(std::int32_t tipo) {
-    switch (tipo) {
-    case kTipoEleFonteTensaoCtrl:
-    case kTipoEleFonteCorrenteCtrl:
-    case kTipoMctFonteVelocidadeCtrl:
-    case kTipoMctFonteForcaCtrl:
-    case kTipoMcrFonteVelocidadeCtrl:
-    case kTipoMcrFonteTorqueCtrl:
-    case kTipoHidFontePressaoCtrl:
-    case kTipoHidFonteVazaoCtrl:
-        return true;
-    default:
-        return false;
-    }
+    const TSisKindRow* row = LinhaDeElemento(tipo);
+    return row != nullptr && row->Familia == TSisFamilia::CompCtrl;
 }
 
 } // namespace brelix

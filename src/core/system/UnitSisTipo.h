@@ -83,6 +83,8 @@ TParDominios DominiosDoCodigo(std::int32_t dominio);
 std::int32_t DominioDoTipo(std::int32_t tipo);
 // The wire-joined vertices of the four domains.
 bool TipoEhVertice(std::int32_t tipo);
+// The vertex kind of a plain domain (2 to 5); 0 for any other code.
+std::int32_t TipoVerticeDoDominio(std::int32_t dominio);
 // How many terminals a component of the kind has (0 for vertices and unknown kinds).
 std::int32_t TerminaisDoTipo(std::int32_t tipo);
 // The domain of terminal t of an element of the kind, which decides the wires that may end there: a

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "visual/UnitVOClass.h"
-#include "visual/UnitVOElemento.h"
 
 #include <cstdint>
 #include <string>
@@ -23,7 +22,7 @@ enum class TSisFamilia {
     Conexao,    // a wire of one domain
 };
 
-// Where the terminals of a component sit (see SisPortTable).
+// Where the terminals of a component sit (see SisPortTable in UnitVOSisTerminais).
 enum class TSisLayout {
     Nenhum,            // vertices and wires
     DoisTerminais,     // one- and two-terminal kinds, references, couplers 46 to 48
@@ -50,10 +49,6 @@ struct TSisKindRow {
     std::int32_t Orientations = 0; // Rot runs from 1 to this
     std::int32_t InitRot = 0;      // Rot of a new component
     TPropWindow Dialog = TPropWindow::Vrt;
-    // The two branches of the friction kinds are named Desc_<first> and Desc_<second>; empty for
-    // every other kind.
-    std::string BranchSuffix1;
-    std::string BranchSuffix2;
     // What the kind offers to controlled sources: 0 nothing, 1 effort and flow of its branch, 2 the
     // efforts of its two branches, then their flows.
     std::int32_t ControlNames = 0;
@@ -65,23 +60,9 @@ const std::vector<TSisKindRow>& SisKinds();
 // The row of a kind code; none outside 1 to 52.
 const TSisKindRow* SisKind(std::int32_t kind);
 
-// The terminal geometry of a kind: positions in the 30 x 30 box and outward steps for Rot 1 to 4,
-// each terminal's domain (the Type handed to the document when it is picked) and colour. Layouts
-// with two orientations repeat them for Rot 3 and 4, as their pictures do. Empty for vertices and
-// wires.
-TPortTable SisPortTable(const TSisKindRow& row);
-
 // The domain a terminal belongs to: the component's own domain, or for a coupler the first domain on
 // its first-side terminals and the second on the other.
 std::int32_t SisTerminalDomain(const TSisKindRow& row, std::int32_t terminal);
-
-// The two domains of a domain code: a plain domain gives itself twice, a coupler its two domains;
-// any other code gives 0 twice.
-struct TSisDominios {
-    std::int32_t Primeiro = 0;
-    std::int32_t Segundo = 0;
-};
-TSisDominios SisDominios(std::int32_t domain);
 
 // Colours in the document encoding (blue in the high byte, red in the low one).
 inline constexpr std::int32_t kCorVermelha = 0x0000FF; // picked terminals, selected wires

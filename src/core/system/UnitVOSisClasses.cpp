@@ -1,7 +1,9 @@
 #include "system/UnitVOSisClasses.h"
 
+#include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisComp.h"
+#include "system/UnitVOSisTerminais.h"
 
 #include <array>
 #include <deque>
@@ -146,9 +148,7 @@ const TVOClass* SisClassOfKind(std::int32_t kind) {
 }
 
 const TVOClass* SisVertexClass(std::int32_t domain) {
-    static const std::int32_t kinds[] = {1, 10, 21, 32};
-    if (domain < 2 || domain > 5) return nullptr;
-    return SisClassOfKind(kinds[domain - 2]);
+    return SisClassOfKind(TipoVerticeDoDominio(domain));
 }
 
 const TVOClass* SisWireClass(std::int32_t domain) {

@@ -1,6 +1,8 @@
 #include "system/UnitVOSisComp.h"
 
 #include "common/UnitComTexto.h"
+#include "system/UnitSisRamos.h"
+#include "system/UnitSisTipo.h"
 #include "visual/UnitVisualObjectList.h"
 
 namespace brelix {
@@ -39,27 +41,27 @@ void TVOSisComp::AdjustLabel() {
 
 std::string TVOSisComp::BranchVariable(char letter, std::int32_t port) const {
     if (letter == '\0') return {};
-    const std::string& suffix = port == 1 ? row_->BranchSuffix1 : row_->BranchSuffix2;
-    return std::string(1, letter) + "(" + Desc() + "_" + suffix + ")";
+    const std::span<const TRamoDoTipo> ramos = RamosDoTipo(row_->Kind);
+    const TRamoDoTipo& ramo = ramos[port == 1 ? 0 : 1];
+    return std::string(1, letter) + "(" + Desc() + std::string(ramo.Sufixo) + ")";
 }
 
 std::string TVOSisComp::EffortVariable(std::int32_t port) const {
-    if (row_->BranchSuffix1.empty()) return TVOComp::EffortVariable(port);
+    if (!TipoEhMassaAtrito(row_->Kind)) return TVOComp::EffortVariable(port);
     return BranchVariable(EffortLetter(GetDomain()), port);
 }
 
 std::string TVOSisComp::FlowVariable(std::int32_t port) const {
-    if (row_->BranchSuffix1.empty()) return TVOComp::FlowVariable(port);
+    if (!TipoEhMassaAtrito(row_->Kind)) return TVOComp::FlowVariable(port);
     return BranchVariable(FlowLetter(GetDomain()), port);
 }
 
 std::vector<std::string> TVOSisComp::BranchNames() const {
-    const std::string desc = Desc();
-    if (row_->Familia == TSisFamilia::Referencia) return {};
-    if (!row_->BranchSuffix1.empty())
-        return {desc + "_" + row_->BranchSuffix1, desc + "_" + row_->BranchSuffix2};
-    if (row_->Sides == 2) return {desc + "_P1", desc + "_P2"};
-    return {desc};
+    // The names the conversion gives the component's branches, so that the two always agree.
+    std::vector<std::string> names;
+    for (const TRamoDoTipo& r : RamosDoTipo(row_->Kind))
+        names.push_back(Desc() + std::string(r.Sufixo));
+    return names;
 }
 
 void TVOSisComp::LoadFromStrings(std::vector<std::string> lines) {

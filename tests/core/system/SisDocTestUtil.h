@@ -58,6 +58,25 @@ inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElement
     PressTerminal(doc, b, tb);
 }
 
+// A voltage source and a resistor in one loop, the resistor wired straight to an inductor (no vertex
+// between them); with `duasTerras` the ground is drawn as two vertices wired to each other.
+inline std::unique_ptr<TVFSistema> CircuitoRL(const std::string& name, bool duasTerras) {
+    auto doc = NewSistema(name);
+    TVOSisComp& v = PlaceComp(*doc, 2, {40, 100});
+    TVOSisComp& r = PlaceComp(*doc, 6, {100, 40});
+    TVOSisComp& l = PlaceComp(*doc, 7, {200, 40});
+    TVOElemento& a = PlaceKind(*doc, 1, {40, 40});
+    TVOElemento& g1 = PlaceKind(*doc, 1, {40, 200});
+    TVOElemento& g2 = duasTerras ? PlaceKind(*doc, 1, {200, 200}) : g1;
+    Connect(*doc, v, 1, a, 1);
+    Connect(*doc, v, 2, g1, 1);
+    Connect(*doc, r, 1, a, 1);
+    Connect(*doc, r, 2, l, 1);
+    Connect(*doc, l, 2, g2, 1);
+    if (duasTerras) Connect(*doc, g1, 1, g2, 1);
+    return doc;
+}
+
 inline int CountWires(const TVisualDocumento& doc) {
     int n = 0;
     for (const TVisualObject& o : doc.Objects())

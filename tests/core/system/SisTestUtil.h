@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <unordered_set>
@@ -31,6 +32,14 @@ public:
         S.AddElemento(++id_, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
         return id_;
     }
+    // Several vertices of one kind, in the order named: const auto [a, b] = d.Verts(tipo, {"A", "B"}).
+    template <std::size_t N>
+    std::array<std::int32_t, N> Verts(std::int32_t tipo, const char* const (&nomes)[N]) {
+        std::array<std::int32_t, N> ids{};
+        for (std::size_t i = 0; i < N; ++i)
+            ids[i] = Vert(tipo, nomes[i]);
+        return ids;
+    }
     std::int32_t Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
         const TElemento* e = S.Elementos().Find(a);
         const std::int32_t dominio = e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0;
@@ -47,6 +56,52 @@ public:
 private:
     std::int32_t id_ = 0;
 };
+
+// A DC motor drawn in code: a voltage source Va, an armature Ra, La, the electrical / rotational
+// coupler Motor (back electromotive force v = Kb.W, so W = v / Kb; torque T = Kt.i) and an inertia J
+// with friction, grounded by a drawn reference. With `verticesEmSerie` the series components meet at
+// vertices N2 and N3; without, they are wired straight to each other and the conversion adds them.
+inline void DesenharMotorCC(TDesenho& d, bool verticesEmSerie) {
+    const auto va = d.Comp(kTipoEleFonteTensao, "Va", "Va");
+    const auto ra = d.Comp(kTipoEleResistor, "Ra", "Ra");
+    const auto la = d.Comp(kTipoEleIndutor, "La", "La");
+    const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt");
+    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B");
+    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref");
+    const auto n1 = d.Vert(kTipoEleVertice, "N1");
+    std::int32_t n2 = 0, n3 = 0;
+    if (verticesEmSerie) {
+        n2 = d.Vert(kTipoEleVertice, "N2");
+        n3 = d.Vert(kTipoEleVertice, "N3");
+    }
+    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto w1 = d.Vert(kTipoMcrVertice, "W1");
+    const auto wr = d.Vert(kTipoMcrVertice, "Wr");
+    d.Liga(va, {n1, n0});
+    if (verticesEmSerie) {
+        d.Liga(ra, {n1, n2});
+        d.Liga(la, {n2, n3});
+        d.Liga(motor, {n3, n0, w1});
+    } else {
+        d.Fio(ra, 1, n1, 1);
+        d.Fio(ra, 2, la, 1);
+        d.Fio(la, 2, motor, 1);
+        d.Fio(motor, 2, n0, 1);
+        d.Fio(motor, 3, w1, 1);
+    }
+    d.Liga(j, {w1, wr});
+    d.Liga(ref, {wr});
+}
+
+// A force F1 on a mass with friction MB1 (gains M1 and 2,5.B1) whose two sides share one vertex,
+// and no reference drawn: the conversion adds it.
+inline void DesenharMassaComAtrito(TDesenho& d) {
+    const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
+    const auto mb = d.Comp(kTipoMctMassaAtrito, "MB1", "M1;2,5.B1");
+    const auto v = d.Vert(kTipoMctVertice, "V");
+    d.Liga(f1, {v});
+    d.Liga(mb, {v, v});
+}
 
 // The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch
 // ("R number kind name gain origin>destination") with " par n" and " ctrl text" when present.

@@ -1,6 +1,7 @@
 #include "core/system/SisDocTestUtil.h"
 
 #include "system/UnitSisRota.h"
+#include "system/UnitVOSisTerminais.h"
 
 #include <gtest/gtest.h>
 

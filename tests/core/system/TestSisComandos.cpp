@@ -8,31 +8,8 @@
 using namespace brelix;
 using namespace brelix::testing;
 
-namespace {
-
-// A voltage source and a resistor in one loop, the resistor wired straight to an inductor (no vertex
-// between them), and two vertices wired to each other.
-std::unique_ptr<TVFSistema> Motor() {
-    auto doc = NewSistema("Motor");
-    TVOSisComp& v = PlaceComp(*doc, 2, {40, 100});
-    TVOSisComp& r = PlaceComp(*doc, 6, {100, 40});
-    TVOSisComp& l = PlaceComp(*doc, 7, {200, 40});
-    TVOElemento& a = PlaceKind(*doc, 1, {40, 40});
-    TVOElemento& g1 = PlaceKind(*doc, 1, {40, 200});
-    TVOElemento& g2 = PlaceKind(*doc, 1, {200, 200});
-    Connect(*doc, v, 1, a, 1);
-    Connect(*doc, v, 2, g1, 1);
-    Connect(*doc, r, 1, a, 1);
-    Connect(*doc, r, 2, l, 1);
-    Connect(*doc, l, 2, g2, 1);
-    Connect(*doc, g1, 1, g2, 1);
-    return doc;
-}
-
-} // namespace
-
 TEST(SystemCommands, TheModelCopiesComponentsVerticesAndThenWires) {
-    auto doc = Motor();
+    auto doc = CircuitoRL("Motor", true);
     // Objects in the order components and vertices were made, wires after them.
     TVOSisComp& ctrl = PlaceComp(*doc, 5, {300, 100});
     TVOSisComp& m = PlaceComp(*doc, 29, {300, 300});
@@ -65,7 +42,7 @@ TEST(SystemCommands, TheModelCopiesComponentsVerticesAndThenWires) {
 }
 
 TEST(SystemCommands, SystemToGraphHandsOverTheGraphAndTheResultRows) {
-    auto doc = Motor();
+    auto doc = CircuitoRL("Motor", true);
     ASSERT_TRUE(doc->Validate().Ok());
     const TSistemaParaGrafo r = doc->SystemToGraph();
     ASSERT_TRUE(r.Ok());
@@ -98,7 +75,7 @@ TEST(SystemCommands, AnInvalidSystemBuildsNothing) {
     EXPECT_EQ(none.Grafo, nullptr);
     EXPECT_TRUE(none.NomeDocumento.empty());
     EXPECT_EQ(empty->Modelo(), nullptr);
-    auto doc = Motor();
+    auto doc = CircuitoRL("Motor", true);
     doc->DeleteObject(*doc->Objects().FindByDesc("Indutor1"));
     const TSistemaParaGrafo r = doc->SystemToGraph();
     EXPECT_EQ(r.Validacao.Problemas, (std::vector<std::string>{"Resistor1", "Vertice3"}));

@@ -9,28 +9,8 @@
 using namespace brelix;
 using namespace brelix::testing;
 
-namespace {
-
-// A voltage source feeding a resistor and an inductor in series, wired without a vertex between them.
-std::unique_ptr<TVFSistema> Circuito() {
-    auto doc = NewSistema("Circuito");
-    TVOSisComp& v = PlaceComp(*doc, 2, {40, 100});
-    TVOSisComp& r = PlaceComp(*doc, 6, {100, 40});
-    TVOSisComp& l = PlaceComp(*doc, 7, {200, 40});
-    TVOElemento& a = PlaceKind(*doc, 1, {40, 40});
-    TVOElemento& g = PlaceKind(*doc, 1, {40, 200});
-    Connect(*doc, v, 1, a, 1);
-    Connect(*doc, v, 2, g, 1);
-    Connect(*doc, r, 1, a, 1);
-    Connect(*doc, r, 2, l, 1);
-    Connect(*doc, l, 2, g, 1);
-    return doc;
-}
-
-} // namespace
-
 TEST(SystemFTCommand, CandidatesAndTheChoice) {
-    auto doc = Circuito();
+    auto doc = CircuitoRL("Circuito", false);
     const TSistemaParaFT p = PrepareFT(*doc);
     ASSERT_TRUE(p.Ok());
     EXPECT_EQ(p.Entradas, std::vector<std::string>{"E(FonteTensao1)"});
@@ -60,7 +40,7 @@ TEST(SystemFTCommand, RefusalsStopBeforeTheNextStage) {
     EXPECT_FALSE(ComputeFT(*empty, none, "E(x)", "E(y)").Ok());
 
     // A graph that is no valid linear graph: a resistor across one vertex.
-    auto doc = Circuito();
+    auto doc = CircuitoRL("Circuito", false);
     TVOSisComp& shorted = PlaceComp(*doc, 6, {300, 300});
     TVOElemento& a = *dynamic_cast<TVOElemento*>(doc->Objects().FindByDesc("Vertice1"));
     Connect(*doc, shorted, 1, a, 1);

@@ -4,22 +4,21 @@
 // voltage are efforts; force, torque, volume flow and current are flows.
 
 #include "core/system/SisDocTestUtil.h"
+#include "core/system/SisFormulasTestUtil.h"
 #include "system/UnitVFSistemaFT.h"
 
 #include <gtest/gtest.h>
 
 #include <complex>
-#include <functional>
 #include <map>
-#include <random>
 
 using namespace brelix;
 using namespace brelix::testing;
 
 namespace {
 
-using Complex = std::complex<double>;
-using Valores = std::map<std::string, double>;
+using Complex = testsis::Complexo;
+using Valores = testsis::TValores;
 
 // A drawing in progress: vertices by name, components wired terminal by terminal to vertices.
 struct Desenho {
@@ -67,28 +66,18 @@ TFTSistema Funcao(TVFSistema& doc, const std::string& entrada, const std::string
     return ft;
 }
 
-// Compares the function with the hand formula at random symbol values and complex S.
-void Comparar(const TFTSistema& ft, const std::vector<std::string>& symbols,
-              const std::function<Complex(const Valores&, Complex)>& formula, unsigned seed = 7) {
+// Compares the function with the hand formula at random symbol values and complex S; the function
+// holds no symbol the formula does not know.
+template <class Formula>
+void Comparar(const TFTSistema& ft, const std::vector<std::string>& symbols, Formula formula) {
     ASSERT_TRUE(ft.Ok());
     for (const TSimboloVal& s : ft.Simbolos) {
         const bool known =
             s.Nome == kSimboloDFS || std::find(symbols.begin(), symbols.end(), s.Nome) != symbols.end();
         EXPECT_TRUE(known) << "unexpected symbol " << s.Nome;
     }
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> value(0.5, 3.0);
-    std::uniform_real_distribution<double> part(-2.0, 2.0);
-    for (int trial = 0; trial < 12; ++trial) {
-        Valores v;
-        for (const std::string& name : symbols)
-            v[name] = value(rng);
-        const Complex s(part(rng), part(rng));
-        const Complex expected = formula(v, s);
-        const Complex got = ft.Funcao.ValorEm(Lista(v), s);
-        ASSERT_LT(std::abs(got - expected), 1e-9 * std::max(1.0, std::abs(expected)))
-            << "trial " << trial << ": expected " << expected << ", got " << got;
-    }
+    const auto got = [&](const Valores& v, Complex s) { return ft.Funcao.ValorEm(Lista(v), s); };
+    testsis::CompararEmPontos(symbols, got, formula);
 }
 
 // An n-section ladder: a voltage source, then per section a series resistor (and inductor) and a
@@ -151,7 +140,7 @@ TEST(PhysicalSystems, SeriesRLCCircuit) {
     const TFTSistema ft = Funcao(*d.doc, "E(FonteTensao1)", "E(Capacitor1)");
     EXPECT_EQ(ft.Titulo, "TesteFT");
     Comparar(ft, {"R1", "L1", "C1"}, [](const Valores& v, Complex s) {
-        return 1.0 / (v.at("L1") * v.at("C1") * s * s + v.at("R1") * v.at("C1") * s + 1.0);
+        return testsis::RLCSerieNoCapacitor(v.at("R1"), v.at("L1"), v.at("C1"), s);
     });
     // The loop current over the source voltage: the admittance of the series branch.
     Comparar(Funcao(*d.doc, "E(FonteTensao1)", "F(Resistor1)"), {"R1", "L1", "C1"},
@@ -181,7 +170,7 @@ TEST(PhysicalSystems, MassSpringDamperWithADrawnReference) {
     d.C(20, {"Ground"});       // reference
     const TFTSistema ft = Funcao(*d.doc, "F(FonteForca1)", "E(Massa1)");
     Comparar(ft, {"M1", "K1", "B1"}, [](const Valores& v, Complex s) {
-        return s / (v.at("M1") * s * s + v.at("B1") * s + v.at("K1"));
+        return testsis::MassaMolaAmortecedor(v.at("M1"), v.at("B1"), v.at("K1"), s);
     });
     // The spring's force over the applied force.
     Comparar(Funcao(*d.doc, "F(FonteForca1)", "F(Mola1)"), {"M1", "K1", "B1"},
@@ -199,7 +188,7 @@ TEST(PhysicalSystems, MassWithFrictionAndNoDrawnReference) {
     ASSERT_TRUE(g.Ok());
     EXPECT_NE(g.Grafo->FindVerticeNome("RefMct"), nullptr) << "the conversion adds the reference";
     Comparar(Funcao(*d.doc, "F(FonteForca1)", "E(MassaAtrito1_M)"), {"M1", "B1"},
-             [](const Valores& v, Complex s) { return 1.0 / (v.at("M1") * s + v.at("B1")); });
+             [](const Valores& v, Complex s) { return testsis::MassaComAtrito(v.at("M1"), v.at("B1"), s); });
 }
 
 TEST(PhysicalSystems, TwoMassesJoinedByASpring) {
@@ -208,10 +197,10 @@ TEST(PhysicalSystems, TwoMassesJoinedByASpring) {
     d.C(17, {"V1", "V1"});
     d.C(16, {"V1", "V2"});
     d.C(17, {"V2", "V2"});
+    // No damping: the masses float, joined by the spring alone.
     Comparar(Funcao(*d.doc, "F(FonteForca1)", "E(Massa2)"), {"M1", "M2", "K1"},
              [](const Valores& v, Complex s) {
-                 const double m1 = v.at("M1"), m2 = v.at("M2"), k = v.at("K1");
-                 return k / (s * (m1 * m2 * s * s + k * (m1 + m2)));
+                 return testsis::DuasMassasPorMola(v.at("M1"), 0.0, v.at("M2"), 0.0, v.at("K1"), s);
              });
 }
 
@@ -220,7 +209,7 @@ TEST(PhysicalSystems, RotationalInertiaWithFrictionDrivenByATorque) {
     d.C(24, {"W1"});
     d.C(29, {"W1", "W1"});
     Comparar(Funcao(*d.doc, "F(FonteTorque1)", "E(InerciaAtrito1_J)"), {"J1", "B1"},
-             [](const Valores& v, Complex s) { return 1.0 / (v.at("J1") * s + v.at("B1")); });
+             [](const Valores& v, Complex s) { return testsis::MassaComAtrito(v.at("J1"), v.at("B1"), s); });
     // The torque taken by the friction.
     Comparar(Funcao(*d.doc, "F(FonteTorque1)", "F(InerciaAtrito1_B)"), {"J1", "B1"},
              [](const Valores& v, Complex s) { return v.at("B1") / (v.at("J1") * s + v.at("B1")); });
@@ -232,7 +221,9 @@ TEST(PhysicalSystems, ReservoirFedThroughAPipe) {
     d.C(37, {"P1", "P2"});
     d.C(39, {"P2"});
     Comparar(Funcao(*d.doc, "E(FontePressao1)", "E(Reservatorio1Cnt1)"), {"Rf1", "Cf1"},
-             [](const Valores& v, Complex s) { return 1.0 / (v.at("Rf1") * v.at("Cf1") * s + 1.0); });
+             [](const Valores& v, Complex s) {
+                 return testsis::ReservatorioPorTubo(v.at("Rf1"), v.at("Cf1"), s);
+             });
     // Through an inertive pipe into a two-connection reservoir that drains through a resistive one.
     Desenho e;
     e.C(35, {"P1"});
@@ -252,8 +243,7 @@ TEST(PhysicalSystems, ElectricalTransformer) {
     d.C(6, {"S", "G2"});
     Comparar(Funcao(*d.doc, "E(FonteTensao1)", "E(Resistor2)"), {"R1", "R2", "N1"},
              [](const Valores& v, Complex) {
-                 const double n = v.at("N1"), r1 = v.at("R1"), r2 = v.at("R2");
-                 return Complex(n * r2 / (r1 + n * n * r2));
+                 return testsis::TransformadorComCarga(v.at("N1"), v.at("R1"), v.at("R2"));
              });
 }
 
@@ -272,8 +262,8 @@ TEST(PhysicalSystems, DCMotorDrawnWithTheElectricalRotationalCoupler) {
     ASSERT_TRUE(motor.SetGain(4, "Km"));
     Comparar(Funcao(*d.doc, "E(FonteTensao1)", "E(InerciaAtrito1_J)"), {"R1", "L1", "Km", "J1", "B1"},
              [](const Valores& v, Complex s) {
-                 const double k = v.at("Km");
-                 return k / ((v.at("R1") + v.at("L1") * s) * (v.at("J1") * s + v.at("B1")) + k * k);
+                 return testsis::MotorCC(v.at("R1"), v.at("L1"), v.at("Km"), v.at("Km"), v.at("J1"),
+                                         v.at("B1"), s);
              });
 }
 
@@ -289,7 +279,7 @@ TEST(PhysicalSystems, AControlledSourceFollowsTheBranchItNames) {
     EXPECT_EQ(amp.ControlVariable(), "v(Resistor2)");
     Comparar(Funcao(*d.doc, "E(FonteTensao1)", "E(Resistor3)"), {"R1", "R2", "R3", "Kv1"},
              [](const Valores& v, Complex) {
-                 return Complex(v.at("Kv1") * v.at("R2") / (v.at("R1") + v.at("R2")));
+                 return testsis::DivisorAmplificado(v.at("Kv1"), v.at("R1"), v.at("R2"));
              });
     // The model stores the graph's name of the variable.
     const TSistema* model = d.doc->Modelo();

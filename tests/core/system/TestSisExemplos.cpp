@@ -46,9 +46,7 @@ TEST(SisExemplos, MassSpringDamperDrivenByAForce) {
     const auto k1 = d.Comp(kTipoMctMola, "K1", "K1");
     const auto b1 = d.Comp(kTipoMctAmortecedor, "B1", "B1");
     const auto ref = d.Comp(kTipoMctReferencia, "Ref1", "Ref1", "", 300, 200);
-    const auto va = d.Vert(kTipoMctVertice, "Va");
-    const auto vb = d.Vert(kTipoMctVertice, "Vb");
-    const auto vr = d.Vert(kTipoMctVertice, "Vr");
+    const auto [va, vb, vr] = d.Verts(kTipoMctVertice, {"Va", "Vb", "Vr"});
     d.Liga(f1, {va});
     d.Liga(m1, {va, vb});
     d.Liga(k1, {vb, vr});
@@ -62,11 +60,7 @@ TEST(SisExemplos, MassSpringDamperDrivenByAForce) {
 
 TEST(SisExemplos, MassWithFrictionAndNoDrawnReference) {
     TDesenho d;
-    const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
-    const auto mb = d.Comp(kTipoMctMassaAtrito, "MB1", "M1;2,5.B1");
-    const auto v = d.Vert(kTipoMctVertice, "V");
-    d.Liga(f1, {v});
-    d.Liga(mb, {v, v});
+    testsis::DesenharMassaComAtrito(d);
     Linhas adicionados, removidos;
     const TConversaoSistema c = d.S.ToGraph(adicionados, removidos);
     ASSERT_NE(c.Grafo, nullptr);
@@ -79,25 +73,7 @@ TEST(SisExemplos, MassWithFrictionAndNoDrawnReference) {
 
 TEST(SisExemplos, DCMotorWithTheElectricalRotationalCoupler) {
     TDesenho d;
-    const auto va = d.Comp(kTipoEleFonteTensao, "Va", "Va");
-    const auto ra = d.Comp(kTipoEleResistor, "Ra", "Ra");
-    const auto la = d.Comp(kTipoEleIndutor, "La", "La");
-    // Back electromotive force v = Kb.W, so W = v / Kb; torque T = Kt.i.
-    const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt");
-    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B");
-    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref1");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n2 = d.Vert(kTipoEleVertice, "N2");
-    const auto n3 = d.Vert(kTipoEleVertice, "N3");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    const auto w1 = d.Vert(kTipoMcrVertice, "W1");
-    const auto wr = d.Vert(kTipoMcrVertice, "Wr");
-    d.Liga(va, {n1, n0});
-    d.Liga(ra, {n1, n2});
-    d.Liga(la, {n2, n3});
-    d.Liga(motor, {n3, n0, w1});
-    d.Liga(j, {w1, wr});
-    d.Liga(ref, {wr});
+    testsis::DesenharMotorCC(d, true);
     EXPECT_EQ(Converter(d.S),
               (Linhas{"V 1 N1 0,0", "V 2 N2 0,0", "V 3 N3 0,0", "V 4 N0 0,0", "V 6 J 0,0", "V 5 Ref1 0,0",
                       "R 1 3 Va Va 1>4", "R 2 2 Ra Ra 1>2", "R 3 2 La La.S 2>3",
@@ -130,12 +106,7 @@ Linhas MecanicoDepoisDe(int antes) {
     const auto k2 = d.Comp(kTipoMctMola, "K2", "K2");
     const auto b2 = d.Comp(kTipoMctAmortecedor, "B2", "B2");
     const auto ref = d.Comp(kTipoMctReferencia, "Ref1", "Ref");
-    const auto a = d.Vert(kTipoMctVertice, "A");
-    const auto b = d.Vert(kTipoMctVertice, "B");
-    const auto c = d.Vert(kTipoMctVertice, "C");
-    const auto v = d.Vert(kTipoMctVertice, "D");
-    const auto g = d.Vert(kTipoMctVertice, "G");
-    const auto e = d.Vert(kTipoMctVertice, "E");
+    const auto [a, b, c, v, g, e] = d.Verts(kTipoMctVertice, {"A", "B", "C", "D", "G", "E"});
     d.Liga(f1, {a});
     d.Liga(m1, {a, b});
     d.Liga(k1, {b, c});

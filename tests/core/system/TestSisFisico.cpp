@@ -1,3 +1,4 @@
+#include "SisFormulasTestUtil.h"
 #include "SisTestUtil.h"
 
 #include "symbolic/UnitGrfGanho.h"
@@ -26,8 +27,8 @@ using testsis::TDesenho;
 
 namespace {
 
-using C = std::complex<double>;
-using TValores = std::map<std::string, double>;
+using C = testsis::Complexo;
+using testsis::TValores;
 
 C Ganho(std::string_view texto, const TValores& valores, C s) {
     const TValorGanho g = ParseGanhoEstrito(texto);
@@ -200,19 +201,13 @@ void Conferir(TSistema& sistema, const std::string& entrada, const std::string& 
               const std::vector<std::string>& simbolos, Formula formula) {
     const TConversaoSistema c = sistema.ToGraph();
     ASSERT_NE(c.Grafo, nullptr) << c.Problemas.front();
-    std::mt19937 rng(7);
-    std::uniform_real_distribution<double> valor(0.5, 3.0);
-    for (int ponto = 0; ponto < 5; ++ponto) {
-        TValores v;
-        for (const std::string& s : simbolos)
-            v[s] = valor(rng);
-        const C s(valor(rng) - 1.5, valor(rng));
+    const std::string ramo = saida.substr(2, saida.size() - 3);
+    const auto obtido = [&](const TValores& v, C s) {
         const TSolucao sol = ResolverGrafo(*c.Grafo, entrada, v, s);
-        const C obtido = saida[0] == 'E' ? sol.E.at(saida.substr(2, saida.size() - 3))
-                                         : sol.F.at(saida.substr(2, saida.size() - 3));
-        const C esperado = formula(v, s);
-        EXPECT_LT(std::abs(obtido - esperado), 1e-9 * std::abs(esperado)) << saida << " at point " << ponto;
-    }
+        return saida[0] == 'E' ? sol.E.at(ramo) : sol.F.at(ramo);
+    };
+    SCOPED_TRACE(saida);
+    testsis::CompararEmPontos(simbolos, obtido, formula);
 }
 
 } // namespace
@@ -223,16 +218,14 @@ TEST(SisFisico, SeriesRLCCircuit) {
     const auto r = d.Comp(kTipoEleResistor, "R1", "R");
     const auto l = d.Comp(kTipoEleIndutor, "L1", "L");
     const auto c = d.Comp(kTipoEleCapacitor, "C1", "C");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto [n1, n0] = d.Verts(kTipoEleVertice, {"N1", "N0"});
     d.Liga(vs, {n1, n0});
     d.Fio(r, 1, n1, 1);
     d.Fio(r, 2, l, 1); // straight from component to component
     d.Fio(l, 2, c, 1);
     d.Fio(c, 2, n0, 1);
-    // Capacitor voltage over source voltage: 1 / (L.C.s^2 + R.C.s + 1).
     Conferir(d.S, "Vs", "E(C1)", {"R", "L", "C"}, [](const TValores& v, C s) {
-        return 1.0 / (v.at("L") * v.at("C") * s * s + v.at("R") * v.at("C") * s + 1.0);
+        return testsis::RLCSerieNoCapacitor(v.at("R"), v.at("L"), v.at("C"), s);
     });
 }
 
@@ -243,11 +236,7 @@ TEST(SisFisico, TwoSectionRCLadder) {
     const auto c1 = d.Comp(kTipoEleCapacitor, "C1", "C1");
     const auto r2 = d.Comp(kTipoEleResistor, "R2", "R2");
     const auto c2 = d.Comp(kTipoEleCapacitor, "C2", "C2");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n2 = d.Vert(kTipoEleVertice, "N2");
-    const auto n3 = d.Vert(kTipoEleVertice, "N3");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    const auto m0 = d.Vert(kTipoEleVertice, "M0");
+    const auto [n1, n2, n3, n0, m0] = d.Verts(kTipoEleVertice, {"N1", "N2", "N3", "N0", "M0"});
     d.Liga(vs, {n1, n0});
     d.Liga(r1, {n1, n2});
     d.Liga(c1, {n2, n0});
@@ -266,19 +255,13 @@ TEST(SisFisico, ElectricalTransformerReflectsItsLoad) {
     const auto rs = d.Comp(kTipoEleResistor, "Rs", "Rs");
     const auto t = d.Comp(kTipoEleTransformador, "T1", "N");
     const auto rl = d.Comp(kTipoEleResistor, "RL", "RL");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n2 = d.Vert(kTipoEleVertice, "N2");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    const auto s1 = d.Vert(kTipoEleVertice, "S1");
-    const auto s0 = d.Vert(kTipoEleVertice, "S0");
+    const auto [n1, n2, n0, s1, s0] = d.Verts(kTipoEleVertice, {"N1", "N2", "N0", "S1", "S0"});
     d.Liga(vs, {n1, n0});
     d.Liga(rs, {n1, n2});
     d.Liga(t, {n2, n0, s1, s0});
     d.Liga(rl, {s1, s0});
-    // v1 = N.v2 and i2 = N.i1: the load is seen as N^2.RL, and its voltage is N.RL / (Rs + N^2.RL).
     Conferir(d.S, "Vs", "E(RL)", {"Rs", "RL", "N"}, [](const TValores& v, C) {
-        const double n = v.at("N");
-        return C(n * v.at("RL") / (v.at("Rs") + n * n * v.at("RL")));
+        return testsis::TransformadorComCarga(v.at("N"), v.at("Rs"), v.at("RL"));
     });
 }
 
@@ -289,8 +272,7 @@ TEST(SisFisico, MassSpringDamperDrivenByAForce) {
         const auto m = d.Comp(kTipoMctMassa, "M1", "M");
         const auto k = d.Comp(kTipoMctMola, "K1", "K");
         const auto b = d.Comp(kTipoMctAmortecedor, "B1", "B");
-        const auto va = d.Vert(kTipoMctVertice, "Va");
-        const auto vb = d.Vert(kTipoMctVertice, "Vb");
+        const auto [va, vb] = d.Verts(kTipoMctVertice, {"Va", "Vb"});
         d.Liga(f, {va});
         d.Liga(m, {va, vb});
         if (referencia) {
@@ -309,21 +291,17 @@ TEST(SisFisico, MassSpringDamperDrivenByAForce) {
             d.Liga(b, {g, vb});
             d.Liga(wall, {g});
         }
-        // Velocity of the mass over the force: s / (M.s^2 + B.s + K).
-        Conferir(d.S, "F1", "E(M1)", {"M", "K", "B", "V0"},
-                 [](const TValores& v, C s) { return s / (v.at("M") * s * s + v.at("B") * s + v.at("K")); });
+        Conferir(d.S, "F1", "E(M1)", {"M", "K", "B", "V0"}, [](const TValores& v, C s) {
+            return testsis::MassaMolaAmortecedor(v.at("M"), v.at("B"), v.at("K"), s);
+        });
     }
 }
 
 TEST(SisFisico, MassWithFrictionDrivenByAForceWithoutADrawnReference) {
     TDesenho d;
-    const auto f = d.Comp(kTipoMctFonteForca, "F1", "F");
-    const auto mb = d.Comp(kTipoMctMassaAtrito, "MB1", "M;2,5.B");
-    const auto v = d.Vert(kTipoMctVertice, "V");
-    d.Liga(f, {v});
-    d.Liga(mb, {v, v});
-    Conferir(d.S, "F1", "E(MB1_M)", {"M", "B"},
-             [](const TValores& x, C s) { return 1.0 / (x.at("M") * s + 2.5 * x.at("B")); });
+    testsis::DesenharMassaComAtrito(d);
+    Conferir(d.S, "F1", "E(MB1_M)", {"M1", "B1"},
+             [](const TValores& v, C s) { return testsis::MassaComAtrito(v.at("M1"), 2.5 * v.at("B1"), s); });
 }
 
 TEST(SisFisico, TwoMassesJoinedByASpring) {
@@ -335,9 +313,7 @@ TEST(SisFisico, TwoMassesJoinedByASpring) {
     const auto m2 = d.Comp(kTipoMctMassa, "M2", "M2");
     const auto b2 = d.Comp(kTipoMctAmortecedor, "B2", "B2");
     const auto ref = d.Comp(kTipoMctReferencia, "Ref1", "Ref");
-    const auto x1 = d.Vert(kTipoMctVertice, "X1");
-    const auto x2 = d.Vert(kTipoMctVertice, "X2");
-    const auto g = d.Vert(kTipoMctVertice, "G");
+    const auto [x1, x2, g] = d.Verts(kTipoMctVertice, {"X1", "X2", "G"});
     d.Liga(f, {x1});
     d.Fio(m1, 1, x1, 1);
     d.Fio(m1, 2, b1, 1);
@@ -346,57 +322,30 @@ TEST(SisFisico, TwoMassesJoinedByASpring) {
     d.Liga(m2, {x2, x2});
     d.Liga(b2, {x2, g});
     d.Liga(ref, {g});
-    // Displacements: (M1.s^2 + B1.s + K).x1 - K.x2 = F and (M2.s^2 + B2.s + K).x2 = K.x1, so the
-    // velocity of the second mass over the force is
-    // s.K / ((M1.s^2 + B1.s + K).(M2.s^2 + B2.s + K) - K^2).
     Conferir(d.S, "F1", "E(M2)", {"M1", "M2", "B1", "B2", "K"}, [](const TValores& v, C s) {
-        const double kk = v.at("K");
-        const C p1 = v.at("M1") * s * s + v.at("B1") * s + kk;
-        const C p2 = v.at("M2") * s * s + v.at("B2") * s + kk;
-        return s * kk / (p1 * p2 - kk * kk);
+        return testsis::DuasMassasPorMola(v.at("M1"), v.at("B1"), v.at("M2"), v.at("B2"), v.at("K"), s);
     });
 }
 
 TEST(SisFisico, ReservoirFedThroughAPipe) {
-    // A pressure source through a pipe: the reservoir's pressure is P / (Rf.Cf.s + 1).
+    // A pressure source through a pipe into a reservoir.
     TDesenho d;
     const auto p = d.Comp(kTipoHidFontePressao, "P1", "P");
     const auto rf = d.Comp(kTipoHidTuboResistor, "Rf1", "Rf");
     const auto c = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf");
-    const auto h1 = d.Vert(kTipoHidVertice, "H1");
-    const auto h2 = d.Vert(kTipoHidVertice, "H2");
+    const auto [h1, h2] = d.Verts(kTipoHidVertice, {"H1", "H2"});
     d.Liga(p, {h1});
     d.Liga(rf, {h1, h2});
     d.Liga(c, {h2});
     Conferir(d.S, "P1", "E(C1)", {"Rf", "Cf"},
-             [](const TValores& v, C s) { return 1.0 / (v.at("Rf") * v.at("Cf") * s + 1.0); });
+             [](const TValores& v, C s) { return testsis::ReservatorioPorTubo(v.at("Rf"), v.at("Cf"), s); });
 }
 
 TEST(SisFisico, DCMotorWithTheElectricalRotationalCoupler) {
     TDesenho d;
-    const auto va = d.Comp(kTipoEleFonteTensao, "Va", "Va");
-    const auto ra = d.Comp(kTipoEleResistor, "Ra", "Ra");
-    const auto la = d.Comp(kTipoEleIndutor, "La", "La");
-    // Back electromotive force v = Kb.W, so W = v / Kb; torque T = Kt.i.
-    const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt");
-    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B");
-    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    const auto w1 = d.Vert(kTipoMcrVertice, "W1");
-    const auto wr = d.Vert(kTipoMcrVertice, "Wr");
-    d.Liga(va, {n1, n0});
-    d.Fio(ra, 1, n1, 1);
-    d.Fio(ra, 2, la, 1);
-    d.Fio(la, 2, motor, 1);
-    d.Fio(motor, 2, n0, 1);
-    d.Fio(motor, 3, w1, 1);
-    d.Liga(j, {w1, wr});
-    d.Liga(ref, {wr});
-    // W / Va = Kt / ((La.s + Ra).(J.s + B) + Kt.Kb).
+    testsis::DesenharMotorCC(d, false);
     Conferir(d.S, "Va", "E(J_J)", {"Ra", "La", "Kb", "Kt", "J", "B"}, [](const TValores& v, C s) {
-        return v.at("Kt") /
-               ((v.at("La") * s + v.at("Ra")) * (v.at("J") * s + v.at("B")) + v.at("Kt") * v.at("Kb"));
+        return testsis::MotorCC(v.at("Ra"), v.at("La"), v.at("Kb"), v.at("Kt"), v.at("J"), v.at("B"), s);
     });
 }
 
@@ -432,11 +381,7 @@ TEST(SisFisico, ControlledSourcesFollowTheirVariables) {
         const auto rl = d.Comp(kTipoEleResistor, "RL", "RL");
         const auto ic = d.Comp(kTipoEleFonteCorrenteCtrl, "Ic", "Bt", "i(R1)");
         const auto rm = d.Comp(kTipoEleResistor, "RM", "RM");
-        const auto n1 = d.Vert(kTipoEleVertice, "N1");
-        const auto n2 = d.Vert(kTipoEleVertice, "N2");
-        const auto n3 = d.Vert(kTipoEleVertice, "N3");
-        const auto n4 = d.Vert(kTipoEleVertice, "N4");
-        const auto n0 = d.Vert(kTipoEleVertice, "N0");
+        const auto [n1, n2, n3, n4, n0] = d.Verts(kTipoEleVertice, {"N1", "N2", "N3", "N4", "N0"});
         d.Liga(vs, {n1, n0});
         d.Liga(r1, {n1, n2});
         d.Liga(r2, {n2, n0});
@@ -448,8 +393,9 @@ TEST(SisFisico, ControlledSourcesFollowTheirVariables) {
     const std::vector<std::string> simbolos = {"R1", "R2", "A", "RL", "Bt", "RM"};
     TDesenho d1;
     desenhar(d1);
-    Conferir(d1.S, "Vs", "E(RL)", simbolos,
-             [](const TValores& v, C) { return C(v.at("A") * v.at("R2") / (v.at("R1") + v.at("R2"))); });
+    Conferir(d1.S, "Vs", "E(RL)", simbolos, [](const TValores& v, C) {
+        return testsis::DivisorAmplificado(v.at("A"), v.at("R1"), v.at("R2"));
+    });
     TDesenho d2;
     desenhar(d2);
     Conferir(d2.S, "Vs", "E(RM)", simbolos,

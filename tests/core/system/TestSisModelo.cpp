@@ -208,8 +208,7 @@ TEST(SisModelo, ConnectionRedirectMovesEachSideOnItsOwn) {
 TEST(SisModelo, WiresToMissingElementsOrTerminalsAreKeptOutAndRefused) {
     TDesenho d;
     const auto r = d.Comp(kTipoEleResistor, "R1", "R1");
-    const auto a = d.Vert(kTipoEleVertice, "A");
-    const auto b = d.Vert(kTipoEleVertice, "B");
+    const auto [a, b] = d.Verts(kTipoEleVertice, {"A", "B"});
     d.Liga(r, {a, b});
     EXPECT_EQ(d.S.AddConexao(50, kDominioEle, a, 1, 77, 1), nullptr);
     EXPECT_EQ(d.S.AddConexao(51, kDominioEle, r, 3, a, 1), nullptr);

@@ -189,8 +189,7 @@ TEST(SisRecusa, WiresMustBeOfTheDomainOfBothTerminals) {
     TDesenho d;
     const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "a;b;c;d");
     const auto m = d.Comp(kTipoMctMassa, "M1", "M1");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
+    const auto [n1, n0] = d.Verts(kTipoEleVertice, {"N1", "N0"});
     const auto w = d.Vert(kTipoMcrVertice, "W");
     const auto x = d.Vert(kTipoMctVertice, "X");
     d.Liga(motor, {n1, n0, w});
@@ -206,8 +205,7 @@ TEST(SisRecusa, WiresMustBeOfTheDomainOfBothTerminals) {
     // The motor's third terminal is rotational: an electrical wire there is refused.
     TDesenho e;
     const auto motor2 = e.Comp(kTipoAcpEleMcr, "Motor", "a;b;c;d");
-    const auto a = e.Vert(kTipoEleVertice, "A");
-    const auto b = e.Vert(kTipoEleVertice, "B");
+    const auto [a, b] = e.Verts(kTipoEleVertice, {"A", "B"});
     e.Liga(motor2, {a, b});
     e.S.AddConexao(50, kDominioEle, motor2, 3, a, 1);
     EsperaRecusa(e.S, {"A conexão 50 (domínio 2) não pode chegar ao terminal 3 de Motor."});
