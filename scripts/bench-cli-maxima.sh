@@ -154,7 +154,7 @@ for n in "${secoes[@]}"; do
     fi
 
     awk -v n="$n" -v tb="$tb" -v kb="$kb" -v bt="$termos_b" -v tm="$tm" -v km="$km" -v mt="$termos_m" 'BEGIN {
-        if (tm ~ /^>/) {
+        if (tm !~ /^[0-9.]+$/) {
             printf "%3d | %12.3f %11.1f %7d | %12s %11s %7s | %8s\n", n, tb, kb / 1024, bt, tm, "-", "-", "-"
         } else {
             printf "%3d | %12.3f %11.1f %7d | %12.3f %11.1f %7d | %7.0fx\n", n, tb, kb / 1024, bt, tm, km / 1024, mt,
