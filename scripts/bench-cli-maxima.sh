@@ -19,6 +19,7 @@ secoes=("$@")
 limite=${MAXIMA_LIMITE:-1200}  # seconds Maxima may take per ladder
 memoria=${MAXIMA_MEMORIA:-8}    # GiB of resident memory Maxima may hold
 if [ ${#secoes[@]} -eq 0 ]; then secoes=(2 3 4 5 6 7 8 9 10); fi
+notas=()
 
 if ! command -v maxima >/dev/null; then
     sudo_cmd=""
@@ -148,9 +149,12 @@ for n in "${secoes[@]}"; do
         km=0
         termos_m=0
     elif [ -z "$termos_m" ]; then
-        tm="falhou" # Maxima ended without a result (its own heap exhausted, say)
+        # Maxima ended without a result: keep the reason it gave.
+        tm="erro"
         km=0
         termos_m=0
+        motivo=$(grep -m1 -A2 -i 'error' "$trabalho/saida.txt" | tr -s ' \n' ' ' || true)
+        notas+=("n = $n: Maxima: ${motivo:-sem resultado}")
     fi
 
     awk -v n="$n" -v tb="$tb" -v kb="$kb" -v bt="$termos_b" -v tm="$tm" -v km="$km" -v mt="$termos_m" 'BEGIN {
@@ -162,5 +166,6 @@ for n in "${secoes[@]}"; do
         } }'
 done
 echo
+for nota in "${notas[@]}"; do echo "$nota"; done
 echo "Tempo de parede de cada processo inteiro (o melhor de três quando abaixo de 2 s), com a partida"
 echo "do Maxima incluída; pico de memória residente por /usr/bin/time -v; termos: os do denominador."
