@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/UnitComTexto.h"
+#include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
