@@ -51,13 +51,6 @@ struct Desenho {
     }
 };
 
-TListSimboloVal Lista(const Valores& v) {
-    TListSimboloVal l;
-    for (const auto& [name, value] : v)
-        l.AddSimbolo(name, value);
-    return l;
-}
-
 // The function from input to output (a pair the choice offers) compared with the hand formula at
 // random symbol values and complex S; the function holds no symbol the formula does not know.
 template <class Formula>
@@ -73,7 +66,12 @@ void Conferir(TVFSistema& doc, const std::string& entrada, const std::string& sa
         EXPECT_TRUE(s.Nome == kSimboloDFS ||
                     std::find(symbols.begin(), symbols.end(), s.Nome) != symbols.end())
             << "unexpected symbol " << s.Nome;
-    const auto got = [&](const Valores& v, Complex s) { return ft.Funcao.ValorEm(Lista(v), s); };
+    const auto got = [&](const Valores& v, Complex s) {
+        TListSimboloVal l;
+        for (const auto& [name, value] : v)
+            l.AddSimbolo(name, value);
+        return ft.Funcao.ValorEm(l, s);
+    };
     testsis::CompararEmPontos(symbols, got, formula);
 }
 
@@ -99,33 +97,18 @@ Desenho Ladder(int n, bool inductors) {
     return d;
 }
 
-// The ladder by transmission matrices: each section [1 Z; 0 1][1 0; Y 1]; the output voltage over
-// the input voltage with no load is 1 / A of the chain.
+// The ladder by transmission matrices: the chain [a b; c d] times each section's [1 Z; 0 1][1 0; Y 1];
+// the output voltage over the input voltage with no load is 1 / a.
 Complex LadderFormula(const Valores& v, Complex s, int n, bool inductors) {
     Complex a = 1, b = 0, c = 0, d = 1;
     for (int k = 1; k <= n; ++k) {
         const std::string i = std::to_string(k);
-        // Descriptions and numbers of the drawing: resistor k, inductor k, capacitor k.
         const Complex z = v.at("R" + i) + (inductors ? s * v.at("L" + i) : Complex(0));
         const Complex y = s * v.at("C" + i);
-        // [a b; c d] x [1 z; 0 1] x [1 0; y 1]
-        const Complex a1 = a, b1 = a * z + b, c1 = c, d1 = c * z + d;
-        a = a1 + b1 * y;
-        b = b1;
-        c = c1 + d1 * y;
-        d = d1;
+        const Complex bz = a * z + b, dz = c * z + d;
+        a += bz * y, b = bz, c += dz * y, d = dz;
     }
     return 1.0 / a;
-}
-
-std::vector<std::string> LadderSymbols(int n, bool inductors) {
-    std::vector<std::string> s;
-    for (int k = 1; k <= n; ++k) {
-        s.push_back("R" + std::to_string(k));
-        s.push_back("C" + std::to_string(k));
-        if (inductors) s.push_back("L" + std::to_string(k));
-    }
-    return s;
 }
 
 } // namespace
@@ -152,10 +135,13 @@ TEST(PhysicalSystems, RCAndRLCLadders) {
         for (int n = 1; n <= 4; ++n) {
             SCOPED_TRACE(std::to_string(n) + (inductors ? " RLC" : " RC"));
             Desenho d = Ladder(n, inductors);
-            Conferir(*d.doc, "E(FonteTensao1)", "E(Capacitor" + std::to_string(n) + ")",
-                     LadderSymbols(n, inductors), [n, inductors](const Valores& v, Complex s) {
-                         return LadderFormula(v, s, n, inductors);
-                     });
+            std::vector<std::string> symbols;
+            for (int k = 1; k <= n; ++k)
+                for (const std::string p : {"R", "C", "L"})
+                    if (p != "L" || inductors) symbols.push_back(p + std::to_string(k));
+            Conferir(
+                *d.doc, "E(FonteTensao1)", "E(Capacitor" + std::to_string(n) + ")", symbols,
+                [n, inductors](const Valores& v, Complex s) { return LadderFormula(v, s, n, inductors); });
         }
 }
 

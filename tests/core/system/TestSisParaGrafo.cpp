@@ -60,22 +60,6 @@ const std::vector<TCaso>& Casos() {
          {"V 1 A 40,45", "V 2 _Vertice1 30,40", "V 3 _Vertice2 -10,80", "R 1 2 R1 R1 1>2",
           "R 2 2 L1 L1.S 2>3", "R 3 2 C1 C1^-1.S^-1 3>1"},
          {"_Vertice1", "_Vertice2"}},
-        {"a missing reference comes after the electrical numbers; a mass and its sides are one vertex "
-         "named after it",
-         [](TDesenho& d) {
-             const auto vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs");
-             const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1");
-             const auto [n1, n2] = d.Verts(kTipoEleVertice, {"N1", "N2"});
-             const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
-             const auto m1 = d.Comp(kTipoMctMassa, "M1", "M1");
-             const auto [p, q] = d.Verts(kTipoMctVertice, {"P", "Q"});
-             d.Liga(vs, {n1, n2});
-             d.Liga(r1, {n1, n2});
-             d.Liga(f1, {p});
-             d.Liga(m1, {p, q});
-         },
-         {"V 1 N1 0,0", "V 2 N2 0,0", "V 4 M1 0,0", "V 3 RefMct 260,260", "R 1 3 Vs Vs 1>2",
-          "R 2 2 R1 R1 1>2", "R 3 5 F1 F1 3>4", "R 4 2 M1 M1^-1.S^-1 4>3"}},
         {"a friction kind gives two branches to the reference, the friction's gain inverted",
          [](TDesenho& d) {
              const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
@@ -106,25 +90,6 @@ const std::vector<TCaso>& Casos() {
              d.Liga(t1, {g});
          },
          {"V 2 J1 0,0", "V 1 RefMcr 260,260", "R 1 2 J1 J1^-1.S^-1 2>1", "R 2 5 T1 T1 1>2"}},
-        {"reservoirs branch to the hydraulic reference; one with a side on it keeps a vertex of its own",
-         [](TDesenho& d) {
-             const auto q = d.Comp(kTipoHidFonteVazao, "Q1", "Q1");
-             const auto c1 = d.Comp(kTipoHidReservatorio1Cnt, "C1", "Cf1");
-             const auto rf = d.Comp(kTipoHidTuboResistor, "Rf1", "Rf1");
-             const auto c2 = d.Comp(kTipoHidReservatorio2Cnt, "C2", "Cf2");
-             const auto ref = d.Comp(kTipoHidReferencia, "Ref1", "Ref");
-             const auto [h1, h2, h3, h0] = d.Verts(kTipoHidVertice, {"H1", "H2", "H3", "H0"});
-             d.Liga(q, {h1});
-             d.Liga(c1, {h1});
-             d.Liga(rf, {h1, h2});
-             d.Liga(c2, {h2, h3});
-             d.Liga(ref, {h0});
-             d.Fio(h3, 1, h0, 1);
-         },
-         {"V 2 C1 0,0", "V 3 C2 0,0", "V 1 Ref1 0,0", "R 1 5 Q1 Q1 1>2", "R 2 2 C1 Cf1^-1.S^-1 2>1",
-          "R 3 2 Rf1 Rf1 2>3", "R 4 2 C2 Cf2^-1.S^-1 3>1"},
-         {},
-         {"H0"}},
         {"the halves of a coupler and of a lever are paired, carry the whole gain and end at the "
          "references of their domains, numbered translational, rotational, hydraulic",
          [](TDesenho& d) {
