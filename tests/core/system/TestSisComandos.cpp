@@ -11,34 +11,25 @@ using namespace brelix::testing;
 
 namespace {
 
-// The document's text with the control keys of the objects named rewritten, read into a new document.
-std::unique_ptr<TVFSistema> ComControle(const TVFSistema& doc,
-                                        const std::vector<std::pair<std::int32_t, std::string>>& chaves) {
-    std::vector<std::string> text = doc.Text("x.sis");
-    std::string atual;
-    for (std::string& line : text) {
-        if (line.rfind("Object ", 0) == 0) atual.clear();
-        for (const auto& [id, keys] : chaves)
-            if (line.rfind("Object " + IntToStr(id) + ":", 0) == 0) atual = keys;
-        if (atual.empty()) continue;
-        const std::size_t at = atual.find(line.substr(0, line.find('=') + 1));
-        if (line.find('=') != std::string::npos && at != std::string::npos &&
-            (at == 0 || atual[at - 1] == ' '))
-            line = atual.substr(at, atual.find(' ', at) - at);
-    }
-    auto copy = NewSistema();
-    copy->LoadDocument("x.sis", text);
-    return copy;
+// A voltage source and a resistor wired straight to an inductor; the ground drawn as two vertices
+// wired together.
+Desenho CircuitoRL(const std::string& name) {
+    Desenho d(name);
+    d.C(kTipoEleFonteTensao, {"A", "G1"});
+    TVOSisComp& r = d.C(kTipoEleResistor, {"A", ""});
+    Connect(*d.doc, r, 2, d.C(kTipoEleIndutor, {"", "G2"}), 1);
+    d.W("G1", "G2");
+    return d;
 }
 
 } // namespace
 
 TEST(SystemCommands, SystemToGraphHandsOverTheGraphAndTheResultRows) {
-    auto doc = CircuitoRL("Motor", true);
+    Desenho d = CircuitoRL("Motor");
     // The model holds the components and vertices in the document's order, wires after them.
-    const TSistema& model = doc->BuildModel();
+    const TSistema& model = d.doc->BuildModel();
     int i = 0;
-    for (const TVisualObject& o : doc->Objects()) {
+    for (const TVisualObject& o : d.doc->Objects()) {
         if (dynamic_cast<const TVOSisConexao*>(&o) != nullptr) continue;
         const TElemento& e = model.Elementos().At(i++);
         EXPECT_EQ(std::make_tuple(e.Id, e.Nome, e.Tipo, e.Dominio, e.Left, e.Top),
@@ -46,21 +37,21 @@ TEST(SystemCommands, SystemToGraphHandsOverTheGraphAndTheResultRows) {
     }
     EXPECT_EQ(model.Elementos().Count(), i);
     EXPECT_EQ(model.Conexoes().Count(), 6);
-    const TSistemaParaGrafo r = doc->SystemToGraph();
+    const TSistemaParaGrafo r = d.doc->SystemToGraph();
     ASSERT_TRUE(r.Ok());
     EXPECT_EQ(r.NomeDocumento, "MotorGrafo");
     EXPECT_EQ(r.Removidos, std::vector<std::string>{"Vertice3"});
     EXPECT_EQ(r.Adicionados, std::vector<std::string>{"_Vertice1"});
     EXPECT_EQ(r.Resultado.Removidos, r.Removidos);
     EXPECT_EQ(r.Resultado.Adicionados, r.Adicionados);
-    ASSERT_EQ(r.Grafo->RamoCount(), 3);
     ASSERT_EQ(r.Resultado.Vertices.size(), 3u);
+    ASSERT_EQ(r.Resultado.Ramos.size(), 3u);
     EXPECT_EQ(r.Resultado.Ramos[0], (std::array<std::string, 5>{"1", "FonteTensao1", "1", "2", "v1"}));
     EXPECT_EQ(r.Resultado.Ramos[2][4], "L1.S");
-    // The document itself is left as it was.
-    EXPECT_EQ(CountVertices(*doc), 3);
-    EXPECT_EQ(CountWires(*doc), 6);
-    EXPECT_TRUE(doc->SystemToGraph().Ok()) << "a new model every time";
+    // The document itself is left as it was, and builds a new model every time.
+    EXPECT_EQ(CountVertices(*d.doc), 3);
+    EXPECT_EQ(CountWires(*d.doc), 6);
+    EXPECT_TRUE(d.doc->SystemToGraph().Ok());
 }
 
 TEST(SystemCommands, InvalidSystemsAndGraphsBuildNothing) {
@@ -73,37 +64,34 @@ TEST(SystemCommands, InvalidSystemsAndGraphsBuildNothing) {
     EXPECT_FALSE(nada.Ok());
     EXPECT_FALSE(ComputeFT(*empty, nada, "E(x)", "E(y)").Ok());
 
-    auto doc = CircuitoRL("Circuito", false);
     // A resistor across one vertex: a graph, but no valid linear graph.
-    TVOSisComp& shorted = PlaceComp(*doc, kTipoEleResistor, {300, 300});
-    TVOElemento& a = *dynamic_cast<TVOElemento*>(doc->Objects().FindByDesc("Vertice1"));
-    Connect(*doc, shorted, 1, a, 1);
-    Connect(*doc, shorted, 2, a, 1);
-    const TSistemaParaFT p = PrepareFT(*doc);
+    Desenho d = CircuitoRL("Circuito");
+    d.C(kTipoEleResistor, {"A", "A"});
+    const TSistemaParaFT p = PrepareFT(*d.doc);
     EXPECT_TRUE(p.Validacao.Ok());
     EXPECT_FALSE(p.Ok());
     EXPECT_EQ(p.Curtos, std::vector<std::string>{"Resistor2"});
     EXPECT_TRUE(p.Entradas.empty());
-    EXPECT_EQ(ComputeFT(*doc, p, "E(FonteTensao1)", "E(Resistor1)").Mensagem, kTituloGrafoNaoValidado);
-    EXPECT_TRUE(doc->SystemToGraph().Ok()) << "the graph document shows such a graph all the same";
+    EXPECT_EQ(ComputeFT(*d.doc, p, "E(FonteTensao1)", "E(Resistor1)").Mensagem, kTituloGrafoNaoValidado);
+    EXPECT_TRUE(d.doc->SystemToGraph().Ok()) << "the graph document shows such a graph all the same";
     // Incomplete: the validation names what is missing.
-    doc->DeleteObject(*doc->Objects().FindByDesc("Indutor1"));
-    const TSistemaParaGrafo r = doc->SystemToGraph();
-    EXPECT_EQ(r.Validacao.Problemas, (std::vector<std::string>{"Resistor1", "Vertice2"}));
+    d.doc->DeleteObject(*d.doc->Objects().FindByDesc("Indutor1"));
+    const TSistemaParaGrafo r = d.doc->SystemToGraph();
+    EXPECT_EQ(r.Validacao.Problemas, (std::vector<std::string>{"Resistor1", "Vertice3"}));
     EXPECT_EQ(r.Grafo, nullptr);
 }
 
 TEST(SystemFTCommand, CandidatesAndTheChoice) {
-    auto doc = CircuitoRL("Circuito", false);
-    const TSistemaParaFT p = PrepareFT(*doc);
+    Desenho d = CircuitoRL("Circuito");
+    const TSistemaParaFT p = PrepareFT(*d.doc);
     ASSERT_TRUE(p.Ok());
     EXPECT_EQ(p.Entradas, std::vector<std::string>{"E(FonteTensao1)"});
     EXPECT_EQ(p.Saidas, (std::vector<std::string>{"F(FonteTensao1)", "E(Resistor1)", "F(Resistor1)",
                                                   "E(Indutor1)", "F(Indutor1)"}));
     // Names the choice did not offer: a source is no output, an unknown name no input.
-    EXPECT_EQ(ComputeFT(*doc, p, "E(FonteTensao1)", "E(FonteTensao1)").Mensagem, kMsgEntradaSaida);
-    EXPECT_EQ(ComputeFT(*doc, p, "E(Nada)", "E(Resistor1)").Mensagem, kMsgEntradaSaida);
-    const TFTSistema ft = ComputeFT(*doc, p, "e(fontetensao1)", "f(RESISTOR1)");
+    EXPECT_EQ(ComputeFT(*d.doc, p, "E(FonteTensao1)", "E(FonteTensao1)").Mensagem, kMsgEntradaSaida);
+    EXPECT_EQ(ComputeFT(*d.doc, p, "E(Nada)", "E(Resistor1)").Mensagem, kMsgEntradaSaida);
+    const TFTSistema ft = ComputeFT(*d.doc, p, "e(fontetensao1)", "f(RESISTOR1)");
     ASSERT_TRUE(ft.Ok()) << "letter case is ignored";
     EXPECT_EQ(ft.Entrada, "E(FonteTensao1)");
     EXPECT_EQ(ft.Saida, "F(Resistor1)");
@@ -111,58 +99,43 @@ TEST(SystemFTCommand, CandidatesAndTheChoice) {
 }
 
 TEST(SystemFTCommand, TwoSourcesForcingOneEffortOrAMultiDirectionalSystemHaveNoFunction) {
-    auto doc = NewSistema();
-    TVOElemento& a = PlaceKind(*doc, kTipoEleVertice, {100, 40});
-    TVOElemento& g = PlaceKind(*doc, kTipoEleVertice, {100, 200});
-    for (std::int32_t kind : {kTipoEleFonteTensao, kTipoEleFonteTensao, kTipoEleResistor}) {
-        TVOSisComp& c = PlaceComp(*doc, kind);
-        Connect(*doc, c, 1, a, 1);
-        Connect(*doc, c, 2, g, 1);
-    }
-    const TSistemaParaFT p = PrepareFT(*doc);
+    Desenho d;
+    d.C(kTipoEleFonteTensao, {"A", "G"});
+    d.C(kTipoEleFonteTensao, {"A", "G"});
+    d.C(kTipoEleResistor, {"A", "G"});
+    const TSistemaParaFT p = PrepareFT(*d.doc);
     ASSERT_TRUE(p.Ok());
-    EXPECT_EQ(ComputeFT(*doc, p, "E(FonteTensao1)", "F(Resistor1)").Mensagem, kMsgDFSSemExito);
+    EXPECT_EQ(ComputeFT(*d.doc, p, "E(FonteTensao1)", "F(Resistor1)").Mensagem, kMsgDFSSemExito);
 
-    auto mech = NewSistema();
-    TVOSisComp& f = PlaceComp(*mech, kTipoMctFonteForca, {40, 100});
-    TVOSisComp& m = PlaceComp(*mech, kTipoMctMassa, {120, 100});
-    TVOElemento& v = PlaceKind(*mech, kTipoMctVertice, {100, 40});
-    Connect(*mech, f, 1, v, 1);
-    Connect(*mech, m, 1, v, 1);
-    Connect(*mech, m, 2, v, 1);
-    mech->SetMode(kModeGirar);
-    mech->RotateClicked(m, TMouseButton::Left);
-    const TSistemaParaFT q = PrepareFT(*mech);
+    Desenho e;
+    e.C(kTipoMctFonteForca, {"X"});
+    TVOSisComp& m = e.C(kTipoMctMassa, {"X", "X"});
+    e.doc->SetMode(kModeGirar);
+    ASSERT_TRUE(e.doc->RotateClicked(m, TMouseButton::Left));
+    const TSistemaParaFT q = PrepareFT(*e.doc);
     EXPECT_EQ(q.Validacao.Mensagem, kMsgMultiDirecional);
-    EXPECT_EQ(ComputeFT(*mech, q, "F(FonteForca1)", "E(Massa1)").Mensagem, kMsgMultiDirecional);
+    EXPECT_EQ(ComputeFT(*e.doc, q, "F(FonteForca1)", "E(Massa1)").Mensagem, kMsgMultiDirecional);
 }
 
 // A document that passes validation yet names something the conversion cannot take (a controlled
 // source pointing at a reference, which gives no branch) is refused with the conversion's reasons.
 TEST(SystemCommands, AControlVariableOutsideTheBranchesIsRefused) {
-    auto doc = NewSistema();
-    TVOSisComp& f = PlaceComp(*doc, kTipoMctFonteForca, {40, 100});
-    TVOSisComp& ctrl = PlaceComp(*doc, kTipoMctFonteForcaCtrl, {80, 100});
-    TVOSisComp& m = PlaceComp(*doc, kTipoMctMassa, {120, 100});
-    TVOSisComp& ref = PlaceComp(*doc, kTipoMctReferencia, {160, 100});
-    TVOElemento& v = PlaceKind(*doc, kTipoMctVertice, {100, 40});
-    TVOElemento& w = PlaceKind(*doc, kTipoMctVertice, {100, 200});
-    Connect(*doc, f, 1, v, 1);
-    Connect(*doc, ctrl, 1, v, 1);
-    Connect(*doc, m, 1, v, 1);
-    Connect(*doc, m, 2, w, 1);
-    Connect(*doc, ref, 1, w, 1);
+    Desenho d;
+    d.C(kTipoMctFonteForca, {"V"});
+    TVOSisComp& ctrl = d.C(kTipoMctFonteForcaCtrl, {"V"});
+    TVOSisComp& m = d.C(kTipoMctMassa, {"V", "W"});
+    TVOSisComp& ref = d.C(kTipoMctReferencia, {"W"});
     ctrl.SetControlVariable("V(Referencia1)");
     ASSERT_EQ(ctrl.ControlVariable(), "V(Referencia1)");
-    ASSERT_TRUE(doc->Validate().Ok());
-    const TSistemaParaGrafo g = doc->SystemToGraph();
+    ASSERT_TRUE(d.doc->Validate().Ok());
+    const TSistemaParaGrafo g = d.doc->SystemToGraph();
     EXPECT_EQ(g.Grafo, nullptr);
     ASSERT_FALSE(g.Validacao.Problemas.empty());
     EXPECT_NE(g.Validacao.Problemas[0].find("FonteForcaCtrl1"), std::string::npos)
         << g.Validacao.Problemas[0];
     // Pointed at the mass instead (keys written by another program), it converts.
-    auto copy = ComControle(*doc, {{ctrl.ID(), "VarID=" + IntToStr(m.ID())}});
-    const TSistemaParaGrafo ok = copy->SystemToGraph();
+    const TSistemaParaGrafo ok =
+        Reread(*d.doc, "VarID=" + IntToStr(ref.ID()), "VarID=" + IntToStr(m.ID()))->SystemToGraph();
     ASSERT_TRUE(ok.Ok());
     EXPECT_EQ(ok.Grafo->Ramo(ok.Grafo->RamoCount() - 1).Controle, "E(Massa1)");
 }
@@ -170,22 +143,14 @@ TEST(SystemCommands, AControlVariableOutsideTheBranchesIsRefused) {
 // Keys that the property window would never produce (a source controlled by itself, another by a
 // controlled source) pass validation; the analysis then gives a function or refuses, never crashes.
 TEST(SystemFTCommand, SelfControlledAndChainedControlledSourcesNeverCrash) {
-    auto doc = NewSistema();
-    TVOElemento& a = PlaceKind(*doc, kTipoEleVertice, {100, 40});
-    TVOElemento& b = PlaceKind(*doc, kTipoEleVertice, {100, 160});
-    TVOElemento& g = PlaceKind(*doc, kTipoEleVertice, {100, 220});
-    const auto comp = [&](std::int32_t kind, TVOElemento& from, TVOElemento& to) -> TVOSisComp& {
-        TVOSisComp& c = PlaceComp(*doc, kind);
-        Connect(*doc, c, 1, from, 1);
-        Connect(*doc, c, 2, to, 1);
-        return c;
-    };
-    comp(kTipoEleFonteTensao, a, g);
-    comp(kTipoEleResistor, a, b);
-    TVOSisComp& c1 = comp(kTipoEleFonteTensaoCtrl, b, g);
-    TVOSisComp& c2 = comp(kTipoEleFonteCorrenteCtrl, b, g);
-    const std::string on = "VarID=" + IntToStr(c1.ID()) + " VarPort=1";
-    auto copy = ComControle(*doc, {{c1.ID(), "VarCtrl=i " + on}, {c2.ID(), "VarCtrl=v " + on}});
+    Desenho d;
+    d.C(kTipoEleFonteTensao, {"A", "G"});
+    TVOSisComp& r = d.C(kTipoEleResistor, {"A", "B"});
+    TVOSisComp& c1 = d.C(kTipoEleFonteTensaoCtrl, {"B", "G"});
+    d.C(kTipoEleFonteCorrenteCtrl, {"B", "G"}).SetControlVariable("v(Resistor1)");
+    c1.SetControlVariable("i(Resistor1)");
+    // Both now name the first controlled source instead of the resistor.
+    auto copy = Reread(*d.doc, "VarID=" + IntToStr(r.ID()), "VarID=" + IntToStr(c1.ID()));
     EXPECT_EQ(dynamic_cast<const TVOSisComp&>(*copy->Objects().FindByID(c1.ID())).ControlVariable(),
               "i(FonteTensaoCtrl1)");
     ASSERT_TRUE(copy->Validate().Ok());

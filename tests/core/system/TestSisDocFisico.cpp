@@ -20,37 +20,6 @@ namespace {
 using Complex = testsis::Complexo;
 using Valores = testsis::TValores;
 
-// A drawing in progress: vertices by name, components wired terminal by terminal to vertices.
-struct Desenho {
-    std::unique_ptr<TVFSistema> doc = NewSistema("Teste");
-    std::map<std::string, TVOElemento*> vertices;
-    std::int32_t x = 20;
-
-    TVOElemento& V(const std::string& name, std::int32_t kind) {
-        TVOElemento*& v = vertices[name];
-        if (v == nullptr) v = &PlaceKind(*doc, kind, {x += 40, 300});
-        return *v;
-    }
-    // A component of the kind, its terminal i wired to the vertex named vs[i - 1] (made with the
-    // vertex kind of that terminal's domain on first use); an empty name leaves the terminal for a
-    // wire straight to another component.
-    TVOSisComp& C(std::int32_t kind, std::initializer_list<const char*> vs) {
-        TVOSisComp& c = PlaceComp(*doc, kind, {x += 40, 100});
-        std::int32_t t = 0;
-        for (const char* name : vs) {
-            ++t;
-            if (*name == '\0') continue;
-            const std::int32_t domain = SisTerminalDomain(*SisKind(kind), t);
-            Connect(*doc, c, t, V(name, SisVertexClass(domain)->Kind), 1);
-        }
-        return c;
-    }
-    // A wire between two vertices.
-    void W(const std::string& a, const std::string& b) {
-        Connect(*doc, *vertices.at(a), 1, *vertices.at(b), 1);
-    }
-};
-
 // The function from input to output (a pair the choice offers) compared with the hand formula at
 // random symbol values and complex S; the function holds no symbol the formula does not know.
 template <class Formula>

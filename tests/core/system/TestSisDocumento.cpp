@@ -38,16 +38,6 @@ bool Rotate(TVFSistema& doc, TVisualObject& o) {
     return doc.RotateClicked(o, TMouseButton::Left);
 }
 
-// The document's text with every line equal to `from` replaced by `to`, read into a new document.
-std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::string& from, const std::string& to) {
-    std::vector<std::string> text = doc.Text("x.sis");
-    for (std::string& line : text)
-        if (line == from) line = to;
-    auto copy = NewSistema();
-    copy->LoadDocument("x.sis", text);
-    return copy;
-}
-
 } // namespace
 
 TEST(SystemWiring, OneWireOrAVertexMidwayBetweenTwoComponents) {
@@ -258,108 +248,80 @@ TEST(SystemLoading, AWireOfAnotherDomainIsRefusedAndOneOfAnotherDocumentKindSkip
 }
 
 TEST(SystemValidation, ProblemListsNameWhatIsIncomplete) {
-    auto doc = NewSistema();
-    EXPECT_EQ(doc->Validate().Problemas, std::vector<std::string>{kMsgNenhumElemento});
-    TVOSisComp& r = PlaceComp(*doc, kTipoEleResistor, {100, 100});
-    TVOElemento& v1 = PlaceKind(*doc, kTipoEleVertice, {200, 100});
-    TVOElemento& v2 = PlaceKind(*doc, kTipoEleVertice, {200, 200});
-    Connect(*doc, r, 1, v1, 1);
-    EXPECT_EQ(doc->Validate().Problemas, (std::vector<std::string>{"Resistor1", "Vertice1", "Vertice2"}));
-    Connect(*doc, r, 2, v2, 1);
-    TVOSisComp& s = PlaceComp(*doc, kTipoEleFonteTensao, {300, 100});
-    Connect(*doc, s, 1, v1, 1);
-    Connect(*doc, s, 2, v2, 1);
-    EXPECT_TRUE(doc->Validate().Ok());
+    Desenho d;
+    EXPECT_EQ(d.doc->Validate().Problemas, std::vector<std::string>{kMsgNenhumElemento});
+    TVOSisComp& r = d.C(kTipoEleResistor, {"A", ""});
+    d.V("B", kTipoEleVertice);
+    EXPECT_EQ(d.doc->Validate().Problemas, (std::vector<std::string>{"Resistor1", "Vertice1", "Vertice2"}));
+    Connect(*d.doc, r, 2, *d.vertices["B"], 1);
+    d.C(kTipoEleFonteTensao, {"A", "B"});
+    EXPECT_TRUE(d.doc->Validate().Ok());
     // A controlled source without its variable, and after its controlling component is deleted.
-    TVOSisComp& ctrl = PlaceComp(*doc, kTipoEleFonteCorrenteCtrl, {300, 200});
-    Connect(*doc, ctrl, 1, v1, 1);
-    Connect(*doc, ctrl, 2, v2, 1);
-    EXPECT_EQ(doc->Validate().Problemas, std::vector<std::string>{"FonteCorrenteCtrl1"});
-    TVOSisComp& c = PlaceComp(*doc, kTipoEleCapacitor, {400, 200});
-    Connect(*doc, c, 1, v1, 1);
-    Connect(*doc, c, 2, v2, 1);
+    TVOSisComp& ctrl = d.C(kTipoEleFonteCorrenteCtrl, {"A", "B"});
+    EXPECT_EQ(d.doc->Validate().Problemas, std::vector<std::string>{"FonteCorrenteCtrl1"});
+    TVOSisComp& c = d.C(kTipoEleCapacitor, {"A", "B"});
     ctrl.SetControlVariable("v(Capacitor1)");
-    EXPECT_TRUE(doc->Validate().Ok());
-    doc->DeleteObject(c);
-    EXPECT_EQ(doc->Validate().Problemas, std::vector<std::string>{"FonteCorrenteCtrl1"});
+    EXPECT_TRUE(d.doc->Validate().Ok());
+    d.doc->DeleteObject(c);
+    EXPECT_EQ(d.doc->Validate().Problemas, std::vector<std::string>{"FonteCorrenteCtrl1"});
 }
 
 TEST(SystemValidation, CouplerGainsAndTheSingleAxisRule) {
-    auto doc = NewSistema();
-    TVOSisComp& acp = PlaceComp(*doc, kTipoAcpMctMcr, {200, 200});
-    TVOElemento& vt = PlaceKind(*doc, kTipoMctVertice, {100, 200});
-    TVOElemento& vr = PlaceKind(*doc, kTipoMcrVertice, {300, 200});
-    TVOSisComp& f = PlaceComp(*doc, kTipoMctFonteForca, {50, 200});
-    Connect(*doc, acp, 1, vt, 1);
-    Connect(*doc, f, 1, vt, 1);
-    Connect(*doc, acp, 2, vr, 1);
-    Connect(*doc, PlaceComp(*doc, kTipoMcrFonteTorque, {350, 200}), 1, vr, 1);
+    Desenho d;
+    TVOSisComp& acp = d.C(kTipoAcpMctMcr, {"X", "W"});
+    TVOSisComp& f = d.C(kTipoMctFonteForca, {"X"});
+    TVOSisComp& t = d.C(kTipoMcrFonteTorque, {"W"});
     // One of gains 1 and 2 may be 0, and one of gains 3 and 4.
     acp.SetGain(1, "0");
-    EXPECT_TRUE(doc->Validate().Ok());
+    EXPECT_TRUE(d.doc->Validate().Ok());
     acp.SetGain(2, "0");
-    EXPECT_EQ(doc->Validate().Problemas, std::vector<std::string>{"AcopladorMctMcr1"});
+    EXPECT_EQ(d.doc->Validate().Problemas, std::vector<std::string>{"AcopladorMctMcr1"});
     acp.SetGain(2, "Kwf1");
     acp.SetGain(3, "0");
     acp.SetGain(4, "0");
-    EXPECT_FALSE(doc->Validate().Ok());
+    EXPECT_FALSE(d.doc->Validate().Ok());
     acp.SetGain(4, "Ktf1");
 
     // Translational components along both axes; a rotated reference or coupler does not count.
-    TVOSisComp& ref = PlaceComp(*doc, kTipoMctReferencia, {100, 300});
-    Connect(*doc, ref, 1, vt, 1);
-    Rotate(*doc, ref);
-    Rotate(*doc, acp);
-    TVOSisComp& m = PlaceComp(*doc, kTipoMctMassa, {100, 100});
-    Connect(*doc, m, 1, vt, 1);
-    Connect(*doc, m, 2, vt, 1);
-    EXPECT_TRUE(doc->Validate().Ok()) << "the mass lies horizontally like the force source";
-    Rotate(*doc, m);
-    const TValidacaoSistema v = doc->Validate();
+    Rotate(*d.doc, d.C(kTipoMctReferencia, {"X"}));
+    Rotate(*d.doc, acp);
+    TVOSisComp& m = d.C(kTipoMctMassa, {"X", "X"});
+    EXPECT_TRUE(d.doc->Validate().Ok()) << "the mass lies horizontally like the force source";
+    Rotate(*d.doc, m);
+    const TValidacaoSistema v = d.doc->Validate();
     EXPECT_TRUE(v.Problemas.empty());
     EXPECT_EQ(v.Mensagem, kMsgMultiDirecional);
-    Rotate(*doc, f); // Rot 4: upright too
-    Rotate(*doc, m); // Rot 3: horizontal
-    EXPECT_EQ(doc->Validate().Mensagem, kMsgMultiDirecional);
-    Rotate(*doc, m); // Rot 4: all upright now
-    EXPECT_TRUE(doc->Validate().Ok());
-    // The rotational domain on its own: a torque source at Rot 3 and an upright spring.
-    TVOSisComp& k = PlaceComp(*doc, kTipoMcrMola, {300, 300});
-    Connect(*doc, k, 1, vr, 1);
-    Connect(*doc, k, 2, vr, 1);
-    EXPECT_TRUE(doc->Validate().Ok()) << "spring and torque source both horizontal";
-    Rotate(*doc, k);
-    EXPECT_EQ(doc->Validate().Mensagem, kMsgMultiDirecional);
+    Rotate(*d.doc, f); // Rot 4: upright too
+    Rotate(*d.doc, m); // Rot 3: horizontal
+    EXPECT_EQ(d.doc->Validate().Mensagem, kMsgMultiDirecional);
+    Rotate(*d.doc, m); // Rot 4: all upright now
+    EXPECT_TRUE(d.doc->Validate().Ok());
+    // The rotational domain on its own: a torque source at Rot 3 and a spring along it, then upright.
+    TVOSisComp& k = d.C(kTipoMcrMola, {"W", "W"});
+    EXPECT_TRUE(d.doc->Validate().Ok()) << "spring and torque source both horizontal";
+    Rotate(*d.doc, k);
+    EXPECT_EQ(d.doc->Validate().Mensagem, kMsgMultiDirecional);
+    EXPECT_EQ(t.GetRot(), 3);
 }
 
 // Documents made elsewhere may give two components one description (a translational and a rotational
 // damper both Amortecedor1), or a description that equals a branch name derived from another one's;
 // the conversion would mix their variables up, so validation names them instead.
 TEST(SystemValidation, SharedNamesAreListed) {
-    auto doc = NewSistema();
-    TVOSisComp& bt = PlaceComp(*doc, kTipoMctAmortecedor, {100, 100});
-    TVOSisComp& br = PlaceComp(*doc, kTipoMcrAmortecedor, {300, 100});
-    TVOSisComp& trf = PlaceComp(*doc, kTipoEleTransformador, {200, 300});
-    TVOSisComp& res = PlaceComp(*doc, kTipoEleResistor, {300, 300});
-    TVOElemento& vt = PlaceKind(*doc, kTipoMctVertice, {100, 150});
-    TVOElemento& vr = PlaceKind(*doc, kTipoMcrVertice, {300, 150});
-    TVOElemento* ve[2] = {&PlaceKind(*doc, kTipoEleVertice, {200, 400}),
-                          &PlaceKind(*doc, kTipoEleVertice, {200, 450})};
-    for (TVOSisComp* c : {&bt, &br})
-        for (std::int32_t t = 1; t <= 2; ++t)
-            Connect(*doc, *c, t, c == &bt ? vt : vr, 1);
-    for (std::int32_t t = 1; t <= 4; ++t)
-        Connect(*doc, trf, t, *ve[(t - 1) % 2], 1);
-    Connect(*doc, res, 1, *ve[0], 1);
-    Connect(*doc, res, 2, *ve[1], 1);
-    ASSERT_TRUE(doc->Validate().Ok())
-        << (doc->Validate().Problemas.empty() ? doc->Validate().Mensagem : doc->Validate().Problemas[0]);
+    Desenho d;
+    TVOSisComp& bt = d.C(kTipoMctAmortecedor, {"X", "X"});
+    TVOSisComp& br = d.C(kTipoMcrAmortecedor, {"W", "W"});
+    TVOSisComp& trf = d.C(kTipoEleTransformador, {"A", "B", "A", "B"});
+    TVOSisComp& res = d.C(kTipoEleResistor, {"A", "B"});
+    ASSERT_TRUE(d.doc->Validate().Ok());
     // Descriptions written into the file by another program: loading keeps them.
-    auto copy = Reread(*Reread(*doc, "Desc=" + br.Desc(), "Desc=" + bt.Desc()), "Desc=" + res.Desc(),
+    auto copy = Reread(*Reread(*d.doc, "Desc=" + br.Desc(), "Desc=" + bt.Desc()), "Desc=" + res.Desc(),
                        "Desc=" + trf.Desc() + "_P2");
     EXPECT_EQ(copy->Validate().Problemas,
               (std::vector<std::string>{"Nome repetido em mais de um componente: Amortecedor1",
                                         "Nome repetido em mais de um componente: Transformador1_P2"}));
     // Two vertices sharing a description are no problem: vertices are not looked up by name.
-    EXPECT_TRUE(Reread(*doc, "Desc=" + vr.Desc(), "Desc=" + vt.Desc())->Validate().Ok());
+    EXPECT_TRUE(Reread(*d.doc, "Desc=" + d.vertices["W"]->Desc(), "Desc=" + d.vertices["X"]->Desc())
+                    ->Validate()
+                    .Ok());
 }
