@@ -81,15 +81,6 @@ const std::vector<TCaso>& Casos() {
              d.Liga(ref, {g});
          },
          {"V 1 Ref1 0,0", "R 1 2 J1 J1^-1.S^-1 1>1", "R 2 5 T1 T1 1>1"}},
-        {"without a drawn reference the inertia's sides are free: it is a vertex of its own",
-         [](TDesenho& d) {
-             const auto j1 = d.Comp(kTipoMcrInercia, "J1", "J1");
-             const auto t1 = d.Comp(kTipoMcrFonteTorque, "T1", "T1");
-             const auto g = d.Vert(kTipoMcrVertice, "G");
-             d.Liga(j1, {g, g});
-             d.Liga(t1, {g});
-         },
-         {"V 2 J1 0,0", "V 1 RefMcr 260,260", "R 1 2 J1 J1^-1.S^-1 2>1", "R 2 5 T1 T1 1>2"}},
         {"the halves of a coupler and of a lever are paired, carry the whole gain and end at the "
          "references of their domains, numbered translational, rotational, hydraulic",
          [](TDesenho& d) {

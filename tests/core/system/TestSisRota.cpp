@@ -55,94 +55,44 @@ TEST(SystemWire, TheRectangleCoversBothObjectsWithAMarginAndTheEndsBecomeLocal) 
 // 5-pixel stub; a vertex (no direction) takes the way that faces the other end.
 TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
     struct Case {
-        const char* why;
         TExtremoRota a, b;
-        Path expected;
+        const char* expected;
     };
     const Case cases[] = {
-        {"two vertices one above the other: straight down",
-         {20, 20, 0, 0},
-         {20, 120, 0, 0},
-         {{20, 20}, {20, 20}, {20, 120}, {20, 120}, {20, 120}}},
-        {"drawn the other way round: the same route, from the upper end",
-         {20, 120, 0, 0},
-         {20, 20, 0, 0},
-         {{20, 20}, {20, 20}, {20, 120}, {20, 120}, {20, 120}}},
-        {"terminals in line facing each other: straight across",
-         {30, 20, 1, 0},
-         {70, 20, -1, 0},
-         {{30, 20}, {35, 20}, {65, 20}, {65, 20}, {70, 20}}},
-        {"terminals in line pointing apart run 15 below the stubs",
-         {10, 20, -1, 0},
-         {90, 20, 1, 0},
-         {{10, 20}, {5, 20}, {5, 35}, {95, 35}, {95, 20}, {90, 20}}},
-        {"vertical stubs facing apart far sideways meet in the middle column (43.5 -> 40)",
-         {20, 10, 0, -1},
-         {67, 80, 0, 1},
-         {{20, 10}, {20, 5}, {40, 5}, {40, 85}, {67, 85}, {67, 80}}},
-        {"the middle truncates toward zero: -47 / 2 / 5 x 5 = -20, not -25",
-         {-50, 0, 0, -1},
-         {3, 60, 0, 1},
-         {{-50, 0}, {-50, -5}, {-20, -5}, {-20, 65}, {3, 65}, {3, 60}}},
-        {"vertical stubs facing apart close sideways go round 15 right of the right stub",
-         {20, 10, 0, -1},
-         {30, 80, 0, 1},
-         {{20, 10}, {20, 5}, {45, 5}, {45, 85}, {30, 85}, {30, 80}}},
-        {"stubs on one row: a plain four-point wire",
-         {115, 105, 0, -1},
-         {125, 95, 0, 1},
-         {{115, 105}, {115, 100}, {125, 100}, {125, 95}}},
-        {"an upward stub above a leftward one swings left",
-         {115, 105, 0, -1},
-         {110, 165, -1, 0},
-         {{115, 105}, {115, 100}, {100, 100}, {100, 165}, {105, 165}, {110, 165}}},
-        {"a vertex above a terminal pointing up points down",
-         {0, 0, 0, 0},
-         {40, 50, 0, -1},
-         {{0, 0}, {0, 0}, {0, 45}, {40, 45}, {40, 50}}},
-        {"a vertex beside a terminal pointing left points right",
-         {0, 0, 0, 0},
-         {50, 40, -1, 0},
-         {{0, 0}, {0, 0}, {45, 0}, {45, 40}, {50, 40}}},
-        {"stubs in one column: stub 1 counts as the left one",
-         {100, 100, 1, 0},
-         {110, 150, -1, 0},
-         {{100, 100}, {105, 100}, {105, 100}, {105, 150}, {105, 150}, {110, 150}}},
-        {"up and down stubs 25 apart go round the side",
-         {0, 0, 0, -1},
-         {25, 50, 0, 1},
-         {{0, 0}, {0, -5}, {40, -5}, {40, 55}, {25, 55}, {25, 50}}},
-        {"26 apart through the middle column",
-         {0, 0, 0, -1},
-         {26, 50, 0, 1},
-         {{0, 0}, {0, -5}, {10, -5}, {10, 55}, {26, 55}, {26, 50}}},
-        {"left and right stubs 25 apart pass below the lower",
-         {0, 0, -1, 0},
-         {50, 25, 1, 0},
-         {{0, 0}, {-5, 0}, {-5, 40}, {55, 40}, {55, 25}, {50, 25}}},
-        {"26 apart through the middle row",
-         {0, 0, -1, 0},
-         {50, 26, 1, 0},
-         {{0, 0}, {-5, 0}, {-5, 10}, {55, 10}, {55, 26}, {50, 26}}},
-        {"two upward stubs 14 apart count as one above the other",
-         {0, 0, 0, -1},
-         {14, 50, 0, -1},
-         {{0, 0}, {0, -5}, {15, -5}, {15, 45}, {14, 45}, {14, 50}}},
-        {"15 apart they take a single corner",
-         {0, 0, 0, -1},
-         {15, 50, 0, -1},
-         {{0, 0}, {0, -5}, {15, -5}, {15, 45}, {15, 50}}},
-        {"two leftward stubs 14 apart count as level",
-         {0, 0, -1, 0},
-         {50, 14, -1, 0},
-         {{0, 0}, {-5, 0}, {-5, 15}, {45, 15}, {45, 14}, {50, 14}}},
-        {"15 apart they take a single corner",
-         {0, 0, -1, 0},
-         {50, 15, -1, 0},
-         {{0, 0}, {-5, 0}, {-5, 15}, {45, 15}, {50, 15}}},
+        // Two vertices one above the other: straight down, the same route when drawn the other way.
+        {{20, 20, 0, 0}, {20, 120, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
+        {{20, 120, 0, 0}, {20, 20, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
+        // Terminals in line facing each other: straight across; pointing apart: 15 below the stubs.
+        {{30, 20, 1, 0}, {70, 20, -1, 0}, "(30,20)(35,20)(65,20)(65,20)(70,20)"},
+        {{10, 20, -1, 0}, {90, 20, 1, 0}, "(10,20)(5,20)(5,35)(95,35)(95,20)(90,20)"},
+        // Vertical stubs facing apart, far sideways, meet in the middle column: 43.5 gives 40, and
+        // the division truncates toward zero (-47 / 2 / 5 x 5 = -20, not -25); close sideways they go
+        // round 15 right of the right stub; on one row, a plain four-point wire.
+        {{20, 10, 0, -1}, {67, 80, 0, 1}, "(20,10)(20,5)(40,5)(40,85)(67,85)(67,80)"},
+        {{-50, 0, 0, -1}, {3, 60, 0, 1}, "(-50,0)(-50,-5)(-20,-5)(-20,65)(3,65)(3,60)"},
+        {{20, 10, 0, -1}, {30, 80, 0, 1}, "(20,10)(20,5)(45,5)(45,85)(30,85)(30,80)"},
+        {{115, 105, 0, -1}, {125, 95, 0, 1}, "(115,105)(115,100)(125,100)(125,95)"},
+        // An upward stub above a leftward one swings left.
+        {{115, 105, 0, -1}, {110, 165, -1, 0}, "(115,105)(115,100)(100,100)(100,165)(105,165)(110,165)"},
+        // A vertex above a terminal pointing up points down; beside one pointing left, right.
+        {{0, 0, 0, 0}, {40, 50, 0, -1}, "(0,0)(0,0)(0,45)(40,45)(40,50)"},
+        {{0, 0, 0, 0}, {50, 40, -1, 0}, "(0,0)(0,0)(45,0)(45,40)(50,40)"},
+        // Stubs in one column: stub 1 counts as the left one.
+        {{100, 100, 1, 0}, {110, 150, -1, 0}, "(100,100)(105,100)(105,100)(105,150)(105,150)(110,150)"},
+        // Up and down stubs 25 apart go round the side, 26 apart through the middle column; left and
+        // right stubs likewise below the lower stub or through the middle row.
+        {{0, 0, 0, -1}, {25, 50, 0, 1}, "(0,0)(0,-5)(40,-5)(40,55)(25,55)(25,50)"},
+        {{0, 0, 0, -1}, {26, 50, 0, 1}, "(0,0)(0,-5)(10,-5)(10,55)(26,55)(26,50)"},
+        {{0, 0, -1, 0}, {50, 25, 1, 0}, "(0,0)(-5,0)(-5,40)(55,40)(55,25)(50,25)"},
+        {{0, 0, -1, 0}, {50, 26, 1, 0}, "(0,0)(-5,0)(-5,10)(55,10)(55,26)(50,26)"},
+        // Two stubs pointing the same way 14 apart count as level (a detour); 15 apart, one corner.
+        {{0, 0, 0, -1}, {14, 50, 0, -1}, "(0,0)(0,-5)(15,-5)(15,45)(14,45)(14,50)"},
+        {{0, 0, 0, -1}, {15, 50, 0, -1}, "(0,0)(0,-5)(15,-5)(15,45)(15,50)"},
+        {{0, 0, -1, 0}, {50, 14, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(45,14)(50,14)"},
+        {{0, 0, -1, 0}, {50, 15, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(50,15)"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Text(Points(Route(c.a, c.b))), Text(c.expected)) << c.why;
+        EXPECT_EQ(Text(Points(Route(c.a, c.b))), c.expected) << Text({{c.a.X, c.a.Y}, {c.b.X, c.b.Y}});
 }
 
 // Every terminal of every layout in every orientation, and a vertex, against every other, the second
