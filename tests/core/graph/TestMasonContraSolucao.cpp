@@ -2,206 +2,109 @@
 // function must equal, at random numeric points, the ratio obtained by solving the diagram's linear
 // equations directly; the symbolic sensitivity must equal a numeric derivative of that solution.
 
+#include "support/RedeLinear.h"
+
 #include "graph/UnitGrfGrafo.h"
 #include "graph/UnitGrfMason.h"
 #include "symbolic/UnitFTFuncao.h"
-#include "symbolic/UnitSymListSimboloVal.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-#include <complex>
-#include <map>
-#include <random>
-#include <string>
-#include <vector>
-
 using namespace brelix;
+using apoio::Complexo;
+using apoio::Perto;
+using apoio::ValoresSimbolos;
 
 namespace {
 
-using Complex = std::complex<double>;
+const std::vector<std::string> kSimbolos = {"a", "b", "R", "L", "Cx"};
 
-// A gain drawn at random, kept as numbers so that the test evaluates it without the gain parser.
-struct Gain {
-    double k = 1.0;
-    std::string kText = "1";
-    std::string sym; // empty: none
-    int expSym = 1;
-    int expS = 0;
-
-    std::string Text() const {
-        std::vector<std::string> pieces;
-        if (kText != "1" || (sym.empty() && expS == 0)) pieces.push_back(kText);
-        if (!sym.empty()) pieces.push_back(expSym == 1 ? sym : sym + "^" + std::to_string(expSym));
-        if (expS != 0) pieces.push_back(expS == 1 ? std::string("S") : "S^" + std::to_string(expS));
-        std::string text;
-        for (const auto& p : pieces)
-            text += (text.empty() ? "" : ".") + p;
-        return text;
-    }
-
-    Complex Value(const std::map<std::string, double>& values, Complex s) const {
-        Complex v = k * std::pow(s, expS);
-        if (!sym.empty()) v *= std::pow(values.at(sym), expSym);
-        return v;
-    }
-};
-
-struct Branch {
-    int id;
-    int from;
-    int to;
-    Gain gain;
-};
-
-struct Diagram {
-    std::vector<int> vertices; // identifiers, in insertion order
-    std::vector<Branch> branches;
-    int input = 0;
-    int output = 0;
-};
-
-const char* const kSymbols[] = {"a", "b", "R", "L", "Cx"};
-
-Gain RandomGain(std::mt19937& rng) {
+rede::Ganho GanhoAleatorio(std::mt19937& rng) {
     static const std::pair<double, const char*> coefs[] = {{1.0, "1"},   {-1.0, "-1"}, {2.0, "2"},
                                                            {0.5, "0,5"}, {-3.0, "-3"}, {1.5, "1,5"}};
-    Gain g;
-    const auto& c = coefs[rng() % std::size(coefs)];
-    g.k = c.first;
-    g.kText = c.second;
+    static const int potencias[] = {0, 0, 1, -1, 2};
+    const auto& [k, texto] = coefs[rng() % std::size(coefs)];
+    rede::Ganho g = rede::G(k, texto);
     if (rng() % 3 != 0) {
-        g.sym = kSymbols[rng() % std::size(kSymbols)];
+        g.sym = kSimbolos[rng() % kSimbolos.size()];
         g.expSym = rng() % 3 == 0 ? -1 : 1;
     }
-    static const int powers[] = {0, 0, 1, -1, 2};
-    g.expS = powers[rng() % std::size(powers)];
+    g.expS = potencias[rng() % std::size(potencias)];
     return g;
 }
 
-// Up to 8 variables with scattered identifiers; self-loops and parallel branches happen; the input
-// is a variable that no branch enters, as the candidate lists require.
-Diagram RandomDiagram(std::mt19937& rng) {
-    Diagram d;
-    const int n = 2 + static_cast<int>(rng() % 7);
-    std::vector<int> ids(40);
-    for (int i = 0; i < 40; ++i)
-        ids[static_cast<std::size_t>(i)] = i * 3 - 7;
-    std::shuffle(ids.begin(), ids.end(), rng);
-    d.vertices.assign(ids.begin(), ids.begin() + n);
-    d.input = d.vertices[rng() % static_cast<unsigned>(n)];
-    const int m = 1 + static_cast<int>(rng() % static_cast<unsigned>(3 * n));
-    for (int b = 0; b < m; ++b) {
-        int from = d.vertices[rng() % static_cast<unsigned>(n)];
-        int to = d.vertices[rng() % static_cast<unsigned>(n)];
-        if (to == d.input) {
-            if (n == 1) continue;
-            while (to == d.input)
-                to = d.vertices[rng() % static_cast<unsigned>(n)];
-        }
-        d.branches.push_back({b + 1 + static_cast<int>(rng() % 3) * 100, from, to, RandomGain(rng)});
-    }
-    return d;
-}
-
-TGrafo BuildGraph(const Diagram& d) {
-    TGrafo g(true);
-    for (int id : d.vertices)
-        g.AddVertice(id, "x" + std::to_string(id));
-    for (const Branch& b : d.branches)
-        g.AddTransmitancia(b.id, "T" + std::to_string(b.id), b.gain.Text(), b.from, b.to);
-    return g;
-}
-
-// Solves x_in = 1, x_v = sum of gain * x_origin over the branches entering v, by Gaussian
-// elimination with partial pivoting; returns x_out, or nothing when the system is near singular.
-bool SolveDirect(const Diagram& d, const std::map<std::string, double>& values, Complex s, Complex& result) {
-    const std::size_t n = d.vertices.size();
-    auto index = [&](int id) {
-        return static_cast<std::size_t>(std::find(d.vertices.begin(), d.vertices.end(), id) -
-                                        d.vertices.begin());
-    };
-    std::vector<std::vector<Complex>> a(n, std::vector<Complex>(n + 1, 0.0));
-    for (std::size_t i = 0; i < n; ++i)
-        a[i][i] = 1.0;
-    a[index(d.input)][n] = 1.0;
-    for (const Branch& b : d.branches)
-        a[index(b.to)][index(b.from)] -= b.gain.Value(values, s);
-    for (std::size_t c = 0; c < n; ++c) {
-        std::size_t pivot = c;
-        for (std::size_t r = c + 1; r < n; ++r)
-            if (std::abs(a[r][c]) > std::abs(a[pivot][c])) pivot = r;
-        if (std::abs(a[pivot][c]) < 1e-6) return false;
-        std::swap(a[c], a[pivot]);
-        for (std::size_t r = 0; r < n; ++r) {
-            if (r == c) continue;
-            const Complex f = a[r][c] / a[c][c];
-            for (std::size_t k = c; k <= n; ++k)
-                a[r][k] -= f * a[c][k];
-        }
-    }
-    const std::size_t o = index(d.output);
-    result = a[o][n] / a[o][o];
-    return true;
-}
-
-// The function's value computed here from its terms, independently of the library's evaluators.
-Complex PolyValue(const TListFator& p, const std::map<std::string, double>& values, Complex s) {
-    Complex sum = 0.0;
-    for (const TFator& t : p) {
-        Complex term = t.K * std::pow(s, t.ExpS);
-        for (const TSimboloExp& x : t.Simbolos)
-            term *= std::pow(values.at(x.Nome()), x.Exp);
-        sum += term;
-    }
-    return sum;
-}
-
-TListSimboloVal ToValues(const std::map<std::string, double>& values) {
-    TListSimboloVal list;
-    for (const auto& [name, value] : values)
-        list.AddSimbolo(name, value);
-    return list;
-}
-
-bool Close(Complex a, Complex b, double tolerance) {
-    return std::abs(a - b) <= tolerance * std::max(1.0, std::max(std::abs(a), std::abs(b)));
-}
-
-struct Point {
-    std::map<std::string, double> values;
-    Complex s;
+struct Ramo {
+    std::size_t de, para; // positions in the vertex list
+    rede::Ganho ganho;
 };
 
-Point RandomPoint(std::mt19937& rng) {
-    std::uniform_real_distribution<double> value(0.5, 2.0);
-    std::uniform_real_distribution<double> part(0.2, 1.5);
-    Point p;
-    for (const char* name : kSymbols)
-        p.values[name] = value(rng);
-    p.s = Complex(part(rng), part(rng));
-    return p;
+// Up to 8 variables with scattered identifiers; self-loops and parallel branches happen; the input
+// (the first variable) is one that no branch enters, as the candidate lists require.
+struct Diagrama {
+    std::vector<int> ids;
+    std::vector<Ramo> ramos;
+    std::size_t saida = 0;
+
+    explicit Diagrama(std::mt19937& rng) {
+        for (int i = 0; i < 40; ++i)
+            ids.push_back(i * 3 - 7);
+        std::shuffle(ids.begin(), ids.end(), rng);
+        ids.resize(2 + rng() % 7);
+        const auto n = ids.size();
+        for (auto m = 1 + rng() % (3 * n); m > 0; --m) {
+            const std::size_t de = rng() % n;
+            ramos.push_back({de, 1 + rng() % (n - 1), GanhoAleatorio(rng)});
+        }
+    }
+
+    TGrafo Grafo() const {
+        TGrafo g(true);
+        for (int id : ids)
+            g.AddVertice(id, "x" + std::to_string(id));
+        for (std::size_t b = 0; b < ramos.size(); ++b)
+            g.AddTransmitancia(static_cast<int>(b) * 3 + 1, "T", ramos[b].ganho.Texto(), ids[ramos[b].de],
+                               ids[ramos[b].para]);
+        return g;
+    }
+
+    // The output variable over the input, from the diagram's equations; false when (nearly) singular.
+    bool Resolver(const ValoresSimbolos& valores, Complexo s, Complexo& resultado) const {
+        std::vector<apoio::RamoNumerico> numericos;
+        for (const Ramo& r : ramos)
+            numericos.push_back({r.de, r.para, r.ganho.Valor(valores, s)});
+        std::vector<Complexo> x;
+        if (!apoio::ResolverDiagrama(ids.size(), numericos, 0, x, 1e-6)) return false;
+        resultado = x[saida];
+        return true;
+    }
+};
+
+// The function's value computed here from its terms, apart from the library's evaluators.
+Complexo ValorTermos(const TListFator& p, const ValoresSimbolos& valores, Complexo s) {
+    Complexo soma = 0.0;
+    for (const TFator& t : p) {
+        Complexo termo = t.K * std::pow(s, t.ExpS);
+        for (const TSimboloExp& x : t.Simbolos)
+            termo *= std::pow(valores.at(x.Nome()), x.Exp);
+        soma += termo;
+    }
+    return soma;
 }
 
-// Builds the diagram, lets the library choose an output among its candidates, and assembles the
-// function from the loop sets. False when the diagram offers no output for the input.
-bool TransferFunction(Diagram& d, std::mt19937& rng, bool fullMason, TFuncao& ft) {
-    TGrafo g = BuildGraph(d);
-    std::vector<std::string> inputs, outputs;
-    MarkEntradaSaida(g, inputs, outputs);
-    EXPECT_NE(std::find(inputs.begin(), inputs.end(), "x" + std::to_string(d.input)), inputs.end());
-    if (outputs.empty()) return false;
-    const std::string output = outputs[rng() % outputs.size()];
-    d.output = std::stoi(output.substr(1));
-    EXPECT_NE(AddRamoDFS(g, "x" + std::to_string(d.input), output), nullptr);
-    if (fullMason) {
-        const TResultadoMason r = Mason(g);
-        ft.FromMason(r.LacosOS);
-    } else {
-        ft.FromMason(MasonOS(g));
-    }
+// Lets the library choose an output among its candidates and assembles the function from the loop
+// sets, of Mason's full results or of MasonOS. False when the diagram offers no output.
+bool FuncaoTransferencia(Diagrama& d, std::mt19937& rng, bool masonCompleto, TFuncao& ft) {
+    TGrafo g = d.Grafo();
+    std::vector<std::string> entradas, saidas;
+    MarkEntradaSaida(g, entradas, saidas);
+    const std::string entrada = "x" + std::to_string(d.ids[0]);
+    EXPECT_NE(std::find(entradas.begin(), entradas.end(), entrada), entradas.end());
+    if (saidas.empty()) return false;
+    const std::string saida = saidas[rng() % saidas.size()];
+    d.saida = static_cast<std::size_t>(std::find(d.ids.begin(), d.ids.end(), std::stoi(saida.substr(1))) -
+                                       d.ids.begin());
+    EXPECT_NE(AddRamoDFS(g, entrada, saida), nullptr);
+    ft.FromMason(masonCompleto ? Mason(g).LacosOS : MasonOS(g));
     return true;
 }
 
@@ -209,56 +112,56 @@ bool TransferFunction(Diagram& d, std::mt19937& rng, bool fullMason, TFuncao& ft
 
 TEST(MasonCrossCheck, TransferFunctionEqualsTheDirectSolveOfTheDiagram) {
     std::mt19937 rng(20261206);
-    int compared = 0;
-    int zero = 0;
-    for (int trial = 0; trial < 400; ++trial) {
-        Diagram d = RandomDiagram(rng);
+    int comparados = 0, zeros = 0;
+    for (int caso = 0; caso < 400; ++caso) {
+        Diagrama d(rng);
         TFuncao ft;
-        if (!TransferFunction(d, rng, trial % 2 == 0, ft)) continue;
+        if (!FuncaoTransferencia(d, rng, caso % 2 == 0, ft)) continue;
         for (int k = 0; k < 3; ++k) {
-            const Point p = RandomPoint(rng);
-            Complex direct;
-            if (!SolveDirect(d, p.values, p.s, direct)) continue;
-            const Complex den = PolyValue(ft.Den, p.values, p.s);
-            ASSERT_GT(std::abs(den), 1e-12) << "trial " << trial;
-            const Complex mason = PolyValue(ft.Num, p.values, p.s) / den;
-            ASSERT_TRUE(Close(mason, direct, 1e-8))
-                << "trial " << trial << ": Mason " << mason << ", direct " << direct
+            const apoio::Ponto p = apoio::PontoAleatorio(rng, kSimbolos);
+            Complexo direto;
+            if (!d.Resolver(p.valores, p.s, direto)) continue;
+            const Complexo den = ValorTermos(ft.Den, p.valores, p.s);
+            ASSERT_GT(std::abs(den), 1e-12) << "case " << caso;
+            const Complexo mason = ValorTermos(ft.Num, p.valores, p.s) / den;
+            ASSERT_TRUE(Perto(mason, direto, 1e-8))
+                << "case " << caso << ": Mason " << mason << ", direct " << direto
                 << "\nN = " << ft.Num.TextoSimbolico() << "\nD = " << ft.Den.TextoSimbolico();
             // The library's own evaluator agrees with the terms.
-            ASSERT_TRUE(Close(ft.ValorEm(ToValues(p.values), p.s), direct, 1e-8)) << "trial " << trial;
-            ++compared;
-            if (std::abs(direct) == 0.0) ++zero;
+            ASSERT_TRUE(Perto(ft.ValorEm(apoio::Valores(p.valores), p.s), direto, 1e-8)) << "case " << caso;
+            ++comparados;
+            if (std::abs(direto) == 0.0) ++zeros;
         }
     }
     // Enough cases were compared, and some of them had an output the input does not reach.
-    EXPECT_GT(compared, 900);
-    EXPECT_GT(zero, 10);
+    EXPECT_GT(comparados, 900);
+    EXPECT_GT(zeros, 10);
 }
 
 TEST(MasonCrossCheck, SensitivityEqualsTheNumericDerivativeOfTheDirectSolve) {
     std::mt19937 rng(777);
-    int compared = 0;
-    for (int trial = 0; trial < 300; ++trial) {
-        Diagram d = RandomDiagram(rng);
+    int comparados = 0;
+    for (int caso = 0; caso < 300; ++caso) {
+        Diagrama d(rng);
         TFuncao ft;
-        if (!TransferFunction(d, rng, false, ft)) continue;
-        const std::string x = kSymbols[rng() % std::size(kSymbols)];
+        if (!FuncaoTransferencia(d, rng, false, ft)) continue;
+        const std::string x = kSimbolos[rng() % kSimbolos.size()];
         const TFuncao sens = ft.Sensibilidade(x);
-        const Point p = RandomPoint(rng);
-        Complex t, up, down;
-        const double h = 1e-6 * p.values.at(x);
-        auto shifted = p.values;
-        shifted[x] += h;
-        const bool okUp = SolveDirect(d, shifted, p.s, up);
-        shifted[x] -= 2 * h;
-        const bool okDown = SolveDirect(d, shifted, p.s, down);
-        if (!SolveDirect(d, p.values, p.s, t) || !okUp || !okDown || std::abs(t) < 1e-6) continue;
-        const Complex numeric = p.values.at(x) / t * (up - down) / (2 * h);
-        const Complex symbolic = PolyValue(sens.Num, p.values, p.s) / PolyValue(sens.Den, p.values, p.s);
-        ASSERT_TRUE(Close(symbolic, numeric, 1e-5))
-            << "trial " << trial << " symbol " << x << ": symbolic " << symbolic << ", numeric " << numeric;
-        ++compared;
+        const apoio::Ponto p = apoio::PontoAleatorio(rng, kSimbolos);
+        const double h = 1e-6 * p.valores.at(x);
+        ValoresSimbolos acima = p.valores, abaixo = p.valores;
+        acima[x] += h;
+        abaixo[x] -= h;
+        Complexo t, up, down;
+        if (!d.Resolver(p.valores, p.s, t) || !d.Resolver(acima, p.s, up) || !d.Resolver(abaixo, p.s, down) ||
+            std::abs(t) < 1e-6)
+            continue;
+        const Complexo numerico = p.valores.at(x) / t * (up - down) / (2 * h);
+        const Complexo simbolico =
+            ValorTermos(sens.Num, p.valores, p.s) / ValorTermos(sens.Den, p.valores, p.s);
+        ASSERT_TRUE(Perto(simbolico, numerico, 1e-5))
+            << "case " << caso << " symbol " << x << ": symbolic " << simbolico << ", numeric " << numerico;
+        ++comparados;
     }
-    EXPECT_GT(compared, 150);
+    EXPECT_GT(comparados, 150);
 }
