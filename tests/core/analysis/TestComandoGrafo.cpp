@@ -207,25 +207,19 @@ TEST(ComandoGrafoDFS, TheGeneratedDocumentAndTheViewOfTheSimplestCircuit) {
     TResultadoGrafoDFS r = CalcularDFSGrafo(p.d.Doc(), 22, 55);
     ASSERT_TRUE(r.Calculado()) << r.Recusa.Mensagem;
     ASSERT_NE(r.Documento, nullptr);
-    const TVisualDocumento& dfs = *r.Documento;
-    EXPECT_EQ(dfs.FileName(), "ParDFS");
-    EXPECT_EQ(dfs.Header().Value("Desc"), "ParDFS");
-    EXPECT_EQ(dfs.DocKind(), kDocKindDFS);
-    EXPECT_EQ(dfs.Mode(), 1);
-    EXPECT_TRUE(dfs.IsNew() && dfs.Modified());
-    EXPECT_EQ(brelix::testing::Inconsistency(dfs), "");
-    EXPECT_TRUE(ValidarDFS(dfs).empty());
-    EXPECT_EQ(dfs.Objects().CountOfClass(ClassDFSVariavel()), 4);
-    EXPECT_EQ(dfs.Objects().FindByID(1)->Desc(), "E(E1)");
+    // Named after the graph document and left in tool mode 1; its making is checked with the
+    // generator, its analysis by the cross-checks below.
+    EXPECT_EQ(r.Documento->FileName(), "ParDFS");
+    EXPECT_EQ(r.Documento->Header().Value("Desc"), "ParDFS");
+    EXPECT_EQ(r.Documento->Mode(), 1);
+    EXPECT_EQ(r.Documento->Objects().FindByID(1)->Desc(), "E(E1)");
 
     const TConteudoGrafoDFS& v = r.Visao;
     EXPECT_EQ(v.Variaveis.Linhas, (Linhas{{"Esforço", "E1", "E(E1)"},
                                           {"Esforço", "R", "E(R)"},
                                           {"Fluxo", "E1", "F(E1)"},
                                           {"Fluxo", "R", "F(R)"}}));
-    EXPECT_EQ(v.A4.Linhas.size(), 1u);
     EXPECT_EQ(v.A5.Linhas.size(), 2u); // the flagged row is shown too
-    EXPECT_EQ(v.A.Linhas.size(), 3u);
     // The impedance equation -E(R) + R.F(R) = 0, headed by its number, "0" for empty cells.
     EXPECT_EQ(v.A1.Linhas, (Linhas{{"1", "0", "-1", "0", "R"}}));
     EXPECT_EQ(v.A1.Cabecalhos, (std::vector<std::string>{"", "1", "2", "3", "4"}));
