@@ -1,15 +1,15 @@
 #include "shell/UnitOpcoes.h"
 
+#include "support/PastaTemp.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 using namespace brelix;
 namespace fs = std::filesystem;
@@ -17,12 +17,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return apoio::Slurp(path.string());
 }
 
 void Spit(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    apoio::Spit(path.string(), bytes);
 }
 
 // Sets an environment variable (or removes it) for the life of the object.
@@ -38,25 +37,19 @@ struct ScopedEnv {
 
 // A fresh folder per test holding an "executable's folder" and a home; whatever the machine's
 // environment says, the user's folder is inside it.
-class Options : public ::testing::Test {
+class Options : public apoio::PastaTemp {
 protected:
     void SetUp() override {
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "bin");
-        fs::create_directories(root_ / "home");
+        PastaTemp::SetUp();
+        fs::create_directories(dir_ / "bin");
+        fs::create_directories(dir_ / "home");
+        home_.emplace("HOME", (dir_ / "home").string().c_str());
     }
-    void TearDown() override {
-        std::error_code e;
-        fs::remove_all(root_, e);
-    }
-    std::string Exe() const { return (root_ / "bin").string(); }
-    fs::path ExeFile() const { return root_ / "bin" / "Brelix.ini"; }
+    std::string Exe() const { return (dir_ / "bin").string(); }
+    fs::path ExeFile() const { return dir_ / "bin" / "Brelix.ini"; }
 
-    fs::path root_ =
-        fs::temp_directory_path() / ("brelix_opc_" + std::to_string(::getpid()) + "_" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     ScopedEnv xdg_{"XDG_CONFIG_HOME", nullptr};
-    ScopedEnv home_{"HOME", (root_ / "home").string().c_str()};
+    std::optional<ScopedEnv> home_;
 };
 
 const char* const kDefaultTail =
@@ -72,7 +65,7 @@ TEST_F(Options, AMissingFileIsCreatedWithTheSixDefaultLinesBesideAWritableExecut
     const TConfigOpcoes& c = o.Config();
     EXPECT_EQ(std::make_tuple(c.DefaultDir, c.RFontName, c.RFontSize, c.ARowHeight, c.AColWidth, c.AutoVrt),
               std::make_tuple(Exe() + "/", std::string("MS Shell Dlg"), 8, 18, 40, false));
-    EXPECT_FALSE(fs::exists(root_ / "home" / ".config"));
+    EXPECT_FALSE(fs::exists(dir_ / "home" / ".config"));
 }
 
 TEST_F(Options, ValuesAreReadStrictlyAndFallBack) {
@@ -178,7 +171,7 @@ TEST_F(Options, AFailedSaveIsSilentAndLeavesTheOldFile) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     EXPECT_EQ(Slurp(ExeFile()), "RFontSize=9\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "bin"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "bin"), fs::directory_iterator()), 1);
     EXPECT_EQ(o.Config().RFontSize, 12); // the run goes on with the new values
 }
 
@@ -192,30 +185,30 @@ TEST_F(Options, AnUnreadableFileGivesTheDefaultsWithoutACrash) {
     // Arbitrary bytes read as text; nothing in them is a setting, and the file is left alone.
     const char raw[] = "\x00\xFF=\x81\r\x1A\nRFontSize\x00=3";
     const std::string bytes(raw, sizeof raw - 1);
-    Spit(root_ / "bin" / "other.ini", bytes);
+    Spit(dir_ / "bin" / "other.ini", bytes);
     TOpcoes garbage;
-    garbage.LoadOptionsFrom((root_ / "bin" / "other.ini").string(), Exe());
+    garbage.LoadOptionsFrom((dir_ / "bin" / "other.ini").string(), Exe());
     EXPECT_EQ(garbage.Config().RFontSize, 8);
-    EXPECT_EQ(Slurp(root_ / "bin" / "other.ini"), bytes);
+    EXPECT_EQ(Slurp(dir_ / "bin" / "other.ini"), bytes);
 }
 
 // An executable's folder that cannot take the file (here one that does not exist as a folder, which
 // no one can write into, whoever runs the test) sends it to the user's folder: $XDG_CONFIG_HOME/brelix
 // when that is absolute, else $HOME/.config/brelix.
 TEST_F(Options, AnExecutablesFolderThatCannotTakeTheFileSendsItToTheUsersFolder) {
-    const std::string exe = (root_ / "missing" / "bin").string();
+    const std::string exe = (dir_ / "missing" / "bin").string();
     TOpcoes o;
     o.LoadOptions(exe);
-    EXPECT_EQ(o.FileName(), (root_ / "home" / ".config" / "brelix" / "Brelix.ini").string());
+    EXPECT_EQ(o.FileName(), (dir_ / "home" / ".config" / "brelix" / "Brelix.ini").string());
     ScopedEnv relative("XDG_CONFIG_HOME", "relative/cfg");
-    EXPECT_EQ(UserOptionsFolder(), (root_ / "home" / ".config" / "brelix").string());
-    ScopedEnv xdg("XDG_CONFIG_HOME", (root_ / "xdg").c_str());
+    EXPECT_EQ(UserOptionsFolder(), (dir_ / "home" / ".config" / "brelix").string());
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir_ / "xdg").c_str());
     TOpcoes x;
     x.LoadOptions(exe);
-    const fs::path file = root_ / "xdg" / "brelix" / "Brelix.ini";
+    const fs::path file = dir_ / "xdg" / "brelix" / "Brelix.ini";
     EXPECT_EQ(x.FileName(), file.string());
     EXPECT_EQ(Slurp(file), "DefaultDir=" + exe + "/\r\n" + kDefaultTail);
-    EXPECT_FALSE(fs::exists(root_ / "missing"));
+    EXPECT_FALSE(fs::exists(dir_ / "missing"));
     x.ApplyOptionsWindow({"Arial", "10", 18, 40, true});
     TOpcoes again;
     again.LoadOptions(exe);
@@ -225,7 +218,7 @@ TEST_F(Options, AnExecutablesFolderThatCannotTakeTheFileSendsItToTheUsersFolder)
 
 TEST_F(Options, AFirstStartInTheUsersFolderTakesOverTheFileBesideTheExecutable) {
     Spit(ExeFile(), "DefaultDir=/srv/modelos/\r\nRFontSize=13\r\n");
-    const fs::path user = root_ / "home" / "Brelix.ini";
+    const fs::path user = dir_ / "home" / "Brelix.ini";
     TOpcoes o;
     o.LoadOptionsFrom(user.string(), Exe());
     EXPECT_EQ(o.Config().RFontSize, 13);

@@ -35,12 +35,7 @@ void Conferir(TVFSistema& doc, const std::string& entrada, const std::string& sa
         EXPECT_TRUE(s.Nome == kSimboloDFS ||
                     std::find(symbols.begin(), symbols.end(), s.Nome) != symbols.end())
             << "unexpected symbol " << s.Nome;
-    const auto got = [&](const Valores& v, Complex s) {
-        TListSimboloVal l;
-        for (const auto& [name, value] : v)
-            l.AddSimbolo(name, value);
-        return ft.Funcao.ValorEm(l, s);
-    };
+    const auto got = [&](const Valores& v, Complex s) { return ft.Funcao.ValorEm(apoio::Valores(v), s); };
     testsis::CompararEmPontos(symbols, got, formula);
 }
 

@@ -1,17 +1,12 @@
 #include "core/system/SisDocTestUtil.h"
 
 #include "common/UnitComErro.h"
+#include "support/PastaTemp.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include <unistd.h>
-
 using namespace brelix;
 using namespace brelix::testing;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -25,11 +20,6 @@ TVOSisConexao* WireAt(const TVisualDocumento& doc, int index) {
 std::string Ends(const TVOSisConexao& w) {
     return IntToStr(w.ObjID1()) + "." + IntToStr(w.CntID1()) + "-" + IntToStr(w.ObjID2()) + "." +
            IntToStr(w.CntID2());
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // A left click with the rotate tool.
@@ -154,21 +144,7 @@ TEST(SystemWiring, WiresFollowRotationAndMovesAndGoWithTheirEnds) {
     EXPECT_EQ(r.ConnectionAt(2), 0);
 }
 
-class SystemFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brelix_sis_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code e;
-        fs::remove_all(dir_, e);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
+class SystemFiles : public apoio::PastaTemp {};
 
 // Every kind in one document, every terminal wired to a vertex of its domain and every such vertex
 // to a hub vertex of the domain, some components rotated, a controlled source pointing at a friction
@@ -210,7 +186,7 @@ TEST_F(SystemFiles, EveryKindSurvivesSavingAndReadingBackByteForByte) {
     EXPECT_TRUE(doc->Validate().Problemas.empty());
     doc->SaveDocument(Path("todos.sis"));
     EXPECT_FALSE(doc->NeedsSave());
-    const std::string saved = Slurp(Path("todos.sis"));
+    const std::string saved = apoio::Slurp(Path("todos.sis"));
     EXPECT_EQ(saved.rfind("Object 0: TSistema\r\nDesc=todos\r\n", 0), 0u);
     EXPECT_NE(saved.find("R\xE9sistance \xE0 c\xF4t\xE9"), std::string::npos) << "Windows-1252 on disk";
 
@@ -229,7 +205,7 @@ TEST_F(SystemFiles, EveryKindSurvivesSavingAndReadingBackByteForByte) {
     EXPECT_EQ(ctrl.ControlVariable(), "V(MassaAtrito1_B)");
     EXPECT_TRUE(back->Validate().Problemas.empty());
     back->SaveDocument();
-    EXPECT_EQ(Slurp(Path("todos.sis")), saved);
+    EXPECT_EQ(apoio::Slurp(Path("todos.sis")), saved);
 }
 
 TEST(SystemLoading, AWireOfAnotherDomainIsRefusedAndOneOfAnotherDocumentKindSkipped) {

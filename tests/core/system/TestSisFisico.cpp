@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
-// Textbook systems through the conversion, checked against the textbook formula: the linear graph is
-// solved directly as a network (node potentials, branch flows and the element laws), at random
-// values of the parameters and of S. Mobility analogy: velocity, angular velocity, pressure and voltage are
-// efforts; force, torque, volume flow and current are flows.
+// The conversion on its own, before the signal-flow diagram and Mason's formula: the document-level
+// suite takes every textbook system through the whole chain; here the graph of the system with the
+// richest branches (a coupler's two halves, components wired straight to each other, a drawn
+// reference) is solved directly as a network (node potentials, branch flows and the element laws)
+// and compared with the textbook formula at random values of the parameters and of S, which shows
+// whether a fault lies in the conversion or after it.
 
 using namespace brelix;
 using testsis::TDesenho;
@@ -50,11 +52,6 @@ void Conferir(TSistema& sistema, const std::string& entrada, const std::string& 
 }
 
 } // namespace
-
-// The conversion on its own, before the signal-flow diagram and Mason's formula: the document-level
-// suite takes every textbook system through the whole chain; here the graph of the system with the
-// richest branches (a coupler's two halves, components wired straight to each other, a drawn
-// reference) is solved directly, which shows whether a fault lies in the conversion or after it.
 
 TEST(SisFisico, DCMotorWithTheElectricalRotationalCoupler) {
     // A voltage source Va, an armature Ra, La wired straight from component to component, the

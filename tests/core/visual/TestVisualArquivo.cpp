@@ -3,6 +3,7 @@
 
 #include "common/UnitComArquivo.h"
 #include "common/UnitComErro.h"
+#include "support/PastaTemp.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 #include <fstream>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 using namespace brelix;
 using namespace brelix::testing;
@@ -19,30 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class Files : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brelix_visual_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code e;
-        fs::remove_all(dir_, e);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::size_t ArquivosNaPasta() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
-    fs::path dir_;
-};
+using Files = apoio::PastaTemp;
 
 // A graph with every kind of object, connected, with control variables, a renamed and a renumbered
 // object, a moved one and labels with accents.
@@ -104,7 +81,7 @@ TEST_F(Files, EveryKindSurvivesSavingAndReadingBackByteForByte) {
         EXPECT_FALSE(doc->NeedsSave() || doc->IsNew());
         EXPECT_EQ(doc->FileName(), Path(c.file));
         EXPECT_EQ(doc->Desc(), fs::path(c.file).stem().string());
-        const std::string bytes = Slurp(Path(c.file));
+        const std::string bytes = apoio::Slurp(Path(c.file));
         EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
         EXPECT_NE(bytes.find(c.accented), std::string::npos);
 
@@ -127,7 +104,7 @@ TEST_F(Files, EveryKindSurvivesSavingAndReadingBackByteForByte) {
             }
         }
         back->SaveDocument();
-        EXPECT_EQ(Slurp(Path(c.file)), bytes);
+        EXPECT_EQ(apoio::Slurp(Path(c.file)), bytes);
         // New objects continue above the highest identity in the file.
         EXPECT_EQ(back->NewObject(*back->Kind().Classes[0], {0, 0}).ID(), doc->Objects().LastID() + 1);
     }
@@ -169,7 +146,7 @@ TEST_F(Files, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
     Place(*doc, "TVOGrfVertice");
     const std::string file = Path("Velho.grf");
     doc->SaveDocument(file);
-    const std::string old = Slurp(file);
+    const std::string old = apoio::Slurp(file);
     // A label that Windows-1252 cannot hold reaches the document through a generator's lines.
     doc->CreateObject(ClassGrfVertice(), Lines({"Object 9: TVOGrfVertice", "Num=9", "Desc=Vertice9", "Left=0",
                                                 "Top=0", "Lbl=Ω", "LblX=0", "LblY=0"}));
@@ -198,7 +175,7 @@ TEST_F(Files, AFailedSaveKeepsTheOldFileAndTheDocumentModified) {
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, handler);
     EXPECT_TRUE(doc->NeedsSave());
-    EXPECT_EQ(Slurp(file), old);
+    EXPECT_EQ(apoio::Slurp(file), old);
     EXPECT_EQ(ArquivosNaPasta(), 1u);
     // Saved as a new file into a folder that is missing, a new document stays new.
     auto fresh = NewGrafo();
