@@ -1,30 +1,21 @@
 #pragma once
 
 #include "core/visual/VisualTestUtil.h"
+#include "support/SolucaoLinear.h"
 
 #include "common/UnitComArquivo.h"
-#include "symbolic/UnitFTFuncao.h"
-#include "symbolic/UnitSymListSimboloVal.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-#include <complex>
-#include <cstdio>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <unistd.h>
 
-// Helpers of the analysis-command tests: documents drawn as a user draws them (objects placed, ports
-// picked pair by pair), and a direct complex solve of linear equations as an independent oracle.
+// Documents drawn as a user draws them (objects placed, ports picked pair by pair), for the tests of
+// the analysis commands.
 namespace apoio {
-
-using Complexo = std::complex<double>;
 
 // A document drawn through the connect protocol.
 class Desenho {
@@ -110,43 +101,6 @@ inline std::unique_ptr<brelix::TVisualDocumento> SalvarERecarregar(brelix::TVisu
     std::error_code e;
     fs::remove_all(dir, e);
     return lido;
-}
-
-// Solves a x = b by Gaussian elimination with partial pivoting; false when a is singular.
-inline bool Resolver(std::vector<std::vector<Complexo>> a, std::vector<Complexo> b,
-                     std::vector<Complexo>& x) {
-    const std::size_t n = b.size();
-    for (std::size_t c = 0; c < n; ++c) {
-        std::size_t pivo = c;
-        for (std::size_t r = c + 1; r < n; ++r)
-            if (std::abs(a[r][c]) > std::abs(a[pivo][c])) pivo = r;
-        if (std::abs(a[pivo][c]) < 1e-12) return false;
-        std::swap(a[c], a[pivo]);
-        std::swap(b[c], b[pivo]);
-        for (std::size_t r = 0; r < n; ++r) {
-            if (r == c) continue;
-            const Complexo f = a[r][c] / a[c][c];
-            for (std::size_t k = c; k < n; ++k)
-                a[r][k] -= f * a[c][k];
-            b[r] -= f * b[c];
-        }
-    }
-    x.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        x[i] = b[i] / a[i][i];
-    return true;
-}
-
-// Relative closeness of two complex values.
-inline bool Perto(Complexo a, Complexo b, double tol = 1e-7) {
-    return std::abs(a - b) <= tol * std::max({1.0, std::abs(a), std::abs(b)});
-}
-
-inline brelix::TListSimboloVal Valores(const std::map<std::string, double>& m) {
-    brelix::TListSimboloVal v;
-    for (const auto& [nome, valor] : m)
-        v.AddSimbolo(nome, valor);
-    return v;
 }
 
 } // namespace apoio

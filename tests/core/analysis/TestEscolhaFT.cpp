@@ -1,4 +1,6 @@
-// The rules of the two choice dialogs of input and output.
+// The rules of the two choice dialogs of input and output where the commands' own tests do not
+// reach: list entries matched ignoring case, the preselected input, the active tab's boxes, and
+// the identifier read from a vertex entry.
 
 #include "analysis/UnitEscolhaFT.h"
 
@@ -6,17 +8,13 @@
 
 using namespace brelix;
 
-TEST(EscolhaFT, OnlyListEntriesCanBeChosen) {
+TEST(EscolhaFT, OnlyListEntriesCanBeChosenAndASingleInputIsPreselected) {
     const std::vector<std::string> lista = {"E(E1)", "F(If)"};
     EXPECT_EQ(TextoEscolhido(lista, "e(e1)"), "E(E1)");
-    EXPECT_EQ(TextoEscolhido(lista, "F(If)"), "F(If)");
     EXPECT_EQ(TextoEscolhido(lista, "E(E"), "");
     EXPECT_EQ(TextoEscolhido(lista, ""), "");
     EXPECT_EQ(TextoEscolhido({}, "x"), "");
-}
 
-TEST(EscolhaFT, ASingleInputIsPreselected) {
-    EXPECT_EQ(AbrirEscolhaDFS({"x"}).Entrada, "x");
     EXPECT_EQ(AbrirEscolhaDFS({"x"}).Foco, TFocoEscolha::Saida);
     EXPECT_EQ(AbrirEscolhaDFS({"x", "y"}).Entrada, "");
     EXPECT_EQ(AbrirEscolhaDFS({"x", "y"}).Foco, TFocoEscolha::Entrada);
@@ -27,31 +25,17 @@ TEST(EscolhaFT, ASingleInputIsPreselected) {
     EXPECT_EQ(AbrirEscolhaGrafo({"E(E1)", "F(I1)"}).Entrada, "");
 }
 
-TEST(EscolhaFT, TheDFSDialogAsksForTheInputFirst) {
-    EXPECT_EQ(ConferirEscolhaDFS("", ""), "Variável de entrada não informada");
-    EXPECT_EQ(ConferirEscolhaDFS("x", ""), "Variável de saída não informada");
-    EXPECT_EQ(ConferirEscolhaDFS("", "y"), "Variável de entrada não informada");
-    EXPECT_EQ(ConferirEscolhaDFS("x", "y"), "");
-}
-
 TEST(EscolhaFT, TheGraphDialogChecksTheActiveTabOnly) {
-    TEscolhaGrafo e;
-    EXPECT_EQ(ConferirEscolhaGrafo(e), "Variável de entrada não informada");
-    e.Entrada = "E(E1)";
-    EXPECT_EQ(ConferirEscolhaGrafo(e), "Variável de saída não informada");
-    e.Positivo = e.Negativo = "1 - V1"; // the other tab's boxes do not count
-    EXPECT_EQ(ConferirEscolhaGrafo(e), "Variável de saída não informada");
+    TEscolhaGrafo e{"E(E1)", true, "", "1 - V1", "1 - V1"};
+    EXPECT_EQ(ConferirEscolhaGrafo(e),
+              "Variável de saída não informada"); // the other tab's boxes do not count
     e.Saida = "E(R1)";
     EXPECT_EQ(ConferirEscolhaGrafo(e), "");
-
     e.UmElemento = false;
     EXPECT_EQ(ConferirEscolhaGrafo(e), "Vértices positivo e negativo inválidos");
-    e.Negativo = "";
-    EXPECT_EQ(ConferirEscolhaGrafo(e), "Variável de saída não informada");
     e.Negativo = "3 - V3";
     EXPECT_EQ(ConferirEscolhaGrafo(e), "");
-    e.Entrada = "";
-    EXPECT_EQ(ConferirEscolhaGrafo(e), "Variável de entrada não informada");
+    EXPECT_EQ(ConferirEscolhaDFS("", "y"), "Variável de entrada não informada");
 
     EXPECT_TRUE(SaidasHabilitadas(true).Saida);
     EXPECT_FALSE(SaidasHabilitadas(true).Positivo || SaidasHabilitadas(true).Negativo);
@@ -62,17 +46,12 @@ TEST(EscolhaFT, TheGraphDialogChecksTheActiveTabOnly) {
 TEST(EscolhaFT, VertexEntriesReadTheirIdentifier) {
     EXPECT_EQ(VerticeDaEntrada("3 - V3"), 3);
     EXPECT_EQ(VerticeDaEntrada("127 - Nó-de-saída"), 127);
-    TEscolhaGrafo e;
-    e.Positivo = "3 - V3";
-    e.Negativo = "1 - Terra";
+    const TEscolhaGrafo e{"", false, "", "3 - V3", "1 - Terra"};
     EXPECT_EQ(GetPositivo(e), 3);
     EXPECT_EQ(GetNegativo(e), 1);
     // Not an integer before the blank that precedes the first "-": 0.
-    EXPECT_EQ(VerticeDaEntrada("x - V"), 0);
-    EXPECT_EQ(VerticeDaEntrada("3-V"), 0);
-    EXPECT_EQ(VerticeDaEntrada("-"), 0);
-    EXPECT_EQ(VerticeDaEntrada(""), 0);
-    EXPECT_EQ(VerticeDaEntrada("12"), 0);
+    for (const char* entrada : {"x - V", "3-V", "-", "", "12"})
+        EXPECT_EQ(VerticeDaEntrada(entrada), 0) << entrada;
 }
 
 TEST(EscolhaFT, VertexEntryNamedByIdentifierOrName) {

@@ -1,47 +1,26 @@
 #include "common/UnitComArquivo.h"
 
+#include "support/PastaTemp.h"
+
 #include "common/UnitComCodificacao.h"
 #include "common/UnitComErro.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <unistd.h>
 
 using namespace brelix;
 namespace fs = std::filesystem;
 
-namespace {
-
-class TempDir : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("brelix_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code e;
-        fs::permissions(dir_, fs::perms::owner_all, e);
-        fs::remove_all(dir_, e);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
+using TempDir = apoio::PastaTemp;
+using apoio::Slurp;
 
 TEST(Encoding, Windows1252RoundTripOfEveryByte) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     const std::string utf8 = Win1252ToUtf8(all);
     const auto back = Utf8ToWin1252(utf8);
     ASSERT_TRUE(back.has_value());

@@ -1,3 +1,7 @@
+// The graph container: lookups, the adjacency lists that branches enter and leave, vertex merging,
+// deep copies, the diagram's symbols, and trees freed without recursion. (The searches built on them
+// are checked against oracles in their own tests.)
+
 #include "graph/UnitArvArvore.h"
 #include "graph/UnitGrfGrafo.h"
 
@@ -9,7 +13,9 @@ using namespace brelix;
 
 namespace {
 
-std::vector<TAdjacente> Adj(const TGrafo& g, std::int32_t id) {
+using Adj = std::vector<TAdjacente>;
+
+Adj Adjacentes(const TGrafo& g, std::int32_t id) {
     return g.FindVertice(id)->Adjacentes;
 }
 
@@ -31,117 +37,42 @@ TGrafo Tres(bool dirigido) {
 
 } // namespace
 
-TEST(Grafo, EmptySingleAndMissing) {
-    TGrafo g;
-    EXPECT_TRUE(g.Dirigido());
-    EXPECT_EQ(g.VerticeCount(), 0);
-    EXPECT_EQ(g.FindVertice(0), nullptr);
-    EXPECT_EQ(g.FindVerticeId(""), -1);
-    EXPECT_EQ(g.FindRamo(0), nullptr);
-    g.DeleteVertice(1);
-    g.DeleteRamo(1);
-    g.DeleteRamosEntre(1, 2);
-    g.DeleteRamosCurto();
-    g.MergeVertices(1, 2);
-    g.CollectSimbolos();
-    EXPECT_EQ(g.Simbolos().Count(), 0);
-    EXPECT_EQ(TGrafo(g).VerticeCount(), 0);
-
-    TVertice& v = g.AddVertice(-7, "E(R1)", 15, 25);
-    EXPECT_EQ(g.FindVertice(-7), &v);
-    EXPECT_EQ(v.Nome, "E(R1)");
-    EXPECT_EQ(v.X, 15);
-    EXPECT_EQ(v.Y, 25);
-    EXPECT_EQ(v.Marca, kMarcaNenhuma);
-    EXPECT_TRUE(v.Adjacentes.empty());
-    EXPECT_EQ(g.FindVerticeId("E(R1)"), -7);
-
-    // A branch needs both ends: refused, nothing changes.
-    EXPECT_EQ(g.AddTransmitancia(1, "T1", "R", -7, 99), nullptr);
-    EXPECT_EQ(g.AddTransmitancia(1, "T1", "R", 99, -7), nullptr);
-    EXPECT_EQ(g.RamoCount(), 0);
-    EXPECT_TRUE(v.Adjacentes.empty());
-}
-
-TEST(Grafo, LookupsAreFirstMatchAndCaseSensitive) {
+TEST(Grafo, LookupsAreFirstMatchAndCaseSensitiveAndABranchNeedsBothEnds) {
     TGrafo g;
     g.AddVertice(5, "x");
     TVertice& second = g.AddVertice(5, "X");
     g.AddVertice(6, "x");
     EXPECT_EQ(g.FindVertice(5)->Nome, "x");
     EXPECT_EQ(g.FindVerticeId("x"), 5);
-    EXPECT_EQ(g.FindVerticeId("X"), 5);
     EXPECT_EQ(g.FindVerticeNome("X"), &second);
     EXPECT_EQ(g.FindVerticeId("Y"), -1);
-    TGrafo h;
-    h.AddVertice(1, "E(R1)");
-    EXPECT_EQ(h.FindVerticeId("e(r1)"), -1);
-    h.AddTransmitancia(4, "first", "1", 1, 1);
-    h.AddTransmitancia(4, "second", "1", 1, 1);
-    EXPECT_EQ(h.FindRamo(4)->Nome, "first");
+    g.AddTransmitancia(4, "first", "1", 6, 6);
+    g.AddTransmitancia(4, "second", "1", 6, 6);
+    EXPECT_EQ(g.FindRamo(4)->Nome, "first");
     g.DeleteVertice(5);
     EXPECT_EQ(g.FindVertice(5), &second);
+
+    EXPECT_EQ(g.AddTransmitancia(1, "T1", "R", 6, 99), nullptr);
+    EXPECT_EQ(g.AddTransmitancia(1, "T1", "R", 99, 6), nullptr);
+    EXPECT_EQ(g.RamoCount(), 2);
 }
 
-TEST(Grafo, AddingBranchesEntersAdjacency) {
-    TGrafo d = Tres(true);
-    TRamo* r = d.AddRamo(10, kRamoImpedancia, "R1", "2,5.R.S", 1, 2, 30, 40, 0, "ctl");
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->Tipo, kRamoImpedancia);
-    EXPECT_EQ(r->Nome, "R1");
-    EXPECT_EQ(r->TextoGanho, "2,5.R.S");
-    EXPECT_FALSE(r->Ganho.has_value()); // only transmittances parse their gain
-    EXPECT_EQ(r->Origem, 1);
-    EXPECT_EQ(r->Destino, 2);
-    EXPECT_EQ(r->X, 30);
-    EXPECT_EQ(r->Y, 40);
-    EXPECT_EQ(r->Controle, "ctl");
-    EXPECT_TRUE(r->Dirigido);
-    EXPECT_EQ(Adj(d, 1), (std::vector<TAdjacente>{{2, 10}}));
-    EXPECT_TRUE(Adj(d, 2).empty());
-
-    TRamo* t = d.AddTransmitancia(11, "T", "-2.C^-1.S^-1", 2, 3);
-    ASSERT_TRUE(t->Ganho.has_value());
-    EXPECT_EQ(t->Ganho->K(), -2.0);
-    EXPECT_EQ(t->Ganho->Sym(), "C");
-    EXPECT_EQ(t->Ganho->ExpSym(), -1);
-    EXPECT_EQ(t->Ganho->ExpS(), -1);
-    EXPECT_EQ(t->Par, 0);
-    EXPECT_TRUE(t->Controle.empty());
-
-    TGrafo u = Tres(false);
-    TRamo* e = u.AddRamo(10, kRamoFonteEsforco, "E1", "0", 1, 2);
-    EXPECT_FALSE(e->Dirigido);
-    EXPECT_EQ(Adj(u, 1), (std::vector<TAdjacente>{{2, 10}}));
-    EXPECT_EQ(Adj(u, 2), (std::vector<TAdjacente>{{1, 10}}));
-    u.AddRamo(12, kRamoImpedancia, "Z", "R", 3, 3);
-    EXPECT_EQ(Adj(u, 3), (std::vector<TAdjacente>{{3, 12}, {3, 12}}));
-}
-
-TEST(Grafo, DeletingBranchesRemovesExactlyTheirEntries) {
+TEST(Grafo, BranchesEnterAndLeaveExactlyTheirAdjacencyEntries) {
     for (bool dirigido : {true, false}) {
         SCOPED_TRACE(dirigido);
         TGrafo g = Tres(dirigido);
         g.AddRamo(1, kRamoImpedancia, "a", "R", 1, 2);
         g.AddRamo(2, kRamoImpedancia, "b", "R", 1, 2); // parallel
         g.AddRamo(3, kRamoImpedancia, "c", "R", 2, 3);
-        g.AddRamo(4, kRamoImpedancia, "d", "R", 3, 3); // self-loop
-        const TGrafo before(g);
+        g.AddRamo(4, kRamoImpedancia, "d", "R", 3, 3); // self-loop: twice when undirected
+        EXPECT_EQ(Adjacentes(g, 2), (dirigido ? Adj{{3, 3}} : Adj{{1, 1}, {1, 2}, {3, 3}}));
+        EXPECT_EQ(Adjacentes(g, 3), (dirigido ? Adj{{3, 4}} : Adj{{2, 3}, {3, 4}, {3, 4}}));
         g.DeleteRamo(99);
-        EXPECT_EQ(IdsRamos(g), IdsRamos(before));
-
         g.DeleteRamo(1);
         EXPECT_EQ(IdsRamos(g), (std::vector<std::int32_t>{2, 3, 4}));
-        EXPECT_EQ(Adj(g, 1), (std::vector<TAdjacente>{{2, 2}}));
-        if (dirigido)
-            EXPECT_TRUE(Adj(g, 2) == (std::vector<TAdjacente>{{3, 3}}));
-        else
-            EXPECT_TRUE(Adj(g, 2) == (std::vector<TAdjacente>{{1, 2}, {3, 3}}));
-
+        EXPECT_EQ(Adjacentes(g, 1), (Adj{{2, 2}}));
         g.DeleteRamo(4);
-        const std::vector<TAdjacente> tres =
-            dirigido ? std::vector<TAdjacente>{} : std::vector<TAdjacente>{{2, 3}};
-        EXPECT_EQ(Adj(g, 3), tres);
+        EXPECT_EQ(Adjacentes(g, 3), (dirigido ? Adj{} : Adj{{2, 3}}));
         g.DeleteRamo(2);
         g.DeleteRamo(3);
         for (const auto& v : g.Vertices())
@@ -149,7 +80,7 @@ TEST(Grafo, DeletingBranchesRemovesExactlyTheirEntries) {
     }
 }
 
-TEST(Grafo, DeleteRamosEntre) {
+TEST(Grafo, DeleteRamosEntreAndDeleteRamosCurto) {
     // Directed: the branches a->b, then b->a; a branch to a third vertex and the order of the rest stay.
     TGrafo d = Tres(true);
     d.AddTransmitancia(1, "ab", "1", 1, 2);
@@ -159,8 +90,7 @@ TEST(Grafo, DeleteRamosEntre) {
     d.AddTransmitancia(5, "ca", "1", 3, 1);
     d.DeleteRamosEntre(1, 2);
     EXPECT_EQ(IdsRamos(d), (std::vector<std::int32_t>{2, 5}));
-    EXPECT_TRUE(Adj(d, 1).empty());
-    EXPECT_EQ(Adj(d, 2), (std::vector<TAdjacente>{{3, 2}}));
+    EXPECT_EQ(Adjacentes(d, 2), (Adj{{3, 2}}));
 
     // Undirected: every branch with ends a and b, whichever way it was entered.
     TGrafo u = Tres(false);
@@ -169,8 +99,7 @@ TEST(Grafo, DeleteRamosEntre) {
     u.AddRamo(3, kRamoImpedancia, "ac", "R", 1, 3);
     u.DeleteRamosEntre(2, 1);
     EXPECT_EQ(IdsRamos(u), (std::vector<std::int32_t>{3}));
-    EXPECT_EQ(Adj(u, 1), (std::vector<TAdjacente>{{3, 3}}));
-    EXPECT_TRUE(Adj(u, 2).empty());
+    EXPECT_EQ(Adjacentes(u, 1), (Adj{{3, 3}}));
 
     // Repeated identifiers: each branch goes, the deletion does not loop on the identifier.
     TGrafo r = Tres(true);
@@ -180,19 +109,15 @@ TEST(Grafo, DeleteRamosEntre) {
     r.DeleteRamosEntre(1, 2);
     ASSERT_EQ(r.RamoCount(), 1);
     EXPECT_EQ(r.Ramo(0).Nome, "x");
-}
 
-TEST(Grafo, DeleteRamosCurtoKeepsTheRestInOrder) {
-    TGrafo g = Tres(false);
-    g.AddRamo(1, kRamoImpedancia, "s1", "R", 1, 1);
-    g.AddRamo(2, kRamoImpedancia, "a", "R", 1, 2);
-    g.AddRamo(3, kRamoImpedancia, "s2", "R", 2, 2);
-    g.AddRamo(4, kRamoImpedancia, "s3", "R", 2, 2);
-    g.AddRamo(5, kRamoImpedancia, "b", "R", 2, 3);
-    g.DeleteRamosCurto();
-    EXPECT_EQ(IdsRamos(g), (std::vector<std::int32_t>{2, 5}));
-    EXPECT_EQ(Adj(g, 1), (std::vector<TAdjacente>{{2, 2}}));
-    EXPECT_EQ(Adj(g, 2), (std::vector<TAdjacente>{{1, 2}, {3, 5}}));
+    TGrafo c = Tres(false);
+    c.AddRamo(1, kRamoImpedancia, "s1", "R", 1, 1);
+    c.AddRamo(2, kRamoImpedancia, "a", "R", 1, 2);
+    c.AddRamo(3, kRamoImpedancia, "s2", "R", 2, 2);
+    c.AddRamo(4, kRamoImpedancia, "s3", "R", 2, 2);
+    c.DeleteRamosCurto();
+    EXPECT_EQ(IdsRamos(c), (std::vector<std::int32_t>{2}));
+    EXPECT_EQ(Adjacentes(c, 2), (Adj{{1, 2}}));
 }
 
 TEST(Grafo, MergeVerticesLeavesNoTraceOfTheMergedVertex) {
@@ -206,24 +131,17 @@ TEST(Grafo, MergeVerticesLeavesNoTraceOfTheMergedVertex) {
     g.AddRamo(4, kRamoImpedancia, "d", "R", 2, 4);
     g.DeleteRamosEntre(1, 2);
     g.MergeVertices(2, 1);
-    EXPECT_EQ(Adj(g, 1), (std::vector<TAdjacente>{{3, 3}, {3, 2}, {4, 4}}));
-    for (const auto& v : g.Vertices()) {
-        if (v->Id == 2) continue;
+    EXPECT_EQ(Adjacentes(g, 1), (Adj{{3, 3}, {3, 2}, {4, 4}}));
+    for (const auto& v : g.Vertices())
         for (const TAdjacente& a : v->Adjacentes)
-            EXPECT_NE(a.Vizinho, 2);
-    }
-    for (const auto& r : g.Ramos()) {
-        EXPECT_NE(r->Origem, 2);
-        EXPECT_NE(r->Destino, 2);
-    }
+            EXPECT_TRUE(v->Id == 2 || a.Vizinho != 2);
     EXPECT_EQ(g.FindRamo(2)->Origem, 1);
     EXPECT_EQ(g.FindRamo(4)->Origem, 1);
+    // The branches stay consistent with the lists: once the merged vertex is gone, deleting them
+    // empties every list.
     g.DeleteVertice(2);
-    EXPECT_EQ(g.VerticeCount(), 3);
-    // The branches stay consistent with the lists: deleting them empties every list.
-    g.DeleteRamo(2);
-    g.DeleteRamo(3);
-    g.DeleteRamo(4);
+    for (std::int32_t r : {2, 3, 4})
+        g.DeleteRamo(r);
     for (const auto& v : g.Vertices())
         EXPECT_TRUE(v->Adjacentes.empty());
 
@@ -233,8 +151,7 @@ TEST(Grafo, MergeVerticesLeavesNoTraceOfTheMergedVertex) {
     h.MergeVertices(1, 1);
     h.MergeVertices(9, 1);
     h.MergeVertices(1, 9);
-    EXPECT_EQ(Adj(h, 1), (std::vector<TAdjacente>{{2, 1}}));
-    EXPECT_EQ(h.FindRamo(1)->Origem, 1);
+    EXPECT_EQ(Adjacentes(h, 1), (Adj{{2, 1}}));
 }
 
 TEST(Grafo, CopyIsDeepWithEmptySymbolsAndClearedMarks) {
@@ -244,43 +161,23 @@ TEST(Grafo, CopyIsDeepWithEmptySymbolsAndClearedMarks) {
     g.Ramo(1).Dirigido = false; // a branch keeps its own flag in the copy
     g.Vertice(0).Marca = kMarcaSaida;
     g.CollectSimbolos();
-    ASSERT_EQ(g.Simbolos().Count(), 1);
-
     TGrafo c(g);
-    EXPECT_TRUE(c.Dirigido());
     EXPECT_EQ(c.Simbolos().Count(), 0);
-    ASSERT_EQ(c.VerticeCount(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(c.Vertice(i).Id, g.Vertice(i).Id);
-        EXPECT_EQ(c.Vertice(i).Nome, g.Vertice(i).Nome);
-        EXPECT_EQ(c.Vertice(i).X, g.Vertice(i).X);
-        EXPECT_EQ(c.Vertice(i).Adjacentes, g.Vertice(i).Adjacentes);
-        EXPECT_EQ(c.Vertice(i).Marca, kMarcaNenhuma);
-    }
-    EXPECT_EQ(IdsRamos(c), IdsRamos(g));
-    EXPECT_EQ(c.Ramo(0).X, 7);
+    EXPECT_EQ(c.Vertice(0).Marca, kMarcaNenhuma);
+    EXPECT_EQ(c.Vertice(0).Adjacentes, g.Vertice(0).Adjacentes);
     EXPECT_EQ(c.Ramo(0).Ganho->Sym(), "R");
     EXPECT_NE(c.Ramo(0).GanhoPtr(), g.Ramo(0).GanhoPtr());
     EXPECT_FALSE(c.Ramo(1).Dirigido);
     EXPECT_EQ(c.Ramo(1).Par, 10);
-    EXPECT_EQ(c.Ramo(1).Tipo, kRamoTransformador1);
-
     c.DeleteRamo(5);
     c.Vertice(0).Nome = "changed";
     EXPECT_EQ(g.RamoCount(), 2);
     EXPECT_EQ(g.Vertice(0).Adjacentes.size(), 1u);
     EXPECT_EQ(g.Vertice(0).Nome, "A");
-
-    TGrafo u(false);
-    u = g;
-    EXPECT_TRUE(u.Dirigido());
-    EXPECT_EQ(IdsRamos(u), IdsRamos(g));
 }
 
 TEST(Grafo, CollectSimbolosOncePerNameSortedWithValueOne) {
-    TGrafo g;
-    g.AddVertice(1, "a");
-    g.AddVertice(2, "b");
+    TGrafo g = Tres(true);
     g.AddTransmitancia(1, "t1", "R.S", 1, 2);
     g.AddTransmitancia(2, "t2", "-1.DFS", 2, 1);
     g.AddTransmitancia(3, "t3", "2", 1, 1);
@@ -297,46 +194,12 @@ TEST(Grafo, CollectSimbolosOncePerNameSortedWithValueOne) {
         EXPECT_EQ(s.Valor, 1.0);
 }
 
-TEST(Arvore, LevelsOrderAndRoots) {
-    TArvore t;
-    EXPECT_EQ(t.NivelMax(), -1);
-    EXPECT_EQ(t.Count(), 0);
-    TNo& r0 = t.AddRaiz(4, "a");
-    EXPECT_EQ(t.NivelMax(), 0);
-    TNo& r1 = t.AddRaiz(5, "b");
-    TNo& c = t.AddFilho(r0, 6, "c", 12);
-    TNo& d = t.AddFilho(c, 7, "d");
-    t.AddFilho(r0, 8, "e");
-    EXPECT_EQ(t.NivelMax(), 2);
-    EXPECT_EQ(t.RaizCount(), 2);
-    EXPECT_EQ(&t.Raiz(1), &r1);
-    EXPECT_EQ(c.Pai, &r0);
-    EXPECT_EQ(r0.Pai, nullptr);
-    EXPECT_EQ(c.Ramo, 12);
-    EXPECT_EQ(d.Nivel, 2);
-    ASSERT_EQ(r0.Filhos.size(), 2u);
-    EXPECT_EQ(r0.Filhos[1]->Id, 8);
-    std::vector<std::int32_t> criacao;
-    for (int i = 0; i < t.Count(); ++i)
-        criacao.push_back(t.No(i).Id);
-    EXPECT_EQ(criacao, (std::vector<std::int32_t>{4, 5, 6, 7, 8}));
-
-    TArvore moved(std::move(t));
-    EXPECT_EQ(moved.Count(), 5);
-    EXPECT_EQ(t.Count(), 0);     // NOLINT(bugprone-use-after-move): a moved-from tree is empty
-    EXPECT_EQ(t.NivelMax(), -1); // NOLINT(bugprone-use-after-move)
-    moved.Clear();
-    EXPECT_EQ(moved.NivelMax(), -1);
-    EXPECT_EQ(moved.RaizCount(), 0);
-}
-
 TEST(Arvore, DeepTreeIsFreedWithoutRecursion) {
     // A recursive destructor would need one stack frame per level.
     TArvore t;
     TNo* no = &t.AddRaiz(0, "");
     for (int i = 1; i < 200'000; ++i)
         no = &t.AddFilho(*no, i, "");
-    EXPECT_EQ(t.NivelMax(), 199'999);
     TArvore outra;
     outra.AddRaiz(1, "x");
     outra = std::move(t);

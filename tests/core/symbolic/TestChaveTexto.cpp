@@ -1,3 +1,6 @@
+// The text keys of symbol products (alike, ordered, hashed as their written texts would be) and the
+// ranked sort of a product, against the written texts and the literal exchange procedure.
+
 #include "symbolic/UnitFTChaveTexto.h"
 
 #include "common/UnitComTexto.h"
@@ -38,39 +41,6 @@ TListSimboloExp ProdutoAleatorio(std::mt19937& rng, const std::vector<std::strin
 }
 
 } // namespace
-
-TEST(TextKey, ProductsThatWriteTheSameTextAreAlike) {
-    TListSimboloExp ab;
-    ab.AddSimbolo("A", 1);
-    ab.AddSimbolo("B", 1);
-    TListSimboloExp dotted;
-    dotted.AddSimbolo("A.B", 1);
-    EXPECT_TRUE(MesmoTexto(ab, dotted));
-    EXPECT_EQ(HashTexto(ab), HashTexto(dotted));
-
-    TListSimboloExp r2;
-    r2.AddSimbolo("R", 2);
-    TListSimboloExp caret;
-    caret.AddSimbolo("R^2", 1);
-    EXPECT_TRUE(MesmoTexto(r2, caret));
-    EXPECT_EQ(HashTexto(r2), HashTexto(caret));
-
-    TListSimboloExp empty;
-    TListSimboloExp emptyName;
-    emptyName.AddSimbolo("", 1);
-    TListSimboloExp zero;
-    zero.AddSimbolo("R", 0);
-    EXPECT_TRUE(MesmoTexto(empty, emptyName));
-    EXPECT_TRUE(MesmoTexto(empty, zero));
-    EXPECT_EQ(HashTexto(empty), HashTexto(zero));
-
-    TListSimboloExp r;
-    r.AddSimbolo("R", 1);
-    TListSimboloExp lower;
-    lower.AddSimbolo("r", 1);
-    EXPECT_FALSE(MesmoTexto(r, lower));
-    EXPECT_FALSE(MesmoTexto(r, r2));
-}
 
 TEST(TextKey, AgreesWithTheWrittenTexts) {
     std::mt19937 rng(31);

@@ -1,3 +1,6 @@
+// The transfer function assembled from Mason's loop sets, simplified, and its sensitivity (checked
+// against a numeric derivative). The values the Varnel export takes are checked with the export.
+
 #include "symbolic/UnitFTFuncao.h"
 
 #include "symbolic/UnitFTProgresso.h"
@@ -36,7 +39,7 @@ std::string Texto(TListFator& p) {
 
 } // namespace
 
-TEST(TransferFunction, FromMasonWithoutAnyLoopSet) {
+TEST(TransferFunction, FromMasonWithoutAnyLoopSetIsZeroOverOne) {
     TFuncao f;
     TProgressoGravado progress;
     f.FromMason({}, &progress);
@@ -44,14 +47,6 @@ TEST(TransferFunction, FromMasonWithoutAnyLoopSet) {
     EXPECT_EQ(Texto(f.Den), "1 ");
     EXPECT_TRUE(progress.lines.empty());
     EXPECT_TRUE(progress.steps.empty());
-}
-
-TEST(TransferFunction, FromMasonSingleForwardPath) {
-    // The only loop is the closing one: -DFS times the path gain R.
-    TFuncao f;
-    f.FromMason({{Conjunto(-1.0, 0, {{"DFS", 1}, {"R", 1}})}});
-    EXPECT_EQ(Texto(f.Num), "R ");
-    EXPECT_EQ(Texto(f.Den), "1 ");
 }
 
 TEST(TransferFunction, FromMasonSignsByOrderAndProgress) {
@@ -72,93 +67,36 @@ TEST(TransferFunction, FromMasonSignsByOrderAndProgress) {
     // Multiplied by R.C and by S, then ordered.
     EXPECT_EQ(Texto(f.Num), "2.C.K.R.S + C.K.R ");
     EXPECT_EQ(Texto(f.Den), "2.C.R.S^2 + 2.S + C.R.S + 1 "); // within a power: "" before "C.R"
-
-    // The same function evaluated directly: P(1 - G2) / (1 - G1 - G2 + G1 G2).
-    TListSimboloVal v;
-    v.AddSimbolo("R", 2.0);
-    v.AddSimbolo("C", 0.25);
-    v.AddSimbolo("K", 3.0);
-    const std::complex<double> s(0.7, 0.4);
-    const std::complex<double> g1 = -1.0 / (0.5 * s);
-    const std::complex<double> g2 = -2.0 * s;
-    const std::complex<double> expected = 3.0 / s * (1.0 - g2) / (1.0 - g1 - g2 + g1 * g2);
-    EXPECT_NEAR(std::abs(f.ValorEm(v, s) - expected), 0.0, 1e-12);
 }
 
 TEST(TransferFunction, SimplificarClearsNegativeExponentsAndPowers) {
     TFuncao f;
-    f.Num.AddFator(-1, TListSimboloExp(), 1.0).Simbolos.AddSimbolo("L", -1);
-    f.Den.AddFator(0, 1.0);
+    f.Num.ReadLines({"1;-1;L^-1;"});
+    f.Den.ReadLines({"1;0;;"});
     f.Simplificar();
     EXPECT_EQ(Texto(f.Num), "1 ");
     EXPECT_EQ(Texto(f.Den), "L.S ");
 
     // A symbol whose smallest exponent is 0 or more is left alone; null terms go.
     TFuncao g;
-    TListSimboloExp r2;
-    r2.AddSimbolo("R", 2);
-    g.Num.AddFator(2, r2, 1.0);
-    g.Num.AddFator(0, 0.0);
-    TListSimboloExp rInv;
-    rInv.AddSimbolo("R", -1);
-    rInv.AddSimbolo("C", 1);
-    g.Den.AddFator(1, rInv, -1.0);
-    g.Den.AddFator(1, 2.0);
+    g.Num.ReadLines({"1;2;R^2;", "0;0;;"});
+    g.Den.ReadLines({"-1;1;C.R^-1;", "2;1;;"});
     g.Simplificar();
     EXPECT_EQ(Texto(g.Num), "R^3.S^2 ");
     EXPECT_EQ(Texto(g.Den), "- C.S + 2.R.S ");
 }
 
-TEST(TransferFunction, SensitivityExamples) {
+TEST(TransferFunction, SensitivityKeepsTheCommonFactorAndIsZeroForAnAbsentSymbol) {
     TFuncao f;
-    TListSimboloExp r;
-    r.AddSimbolo("R", 1);
-    f.Num.AddFator(0, r, 1.0);
-    f.Den.AddFator(1, r, 1.0);
-    f.Den.AddFator(0, 1.0);
+    f.Num.ReadLines({"1;0;R;"});
+    f.Den.ReadLines({"1;1;R;", "1;0;;"});
     TFuncao s = f.Sensibilidade("R");
     EXPECT_EQ(Texto(s.Num), "R ");
     EXPECT_EQ(Texto(s.Den), "R^2.S + R "); // the common factor R is not cancelled
-    EXPECT_EQ(Texto(f.Num), "R ");         // the function itself is unchanged
-    EXPECT_EQ(Texto(f.Den), "R.S + 1 ");
-
+    EXPECT_EQ(Texto(f.Den), "R.S + 1 ");   // the function itself is unchanged
     TFuncao none = f.Sensibilidade("Q");
-    EXPECT_EQ(none.Num.Count(), 1);
     EXPECT_EQ(Texto(none.Num), "0 ");
     EXPECT_EQ(Texto(none.Den), "R^2.S + R ");
-}
-
-TEST(TransferFunction, ExportValuesFromTheLastEvaluation) {
-    TFuncao f;
-    for (std::int32_t p = 0; p <= 8; ++p)
-        f.Num.AddFator(p, 2.0 * (p + 1));
-    TListSimboloExp a;
-    a.AddSimbolo("A", 1);
-    f.Den.AddFator(1, a, 1.0);
-    f.Den.AddFator(0, 3.0);
-    TListSimboloVal v;
-    v.AddSimbolo("A", 4.0);
-    ASSERT_TRUE(f.Avaliar(v));
-    TValoresVarnel x = f.ValoresVarnel();
-    EXPECT_DOUBLE_EQ(x.Ganho, 18.0 / 4.0);
-    for (std::size_t i = 0; i < 9; ++i)
-        EXPECT_DOUBLE_EQ(x.N[i], static_cast<double>(i + 1) / 9.0);
-    EXPECT_DOUBLE_EQ(x.D[0], 0.75);
-    EXPECT_DOUBLE_EQ(x.D[1], 1.0);
-    EXPECT_EQ(x.D[2], 0.0);
-
-    TListSimboloVal zero;
-    zero.AddSimbolo("A", 0.0);
-    ASSERT_TRUE(f.Avaliar(zero));
-    x = f.ValoresVarnel();
-    EXPECT_EQ(x.Ganho, 0.0); // the denominator's lead evaluated to 0
-    EXPECT_DOUBLE_EQ(x.D[0], 3.0);
-
-    f.Den.ShiftS(-2);
-    EXPECT_FALSE(f.Avaliar(v));
-    x = f.ValoresVarnel();
-    EXPECT_EQ(x.Ganho, 0.0);
-    EXPECT_EQ(x.D[0], 0.0);
 }
 
 namespace {
@@ -180,68 +118,52 @@ TListFator PolinomioAleatorio(std::mt19937& rng) {
 
 } // namespace
 
-TEST(TransferFunction, SensitivityAgreesWithANumericDerivative) {
+// Random functions, simplified or not: simplifying keeps the value and leaves no negative power or
+// exponent, and the symbolic sensitivity equals x/T . dT/dx taken numerically.
+TEST(TransferFunction, SimplificarAndSensitivityAgreeWithNumericValues) {
     std::mt19937 rng(2024);
     std::uniform_real_distribution<double> value(0.5, 2.0);
-    int compared = 0;
+    int compared = 0, simplified = 0;
     for (int round = 0; round < 400; ++round) {
         TFuncao f;
         f.Num = PolinomioAleatorio(rng);
         f.Den = PolinomioAleatorio(rng);
-        if (round % 2 == 0) f.Simplificar(); // canonical or not, the sensitivity is the same function
         const std::string& x = kNomes[static_cast<std::size_t>(round % 4)];
         TListSimboloVal v;
         for (const std::string& name : kNomes)
             v.AddSimbolo(name, value(rng));
         const std::complex<double> s =
             round % 3 == 0 ? std::complex<double>(value(rng), 0.0) : std::polar(value(rng), value(rng) * 2.5);
-        const TFuncao sens = f.Sensibilidade(x);
-
-        const std::complex<double> num = f.Num.ValorEm(v, s);
-        const std::complex<double> den = f.Den.ValorEm(v, s);
-        if (std::abs(num) < 1e-3 || std::abs(den) < 1e-3) continue; // too close to a zero or a pole
+        if (std::abs(f.Num.ValorEm(v, s)) < 1e-3 || std::abs(f.Den.ValorEm(v, s)) < 1e-3)
+            continue; // too close to a zero or a pole
 
         const int ix = v.IndexOfSimbolo(x);
         const double x0 = v[ix].Valor;
         const double h = 1e-5 * x0;
-        TListSimboloVal vp = v;
+        TListSimboloVal vp = v, vm = v;
         vp[ix].Valor = x0 + h;
-        TListSimboloVal vm = v;
         vm[ix].Valor = x0 - h;
         const std::complex<double> t = f.ValorEm(v, s);
-        const std::complex<double> dt = (f.ValorEm(vp, s) - f.ValorEm(vm, s)) / (2.0 * h);
-        const std::complex<double> numeric = x0 / t * dt;
-        const std::complex<double> symbolic = sens.ValorEm(v, s);
+        const std::complex<double> numeric = x0 / t * (f.ValorEm(vp, s) - f.ValorEm(vm, s)) / (2.0 * h);
+
+        if (round % 2 == 0) {
+            f.Simplificar();
+            EXPECT_NEAR(std::abs(f.ValorEm(v, s) - t), 0.0, 1e-9 * std::max(1.0, std::abs(t)))
+                << "round " << round;
+            for (const TListFator* p : {&f.Num, &f.Den})
+                for (const TFator& term : *p) {
+                    EXPECT_GE(term.ExpS, 0);
+                    for (const TSimboloExp& item : term.Simbolos)
+                        EXPECT_GT(item.Exp, 0);
+                }
+            ++simplified;
+        }
+        const std::complex<double> symbolic = f.Sensibilidade(x).ValorEm(v, s);
         EXPECT_NEAR(std::abs(symbolic - numeric), 0.0, 1e-6 * std::max(1.0, std::abs(numeric)))
             << "round " << round << " symbol " << x << " T = (" << f.Num.TextoSimbolico() << ") / ("
             << f.Den.TextoSimbolico() << ")";
         ++compared;
     }
     EXPECT_GT(compared, 300);
-}
-
-TEST(TransferFunction, SimplificarKeepsTheValue) {
-    std::mt19937 rng(99);
-    std::uniform_real_distribution<double> value(0.5, 2.0);
-    for (int round = 0; round < 300; ++round) {
-        TFuncao f;
-        f.Num = PolinomioAleatorio(rng);
-        f.Den = PolinomioAleatorio(rng);
-        TListSimboloVal v;
-        for (const std::string& name : kNomes)
-            v.AddSimbolo(name, value(rng));
-        const std::complex<double> s = std::polar(value(rng), value(rng) * 2.5);
-        if (std::abs(f.Den.ValorEm(v, s)) < 1e-3) continue;
-        const std::complex<double> before = f.ValorEm(v, s);
-        f.Simplificar();
-        EXPECT_NEAR(std::abs(f.ValorEm(v, s) - before), 0.0, 1e-9 * std::max(1.0, std::abs(before)))
-            << "round " << round;
-        for (const TListFator* p : {&f.Num, &f.Den}) {
-            for (const TFator& term : *p) {
-                EXPECT_GE(term.ExpS, 0);
-                for (const TSimboloExp& item : term.Simbolos)
-                    EXPECT_GT(item.Exp, 0);
-            }
-        }
-    }
+    EXPECT_GT(simplified, 150);
 }

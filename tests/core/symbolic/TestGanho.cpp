@@ -1,3 +1,6 @@
+// Gain texts: the lenient reading every gain goes through, its canonical text, the strict check of
+// typed gains, huge numbers and powers, and hostile bytes.
+
 #include "symbolic/UnitGrfGanho.h"
 #include "symbolic/UnitPropGanho.h"
 
@@ -17,103 +20,75 @@ bool StrictOk(const std::string& text, bool allowZero = true) {
 
 } // namespace
 
-TEST(GainParse, PiecesOfEveryKind) {
-    const TGanho g("2,5.R.S");
-    EXPECT_DOUBLE_EQ(g.K(), 2.5);
-    EXPECT_EQ(g.Sym(), "R");
-    EXPECT_TRUE(g.HasSym());
-    EXPECT_EQ(g.ExpSym(), 1);
-    EXPECT_EQ(g.ExpS(), 1);
-    EXPECT_EQ(g.Texto(), "2,5.R.S");
-
-    const TGanho dfs("-1.DFS");
-    EXPECT_DOUBLE_EQ(dfs.K(), -1.0);
-    EXPECT_EQ(dfs.Sym(), "DFS");
-    EXPECT_EQ(dfs.Texto(), "-1.DFS");
-
-    EXPECT_EQ(TGanho("C^-1.S^-1").Texto(), "C^-1.S^-1");
+TEST(GainParse, PiecesCoefficientsSymbolAndPowersOfS) {
+    struct Caso {
+        const char* texto;
+        double k;
+        const char* sym;
+        int expSym, expS;
+        const char* canonico;
+    };
+    const Caso casos[] = {
+        {"2,5.R.S", 2.5, "R", 1, 1, "2,5.R.S"},
+        {"-1.DFS", -1, "DFS", 1, 0, "-1.DFS"},
+        {"C^-1.S^-1", 1, "C", -1, -1, "C^-1.S^-1"},
+        {"S.R.2,5", 2.5, "R", 1, 1, "2,5.R.S"},
+        // Coefficients multiply (the period separates pieces) and powers of S add.
+        {"2.3.R", 6, "R", 1, 0, "6.R"},
+        {"2.5", 10, "", 1, 0, "10"},
+        {"1E3", 1000, "", 1, 0, "1000"},
+        {"S.S", 1, "", 1, 2, "S^2"},
+        {"S^3.S^-1", 1, "", 1, 2, "S^2"},
+        {"S^x", 1, "", 1, 1, "S"},
+        {"S^", 1, "", 1, 1, "S"},
+        // S alone is never a symbol, but S1 is.
+        {"S1", 1, "S1", 1, 0, "S1"},
+        // The last symbol wins and keeps the last exponent given; a square is not an exponent.
+        {"R^-1.C", 1, "C", -1, 0, "C^-1"},
+        {"R^2", 1, "R", 1, 0, "R"},
+        // Empty and unreadable pieces contribute nothing; zero writes as zero whatever else is there.
+        {"", 1, "", 1, 0, "1"},
+        {"..R..S..", 1, "R", 1, 1, "R.S"},
+        {"+3", 1, "", 1, 0, "1"},
+        {"0.R.S", 0, "R", 1, 1, "0"},
+        // A product beyond the range of reals is ignored; powers of S beyond it are refused.
+        {"1E200.1E200.1E200", 1e200, "", 1, 0, "1E200"},
+        {"S^2000000000.S^2000000000", 1, "", 1, 2, "S^2"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const TGanho g(c.texto);
+        EXPECT_DOUBLE_EQ(g.K(), c.k);
+        EXPECT_EQ(g.Sym(), c.sym);
+        EXPECT_EQ(g.HasSym(), *c.sym != 0);
+        EXPECT_EQ(g.HasSym() ? g.ExpSym() : 1, c.expSym);
+        EXPECT_EQ(g.ExpS(), c.expS);
+        EXPECT_EQ(g.Texto(), c.canonico);
+        EXPECT_EQ(TGanho(g.Texto()).Texto(), g.Texto()); // the canonical text is stable and valid
+        EXPECT_TRUE(StrictOk(g.Texto()));
+    }
+    EXPECT_EQ(TGanho("S^10000").ExpS(), kMaxExpSGanho);
+    EXPECT_EQ(TGanho("S^10000.S").ExpS(), kMaxExpSGanho);
 }
 
-TEST(GainParse, CoefficientsMultiplyAndPowersOfSAdd) {
-    EXPECT_DOUBLE_EQ(TGanho("2.3.R").K(), 6.0);
-    EXPECT_DOUBLE_EQ(TGanho("2.5").K(), 10.0); // the period separates pieces
-    EXPECT_DOUBLE_EQ(TGanho("2,5").K(), 2.5);
-    EXPECT_EQ(TGanho("S.S").ExpS(), 2);
-    EXPECT_EQ(TGanho("S^3.S^-1").ExpS(), 2);
-    EXPECT_EQ(TGanho("S^x").ExpS(), 1);
-    EXPECT_EQ(TGanho("S^").ExpS(), 1);
-    EXPECT_DOUBLE_EQ(TGanho("1E3").K(), 1000.0);
-}
-
-TEST(GainParse, SAloneIsNeverASymbolButS1Is) {
-    const TGanho s("S");
-    EXPECT_FALSE(s.HasSym());
-    EXPECT_EQ(s.ExpS(), 1);
-    const TGanho s1("S1");
-    EXPECT_EQ(s1.Sym(), "S1");
-    EXPECT_EQ(s1.ExpS(), 0);
-}
-
-TEST(GainParse, ZeroWritesAsZeroWhateverElseIsThere) {
-    EXPECT_EQ(TGanho("0").Texto(), "0");
-    EXPECT_EQ(TGanho("0.R.S").Texto(), "0");
+TEST(GainParse, TheStrictCheckOfTypedGains) {
+    for (const char* ok : {"_x^-1.S^x", "2,5.R.S", "x1.S^0", "-0,25.S.S", "0"})
+        EXPECT_TRUE(StrictOk(ok)) << ok;
+    for (const char* recusado : {"+3", "2,5,3", "-R", "R(1)", "R^2", "S^2000000000", "S^10000.S"})
+        EXPECT_FALSE(StrictOk(recusado)) << recusado;
     EXPECT_FALSE(StrictOk("0", false));
-    EXPECT_TRUE(StrictOk("0", true));
 }
 
-TEST(GainParse, TheLastSymbolWinsAndKeepsTheLastExponentGiven) {
-    const TGanho g("R^-1.C");
-    EXPECT_EQ(g.Sym(), "C");
-    EXPECT_EQ(g.ExpSym(), -1);
-    const TGanho sq("R^2");
-    EXPECT_EQ(sq.Sym(), "R");
-    EXPECT_EQ(sq.ExpSym(), 1);
-    EXPECT_FALSE(StrictOk("R^2"));
-}
-
-TEST(GainParse, EmptyAndUnreadablePiecesContributeNothing) {
-    EXPECT_EQ(TGanho("").Texto(), "1");
-    EXPECT_EQ(TGanho("R.").Texto(), "R");
-    EXPECT_EQ(TGanho("..R..S..").Texto(), "R.S");
-    EXPECT_EQ(TGanho("+3").Texto(), "1");
-    EXPECT_FALSE(StrictOk("+3"));
-    EXPECT_FALSE(StrictOk("2,5,3"));
-    EXPECT_FALSE(StrictOk("-R"));
-    EXPECT_FALSE(StrictOk("R(1)"));
-    EXPECT_TRUE(StrictOk("_x^-1.S^x"));
-}
-
-TEST(GainWrite, CoefficientOneIsWrittenOnlyAloneAndMinusOneAlways) {
+TEST(GainWrite, CoefficientOneIsWrittenOnlyAloneAndHugeOnesAsReals) {
     EXPECT_EQ(EscreverGanho(1.0, "", 1, 0), "1");
     EXPECT_EQ(EscreverGanho(3.0, "", 1, 0), "3");
     EXPECT_EQ(EscreverGanho(1.0, "R", 1, 0), "R");
     EXPECT_EQ(EscreverGanho(-1.0, "R", 1, 0), "-1.R");
     EXPECT_EQ(EscreverGanho(-1.0, "", 1, 2), "-1.S^2");
     EXPECT_EQ(EscreverGanho(0.5, "L", -1, -1), "0,5.L^-1.S^-1");
-}
-
-TEST(GainWrite, HugeCoefficientsAreWrittenAsRealsNotAsIntegers) {
     EXPECT_EQ(EscreverGanho(1e20, "R", 1, 0), "1E20.R");
     EXPECT_EQ(EscreverGanho(-1e300, "", 1, 0), "-1E300");
     EXPECT_EQ(EscreverGanho(4611686018427387904.0, "", 1, 0), "4611686018427387904");
-    EXPECT_DOUBLE_EQ(TGanho("1E200.1E200.1E200").K(), 1e200); // a product beyond the range is ignored
-}
-
-TEST(GainWrite, HugePowersOfSAreRefusedNotOverflowed) {
-    EXPECT_EQ(TGanho("S^2000000000.S^2000000000").ExpS(), 2);
-    EXPECT_FALSE(StrictOk("S^2000000000"));
-    EXPECT_EQ(TGanho("S^10000").ExpS(), kMaxExpSGanho);
-    EXPECT_EQ(TGanho("S^10000.S").ExpS(), kMaxExpSGanho);
-    EXPECT_FALSE(StrictOk("S^10000.S"));
-}
-
-TEST(GainWrite, ParseThenWriteIsTheCanonicalFormAndIsStable) {
-    for (const char* text : {"S.R.2,5", "S^-1.C^-1", "R.2.3", "-0,25.S.S", "x1.S^0", "1.S"}) {
-        const std::string once = TGanho(text).Texto();
-        EXPECT_EQ(TGanho(once).Texto(), once) << text;
-        EXPECT_TRUE(StrictOk(once)) << once;
-    }
-    EXPECT_EQ(TGanho("S.R.2,5").Texto(), "2,5.R.S");
 }
 
 TEST(PropGain, InverterMulKAndAddExpS) {

@@ -1,3 +1,7 @@
+// The order by exchange that the polynomial operations keep, against the exchange procedure
+// itself: on ranks with many ties, and on random sequences of every list operation against a
+// polynomial kept by the literal procedures.
+
 #include "symbolic/UnitFTListFator.h"
 #include "symbolic/UnitFTOrdemTroca.h"
 

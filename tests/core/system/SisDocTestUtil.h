@@ -1,12 +1,14 @@
 #pragma once
 
 #include "common/UnitComTexto.h"
+#include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
 #include "visual/UnitVOCnx.h"
 #include "visual/UnitVODocKind.h"
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -58,23 +60,49 @@ inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElement
     PressTerminal(doc, b, tb);
 }
 
-// A voltage source and a resistor in one loop, the resistor wired straight to an inductor (no vertex
-// between them); with `duasTerras` the ground is drawn as two vertices wired to each other.
-inline std::unique_ptr<TVFSistema> CircuitoRL(const std::string& name, bool duasTerras) {
-    auto doc = NewSistema(name);
-    TVOSisComp& v = PlaceComp(*doc, 2, {40, 100});
-    TVOSisComp& r = PlaceComp(*doc, 6, {100, 40});
-    TVOSisComp& l = PlaceComp(*doc, 7, {200, 40});
-    TVOElemento& a = PlaceKind(*doc, 1, {40, 40});
-    TVOElemento& g1 = PlaceKind(*doc, 1, {40, 200});
-    TVOElemento& g2 = duasTerras ? PlaceKind(*doc, 1, {200, 200}) : g1;
-    Connect(*doc, v, 1, a, 1);
-    Connect(*doc, v, 2, g1, 1);
-    Connect(*doc, r, 1, a, 1);
-    Connect(*doc, r, 2, l, 1);
-    Connect(*doc, l, 2, g2, 1);
-    if (duasTerras) Connect(*doc, g1, 1, g2, 1);
-    return doc;
+// A system drawn through its document, as the user draws it: vertices by name, components wired
+// terminal by terminal to vertices. Components go along one row and vertices along another.
+struct Desenho {
+    std::unique_ptr<TVFSistema> doc;
+    std::map<std::string, TVOElemento*> vertices;
+    std::int32_t x = 20;
+
+    explicit Desenho(const std::string& name = "Teste") : doc(NewSistema(name)) {}
+    TVOElemento& V(const std::string& name, std::int32_t kind) {
+        TVOElemento*& v = vertices[name];
+        if (v == nullptr) v = &PlaceKind(*doc, kind, {x += 40, 300});
+        return *v;
+    }
+    // A component of the kind, its terminal i wired to the vertex named vs[i - 1] (made with the
+    // vertex kind of that terminal's domain on first use); an empty name leaves the terminal for a
+    // wire straight to another component.
+    TVOSisComp& C(std::int32_t kind, std::initializer_list<const char*> vs) {
+        TVOSisComp& c = PlaceComp(*doc, kind, {x += 40, 100});
+        std::int32_t t = 0;
+        for (const char* name : vs) {
+            ++t;
+            if (*name == '\0') continue;
+            const std::int32_t domain = SisTerminalDomain(*SisKind(kind), t);
+            Connect(*doc, c, t, V(name, SisVertexClass(domain)->Kind), 1);
+        }
+        return c;
+    }
+    // A wire between two vertices.
+    void W(const std::string& a, const std::string& b) {
+        Connect(*doc, *vertices.at(a), 1, *vertices.at(b), 1);
+    }
+};
+
+// The document's text with every line equal to `from` replaced by `to`, read into a new document, as
+// a file written by another program would be.
+inline std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::string& from,
+                                          const std::string& to) {
+    std::vector<std::string> text = doc.Text("x.sis");
+    for (std::string& line : text)
+        if (line == from) line = to;
+    auto copy = NewSistema();
+    copy->LoadDocument("x.sis", text);
+    return copy;
 }
 
 inline int CountWires(const TVisualDocumento& doc) {

@@ -57,52 +57,6 @@ private:
     std::int32_t id_ = 0;
 };
 
-// A DC motor drawn in code: a voltage source Va, an armature Ra, La, the electrical / rotational
-// coupler Motor (back electromotive force v = Kb.W, so W = v / Kb; torque T = Kt.i) and an inertia J
-// with friction, grounded by a drawn reference. With `verticesEmSerie` the series components meet at
-// vertices N2 and N3; without, they are wired straight to each other and the conversion adds them.
-inline void DesenharMotorCC(TDesenho& d, bool verticesEmSerie) {
-    const auto va = d.Comp(kTipoEleFonteTensao, "Va", "Va");
-    const auto ra = d.Comp(kTipoEleResistor, "Ra", "Ra");
-    const auto la = d.Comp(kTipoEleIndutor, "La", "La");
-    const auto motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt");
-    const auto j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B");
-    const auto ref = d.Comp(kTipoMcrReferencia, "Ref1", "Ref");
-    const auto n1 = d.Vert(kTipoEleVertice, "N1");
-    std::int32_t n2 = 0, n3 = 0;
-    if (verticesEmSerie) {
-        n2 = d.Vert(kTipoEleVertice, "N2");
-        n3 = d.Vert(kTipoEleVertice, "N3");
-    }
-    const auto n0 = d.Vert(kTipoEleVertice, "N0");
-    const auto w1 = d.Vert(kTipoMcrVertice, "W1");
-    const auto wr = d.Vert(kTipoMcrVertice, "Wr");
-    d.Liga(va, {n1, n0});
-    if (verticesEmSerie) {
-        d.Liga(ra, {n1, n2});
-        d.Liga(la, {n2, n3});
-        d.Liga(motor, {n3, n0, w1});
-    } else {
-        d.Fio(ra, 1, n1, 1);
-        d.Fio(ra, 2, la, 1);
-        d.Fio(la, 2, motor, 1);
-        d.Fio(motor, 2, n0, 1);
-        d.Fio(motor, 3, w1, 1);
-    }
-    d.Liga(j, {w1, wr});
-    d.Liga(ref, {wr});
-}
-
-// A force F1 on a mass with friction MB1 (gains M1 and 2,5.B1) whose two sides share one vertex,
-// and no reference drawn: the conversion adds it.
-inline void DesenharMassaComAtrito(TDesenho& d) {
-    const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
-    const auto mb = d.Comp(kTipoMctMassaAtrito, "MB1", "M1;2,5.B1");
-    const auto v = d.Vert(kTipoMctVertice, "V");
-    d.Liga(f1, {v});
-    d.Liga(mb, {v, v});
-}
-
 // The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch
 // ("R number kind name gain origin>destination") with " par n" and " ctrl text" when present.
 inline std::vector<std::string> Texto(const TGrafo& g) {
@@ -120,25 +74,30 @@ inline std::vector<std::string> Texto(const TGrafo& g) {
     return linhas;
 }
 
-// Converts and expects a graph.
-inline std::vector<std::string> Converter(TSistema& s) {
-    TConversaoSistema c = s.ToGraph();
-    EXPECT_TRUE(c.Problemas.empty()) << (c.Problemas.empty() ? "" : c.Problemas.front());
-    if (!c.Grafo) return {};
-    return Texto(*c.Grafo);
-}
-
-// Every wire end and every neighbour slot of the model holds an element that the model still owns.
-inline bool ReferenciasVivas(const TSistema& s) {
+// What a converted model must hold, empty when it does: every wire end and neighbour slot is an
+// element the model still owns, and every wire joins a component terminal to a numbered vertex, which
+// the component sees at that terminal.
+inline std::string FaltaNoModeloConvertido(const TSistema& s) {
     std::unordered_set<const TElemento*> vivos;
     for (const TElemento& e : s.Elementos())
         vivos.insert(&e);
-    for (const TConexao& c : s.Conexoes())
-        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2())) return false;
     for (const TElemento& e : s.Elementos())
         for (const TElemento* v : e.Neighbours())
-            if (v != nullptr && !vivos.contains(v)) return false;
-    return true;
+            if (v != nullptr && !vivos.contains(v)) return e.Nome + " sees a freed element";
+    for (const TConexao& c : s.Conexoes()) {
+        const std::string fio = "wire " + std::to_string(c.Id);
+        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2()))
+            return fio + " holds a freed end";
+        if (c.Elemento1()->Componente == c.Elemento2()->Componente)
+            return fio + " is not component to vertex";
+        const bool primeiro = c.Elemento1()->Componente;
+        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
+        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
+        if (vert->Numero == 0) return fio + " ends at an unnumbered vertex";
+        if (comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2) != vert)
+            return comp->Nome + " does not see " + vert->Nome;
+    }
+    return {};
 }
 
 } // namespace brelix::testsis
