@@ -89,31 +89,6 @@ TExecucao Brelix(const std::vector<std::string>& args, const std::filesystem::pa
     return Rodar(Cli(), args, pasta);
 }
 
-TPastaTemp::TPastaTemp() {
-    std::string modelo = (std::filesystem::temp_directory_path() / "brelix-cli-XXXXXX").string();
-    if (mkdtemp(modelo.data()) == nullptr) throw std::runtime_error("mkdtemp");
-    caminho_ = modelo;
-}
-
-TPastaTemp::~TPastaTemp() {
-    std::error_code ec;
-    std::filesystem::remove_all(caminho_, ec);
-}
-
-std::string LerBytes(const std::filesystem::path& arquivo) {
-    std::ifstream f(arquivo, std::ios::binary);
-    if (!f) throw std::runtime_error("cannot read " + arquivo.string());
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void GravarBytes(const std::filesystem::path& arquivo, const std::string& bytes) {
-    std::ofstream f(arquivo, std::ios::binary);
-    f << bytes;
-    if (!f) throw std::runtime_error("cannot write " + arquivo.string());
-}
-
 // ---- JSON ----
 
 namespace {
@@ -347,20 +322,6 @@ TValores Sortear(const std::vector<std::string>& nomes, std::mt19937& rng) {
         v.Args.push_back(nome + "=" + texto);
     }
     return v;
-}
-
-std::vector<Complexo> PontosS(std::mt19937& rng, int n) {
-    std::uniform_real_distribution<double> re(-2.0, 2.0), im(0.3, 3.0);
-    std::vector<Complexo> pontos;
-    for (int i = 0; i < n; ++i)
-        pontos.emplace_back(re(rng), im(rng));
-    return pontos;
-}
-
-::testing::AssertionResult Proximos(Complexo esperado, Complexo obtido, double tolerancia) {
-    const double escala = std::max(std::abs(esperado), 1e-12);
-    if (std::abs(esperado - obtido) <= tolerancia * escala) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "esperado " << esperado << ", obtido " << obtido;
 }
 
 // ---- Documents as text ----

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/PastaTemp.h"
+#include "support/SolucaoLinear.h"
+
 #include <gtest/gtest.h>
 
 #include <complex>
@@ -15,7 +18,7 @@
 // between, so arguments pass exactly), reading its JSON, and editing documents as text.
 namespace apoiocli {
 
-using Complexo = std::complex<double>;
+using apoio::Complexo;
 
 // Where the build put the programs, and the committed examples folder.
 std::string Cli();
@@ -34,23 +37,6 @@ TExecucao Rodar(const std::string& programa, const std::vector<std::string>& arg
                 const std::filesystem::path& pasta = {});
 // brelix-cli with the arguments.
 TExecucao Brelix(const std::vector<std::string>& args, const std::filesystem::path& pasta = {});
-
-// A folder of its own under the system's temporary folder, removed with everything in it at the end.
-class TPastaTemp {
-public:
-    TPastaTemp();
-    ~TPastaTemp();
-    TPastaTemp(const TPastaTemp&) = delete;
-    TPastaTemp& operator=(const TPastaTemp&) = delete;
-    const std::filesystem::path& Caminho() const { return caminho_; }
-    std::string operator/(const std::string& nome) const { return (caminho_ / nome).string(); }
-
-private:
-    std::filesystem::path caminho_;
-};
-
-std::string LerBytes(const std::filesystem::path& arquivo);
-void GravarBytes(const std::filesystem::path& arquivo, const std::string& bytes);
 
 // ---- JSON ----
 
@@ -88,12 +74,6 @@ struct TValores {
     double operator()(const std::string& nome) const { return Valor.at(nome); }
 };
 TValores Sortear(const std::vector<std::string>& nomes, std::mt19937& rng);
-
-// Points of the complex plane away from the real axis, where no hand formula has a pole.
-std::vector<Complexo> PontosS(std::mt19937& rng, int n = 3);
-
-// Relative agreement of two complex values.
-::testing::AssertionResult Proximos(Complexo esperado, Complexo obtido, double tolerancia = 1e-9);
 
 // ---- Documents as text ----
 

@@ -11,6 +11,9 @@
 
 using namespace apoiocli;
 
+// Each test writes into a folder of its own.
+class CliDocumentacao : public apoio::PastaTemp {};
+
 namespace {
 
 // The arguments of a command line as a shell splits it: blanks separate words, double quotes group.
@@ -67,7 +70,7 @@ std::vector<TExemploDocumentado> Documentados(const std::string& markdown) {
 
 void ConferirDocumentados(const std::filesystem::path& readme, const std::filesystem::path& pasta,
                           std::set<std::string>* citados = nullptr) {
-    const std::vector<TExemploDocumentado> exemplos = Documentados(LerBytes(readme));
+    const std::vector<TExemploDocumentado> exemplos = Documentados(apoio::Slurp(readme));
     ASSERT_FALSE(exemplos.empty()) << readme;
     for (const TExemploDocumentado& e : exemplos) {
         SCOPED_TRACE(e.Comando);
@@ -90,31 +93,30 @@ std::set<std::string> Documentos(const std::filesystem::path& pasta) {
 
 } // namespace
 
-TEST(CliDocumentacao, TheGeneratorWritesExactlyTheCommittedExamples) {
-    TPastaTemp pasta;
-    const TExecucao g = Rodar(Gerador(), {pasta.Caminho().string()});
+TEST_F(CliDocumentacao, TheGeneratorWritesExactlyTheCommittedExamples) {
+    const TExecucao g = Rodar(Gerador(), {dir_.string()});
     ASSERT_EQ(g.Status, 0) << g.Erros;
-    const std::set<std::string> gerados = Documentos(pasta.Caminho());
+    const std::set<std::string> gerados = Documentos(dir_);
     EXPECT_EQ(gerados, Documentos(PastaExemplos()));
     EXPECT_GE(gerados.size(), 11u);
     for (const std::string& nome : gerados) {
         SCOPED_TRACE(nome);
-        EXPECT_EQ(LerBytes(pasta.Caminho() / nome), LerBytes(Exemplo(nome)));
+        EXPECT_EQ(apoio::Slurp(dir_ / nome), apoio::Slurp(Exemplo(nome)));
     }
 }
 
-TEST(CliDocumentacao, EveryCommandOfTheExamplesReadmePrintsWhatItShows) {
+TEST_F(CliDocumentacao, EveryCommandOfTheExamplesReadmePrintsWhatItShows) {
     std::set<std::string> citados;
     ConferirDocumentados(PastaExemplos() / "README.md", PastaExemplos(), &citados);
     // Every example is analysed there.
     EXPECT_EQ(citados, Documentos(PastaExemplos()));
 }
 
-TEST(CliDocumentacao, TheProjectReadmeShowsTheProgramWorking) {
+TEST_F(CliDocumentacao, TheProjectReadmeShowsTheProgramWorking) {
     ConferirDocumentados(PastaExemplos().parent_path() / "README.md", PastaExemplos().parent_path());
 }
 
-TEST(CliDocumentacao, HelpAndVersion) {
+TEST_F(CliDocumentacao, HelpAndVersion) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--help"}, std::vector<std::string>{"-h"},
           std::vector<std::string>{"ft", "--help"}}) {

@@ -14,6 +14,9 @@
 
 using namespace apoiocli;
 
+// Each test writes into a folder of its own.
+class CliExemplos : public apoio::PastaTemp {};
+
 namespace {
 
 using TFormula = std::function<Complexo(const TValores&, Complexo)>;
@@ -142,19 +145,23 @@ void ConferirCaso(const std::string& arquivo, const std::vector<std::string>& es
         for (const TJson& s : ft["simbolos"].Lista)
             nomes.insert(s["nome"].Texto);
         EXPECT_EQ(nomes, std::set<std::string>(simbolos.begin(), simbolos.end()));
-        for (const Complexo s : PontosS(rng)) {
+        for (int ponto = 0; ponto < 3; ++ponto) {
+            const Complexo s = apoio::PontoAleatorio(rng, {}).s;
             const Complexo esperado = formula(valores, s);
-            EXPECT_TRUE(Proximos(esperado, ValorNumerico(ft, s))) << arquivo << " em s = " << s;
+            const Complexo numerico = ValorNumerico(ft, s);
+            EXPECT_TRUE(apoio::Perto(esperado, numerico, 1e-9))
+                << esperado << " " << numerico << " em s = " << s;
             const Complexo simbolico = ValorTermos(ft["termosNumerador"], valores.Valor, s) /
                                        ValorTermos(ft["termosDenominador"], valores.Valor, s);
-            EXPECT_TRUE(Proximos(esperado, simbolico)) << arquivo << " em s = " << s;
+            EXPECT_TRUE(apoio::Perto(esperado, simbolico, 1e-9))
+                << esperado << " " << simbolico << " em s = " << s;
         }
     }
 }
 
 } // namespace
 
-TEST(CliExemplos, EveryExampleGivesItsHandDerivedTransferFunction) {
+TEST_F(CliExemplos, EveryExampleGivesItsHandDerivedTransferFunction) {
     std::mt19937 rng(20240611);
     for (const TCaso& c : Casos()) {
         SCOPED_TRACE(c.Arquivo);
@@ -162,7 +169,7 @@ TEST(CliExemplos, EveryExampleGivesItsHandDerivedTransferFunction) {
     }
 }
 
-TEST(CliExemplos, EffortBetweenTwoVerticesByNumberOrName) {
+TEST_F(CliExemplos, EffortBetweenTwoVerticesByNumberOrName) {
     // The load R3 sits between the vertices D (4) and Terra (5): its effort is the output.
     std::mt19937 rng(7);
     const TCaso caso = Casos()[9];
@@ -179,12 +186,11 @@ TEST(CliExemplos, EffortBetweenTwoVerticesByNumberOrName) {
         [&](const TValores& v, Complexo s) { return -caso.Formula(v, s); }, rng);
 }
 
-TEST(CliExemplos, LaddersOfOneToFiveSectionsAgainstTheirChainMatrices) {
-    TPastaTemp pasta;
+TEST_F(CliExemplos, LaddersOfOneToFiveSectionsAgainstTheirChainMatrices) {
     std::mt19937 rng(42);
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
-        const std::string arquivo = pasta / ("escada-" + std::to_string(n) + ".sis");
+        const std::string arquivo = Path("escada-" + std::to_string(n) + ".sis");
         const TExecucao g = Rodar(Gerador(), {"--ladder", std::to_string(n), arquivo});
         ASSERT_EQ(g.Status, 0) << g.Erros;
         ConferirCaso(
@@ -193,7 +199,7 @@ TEST(CliExemplos, LaddersOfOneToFiveSectionsAgainstTheirChainMatrices) {
     }
 }
 
-TEST(CliExemplos, SensitivityAgainstADerivativeOfTheHandFormula) {
+TEST_F(CliExemplos, SensitivityAgainstADerivativeOfTheHandFormula) {
     // x/T . dT/dx by a central difference of the hand-derived formula, for every symbol of two
     // examples, against the symbolic sensitivity the program derives.
     std::mt19937 rng(99);
@@ -210,7 +216,8 @@ TEST(CliExemplos, SensitivityAgainstADerivativeOfTheHandFormula) {
             ASSERT_EQ(r.Status, 0) << r.Erros;
             const TJson sens = LerJson(r.Saida)["sensibilidade"];
             EXPECT_EQ(sens["simbolo"].Texto, x);
-            for (const Complexo s : PontosS(rng, 2)) {
+            for (int ponto = 0; ponto < 2; ++ponto) {
+                const Complexo s = apoio::PontoAleatorio(rng, {}).s;
                 const double h = 1e-6 * valores(x);
                 TValores mais = valores, menos = valores;
                 mais.Valor[x] += h;
@@ -220,7 +227,7 @@ TEST(CliExemplos, SensitivityAgainstADerivativeOfTheHandFormula) {
                 const Complexo esperado = valores(x) / t * derivada;
                 const Complexo obtido = ValorTermos(sens["termosNumerador"], valores.Valor, s) /
                                         ValorTermos(sens["termosDenominador"], valores.Valor, s);
-                EXPECT_TRUE(Proximos(esperado, obtido, 1e-6)) << x << " em s = " << s;
+                EXPECT_TRUE(apoio::Perto(esperado, obtido, 1e-6)) << x << ": " << esperado << " " << obtido;
             }
         }
     }

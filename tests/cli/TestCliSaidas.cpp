@@ -10,6 +10,9 @@
 
 using namespace apoiocli;
 
+// Each test writes into a folder of its own.
+class CliSaidas : public apoio::PastaTemp {};
+
 namespace {
 
 struct TCadeia {
@@ -48,8 +51,7 @@ double DoubleEm(const std::string& bytes, std::size_t offset) {
 
 } // namespace
 
-TEST(CliSaidas, ConvertThenAnalyseEqualsAnalyseDirectly) {
-    TPastaTemp pasta;
+TEST_F(CliSaidas, ConvertThenAnalyseEqualsAnalyseDirectly) {
     const std::vector<TCadeia> sistemas = {
         {"serie-rlc", "E(Vs)", "E(C1)"},       {"escada-rlc-4", "E(Vs)", "E(C4)"},
         {"duas-massas-mola", "F(F)", "E(M2)"}, {"reservatorio-tubo", "F(Q)", "E(Tanque)"},
@@ -57,7 +59,7 @@ TEST(CliSaidas, ConvertThenAnalyseEqualsAnalyseDirectly) {
     };
     for (const TCadeia& c : sistemas) {
         SCOPED_TRACE(c.Arquivo);
-        const std::string grf = pasta / (c.Arquivo + ".grf"), dfs = pasta / (c.Arquivo + ".dfs");
+        const std::string grf = Path(c.Arquivo + ".grf"), dfs = Path(c.Arquivo + ".dfs");
         const TExecucao g = Brelix({"convert", Exemplo(c.Arquivo + ".sis").string(), "-o", grf});
         ASSERT_EQ(g.Status, 0) << g.Erros;
         EXPECT_EQ(g.Saida, "Sistema -> Grafo: " + grf + "\n");
@@ -65,8 +67,8 @@ TEST(CliSaidas, ConvertThenAnalyseEqualsAnalyseDirectly) {
         ASSERT_EQ(d.Status, 0) << d.Erros;
         EXPECT_EQ(d.Saida, "Grafo -> DFS: " + dfs + "\n");
         // Written as the program writes documents: header first, CR LF line ends.
-        EXPECT_EQ(LerBytes(grf).rfind("Object 0: TGrafo\r\n", 0), 0u);
-        EXPECT_EQ(LerBytes(dfs).rfind("Object 0: TDFS\r\n", 0), 0u);
+        EXPECT_EQ(apoio::Slurp(grf).rfind("Object 0: TGrafo\r\n", 0), 0u);
+        EXPECT_EQ(apoio::Slurp(dfs).rfind("Object 0: TDFS\r\n", 0), 0u);
         EXPECT_EQ(Brelix({"check", grf}).Saida, "Grafo validado.\n");
 
         const TJson direto = FT(Exemplo(c.Arquivo + ".sis").string(), c);
@@ -77,15 +79,14 @@ TEST(CliSaidas, ConvertThenAnalyseEqualsAnalyseDirectly) {
     for (const TCadeia& c : std::vector<TCadeia>{{"transformador-girador", "E(Vs)", "E(L1)"},
                                                  {"fonte-controlada", "E(Vs)", "E(R3)"}}) {
         SCOPED_TRACE(c.Arquivo);
-        const std::string dfs = pasta / (c.Arquivo + ".dfs");
+        const std::string dfs = Path(c.Arquivo + ".dfs");
         ASSERT_EQ(Brelix({"convert", Exemplo(c.Arquivo + ".grf").string(), "-o", dfs}).Status, 0);
         MesmaFuncao(FT(Exemplo(c.Arquivo + ".grf").string(), c), FT(dfs, c));
     }
 }
 
-TEST(CliSaidas, SavedFunctionShowsTheSameAndKeepsItsValues) {
-    TPastaTemp pasta;
-    const std::string fts = pasta / "rlc.fts";
+TEST_F(CliSaidas, SavedFunctionShowsTheSameAndKeepsItsValues) {
+    const std::string fts = Path("rlc.fts");
     const std::vector<std::string> ft{"ft",       Exemplo("serie-rlc.sis").string(),
                                       "--input",  "E(Vs)",
                                       "--output", "E(C1)",
@@ -98,7 +99,7 @@ TEST(CliSaidas, SavedFunctionShowsTheSameAndKeepsItsValues) {
     const std::string aviso = "\nFunção de transferência salva em " + fts + "\n";
     ASSERT_GE(s.Saida.size(), aviso.size());
     EXPECT_EQ(s.Saida.substr(s.Saida.size() - aviso.size()), aviso);
-    EXPECT_EQ(LerBytes(fts),
+    EXPECT_EQ(apoio::Slurp(fts),
               "E(Vs)\r\nE(C1)\r\nSym\r\nC1=0,5\r\nL1=1\r\nR1=2\r\nend\r\nNum\r\n1;0;;\r\nend\r\n"
               "Den\r\n1;2;C1.L1;\r\n1;1;C1.R1;\r\n1;0;;\r\nend\r\n");
 
@@ -115,15 +116,14 @@ TEST(CliSaidas, SavedFunctionShowsTheSameAndKeepsItsValues) {
     EXPECT_EQ(j["denominador"].Texto, "S^2 + 0,5.S + 0,5");
 }
 
-TEST(CliSaidas, VarnelFileCarriesTheEvaluatedFunction) {
-    TPastaTemp pasta;
-    const std::string vrn = pasta / "motor.vrn";
+TEST_F(CliSaidas, VarnelFileCarriesTheEvaluatedFunction) {
+    const std::string vrn = Path("motor.vrn");
     const TCadeia motor{"motor-cc", "E(Va)", "E(J_J)"};
     const TJson ft = FT(Exemplo("motor-cc.sis").string(), motor,
                         {"--set", "J=0,02", "--set", "B=0,1", "--set", "La=0,5", "--set", "Ra=2", "--set",
                          "Kb=0,1", "--set", "Kt=0,1", "--varnel", vrn});
     EXPECT_EQ(ft["arquivoVarnel"].Texto, vrn);
-    const std::string bytes = LerBytes(vrn);
+    const std::string bytes = apoio::Slurp(vrn);
     ASSERT_EQ(bytes.size(), 4722u);
     EXPECT_EQ(bytes.substr(0, 29), "Arquivo do Varnel for Windows");
     // Kt / ((Ra + La.s)(J.s + B) + Kb.Kt) = 0,1 / (0,01.S^2 + 0,09.S + 0,21): gain 10, monic
@@ -138,7 +138,7 @@ TEST(CliSaidas, VarnelFileCarriesTheEvaluatedFunction) {
     EXPECT_NEAR(ft["numerica"]["ganho"].Numero, 10.0, 1e-12);
 }
 
-TEST(CliSaidas, MasonResultsOfTheDiagram) {
+TEST_F(CliSaidas, MasonResultsOfTheDiagram) {
     // Loops of the closed diagram X1 -> X6 (vertex numbers = the variables' numbers): the forward path
     // closed by the branch DFS, then X2 <-> X3, X3 <-> X4 and X5 <-> X6; only the last touches neither
     // of the two before it.
@@ -171,7 +171,7 @@ TEST(CliSaidas, MasonResultsOfTheDiagram) {
     EXPECT_NE(t.Saida.find("\n  2      1        2, 4   + G2.G5.H1.H3\n"), std::string::npos) << t.Saida;
 }
 
-TEST(CliSaidas, CandidateListsOfEachKind) {
+TEST_F(CliSaidas, CandidateListsOfEachKind) {
     TExecucao r = Brelix({"variables", Exemplo("lacos-dfs.dfs").string(), "--json"});
     ASSERT_EQ(r.Status, 0) << r.Erros;
     TJson j = LerJson(r.Saida);
@@ -196,8 +196,7 @@ TEST(CliSaidas, CandidateListsOfEachKind) {
         EXPECT_NE(std::find(saidas.begin(), saidas.end(), v), saidas.end()) << v;
 }
 
-TEST(CliSaidas, SymbolsAndNamesKeepTheirAccentsInJson) {
-    TPastaTemp pasta;
+TEST_F(CliSaidas, SymbolsAndNamesKeepTheirAccentsInJson) {
     // A value the sensitivity is computed for, and a refusal whose message has accents, both as JSON.
     const TExecucao r = Brelix({"ft", Exemplo("inercia-atrito.sis").string(), "--input", "F(T)", "--output",
                                 "E(J_J)", "--sensitivity", "J", "--json"});

@@ -2,6 +2,7 @@
 
 #include "core/analysis/ApoioDocumento.h"
 #include "core/system/SisDocTestUtil.h"
+#include "support/PastaTemp.h"
 
 #include "analysis/UnitAnaliseDFS.h"
 #include "analysis/UnitAnaliseGrafo.h"
@@ -76,10 +77,11 @@ std::string Texto(TListFator p) {
 
 } // namespace
 
-TEST(ComandosDocumento, OpenChoosesTheKindByExtension) {
+class ComandosDocumento : public apoio::PastaTemp {};
+
+TEST_F(ComandosDocumento, OpenChoosesTheKindByExtension) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("brelix_abrir_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const fs::path& dir = dir_;
     auto grafo = GrafoRC();
     grafo->SaveDocument((dir / "rc.grf").string());
     SistemaRC()->SaveDocument((dir / "rc.sis").string());
@@ -101,11 +103,9 @@ TEST(ComandosDocumento, OpenChoosesTheKindByExtension) {
     // A system file under a graph's extension is read as a graph and refused as one.
     fs::copy_file(dir / "rc.sis", dir / "trocado.grf");
     EXPECT_THROW(AbrirDocumento((dir / "trocado.grf").string()), EFileError);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
-TEST(ComandosDocumento, CheckOfEachKind) {
+TEST_F(ComandosDocumento, CheckOfEachKind) {
     EXPECT_FALSE(VerificarDocumento(*GrafoRC()).Houve());
     EXPECT_FALSE(VerificarDocumento(*SistemaRC()).Houve());
     EXPECT_FALSE(VerificarDocumento(*DFSLaco()).Houve());
@@ -137,7 +137,7 @@ TEST(ComandosDocumento, CheckOfEachKind) {
     EXPECT_TRUE(curto.Verificacao.NaoConectados.empty());
 }
 
-TEST(ComandosDocumento, CandidatesOfEachKind) {
+TEST_F(ComandosDocumento, CandidatesOfEachKind) {
     const TCandidatosFT g = CandidatosFT(*GrafoRC());
     EXPECT_EQ(g.Entradas, std::vector<std::string>{"E(Vs)"});
     EXPECT_EQ(g.Saidas, (std::vector<std::string>{"F(Vs)", "E(R)", "F(R)", "E(C)", "F(C)"}));
@@ -150,7 +150,7 @@ TEST(ComandosDocumento, CandidatesOfEachKind) {
     EXPECT_TRUE(CandidatosFT(*NewSistema()).Recusa.Houve());
 }
 
-TEST(ComandosDocumento, ConversionsOpenTheNextKindOfDocument) {
+TEST_F(ComandosDocumento, ConversionsOpenTheNextKindOfDocument) {
     auto sis = SistemaRC();
     TConversaoDocumento g = ConverterDocumento(*sis);
     ASSERT_FALSE(g.Recusa.Houve());
@@ -184,7 +184,7 @@ TEST(ComandosDocumento, ConversionsOpenTheNextKindOfDocument) {
     EXPECT_EQ(recusa.Documento, nullptr);
 }
 
-TEST(ComandosDocumento, TransferFunctionOfEachKind) {
+TEST_F(ComandosDocumento, TransferFunctionOfEachKind) {
     // Signal flow: X2 / X0 = G / (1 + G.H), with the Mason view.
     const TFTDocumento f = CalcularFTDocumento(*DFSLaco(), {"x0", "x2", false, {}, {}});
     ASSERT_TRUE(f.Calculado());
