@@ -46,4 +46,17 @@ std::int32_t VerticeDaEntrada(std::string_view entrada) {
     return StrToIntDef(entrada.substr(0, traco - 1), 0);
 }
 
+std::string EntradaDoVertice(const std::vector<std::string>& vertices, std::string_view texto) {
+    if (texto.empty()) return {};
+    if (std::int32_t id = 0; TryStrToInt(texto, id))
+        for (const std::string& entrada : vertices)
+            if (VerticeDaEntrada(entrada) == id) return entrada;
+    for (const std::string& entrada : vertices) {
+        const std::size_t separador = entrada.find(" - ");
+        if (separador != std::string::npos && std::string_view(entrada).substr(separador + 3) == texto)
+            return entrada;
+    }
+    return {};
+}
+
 } // namespace brelix

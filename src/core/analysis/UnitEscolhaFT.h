@@ -69,4 +69,9 @@ inline std::int32_t GetNegativo(const TEscolhaGrafo& e) {
     return VerticeDaEntrada(e.Negativo);
 }
 
+// The entry of the vertex list "%d - %s" that a caller without the dialog names by the vertex's
+// identifier ("3") or by its name ("V3", letter case counting, as in every lookup of a vertex by name);
+// the identifier is tried first over the whole list. Empty when no entry matches.
+std::string EntradaDoVertice(const std::vector<std::string>& vertices, std::string_view texto);
+
 } // namespace brelix

@@ -143,6 +143,15 @@ void TResultadoFT::LerValoresSimbolos(const std::vector<std::string>& valueCells
     MostrarNumerica();
 }
 
+bool TResultadoFT::DefinirValor(std::string_view symbol, double value) {
+    const int i = simbolos_.IndexOfSimbolo(symbol);
+    if (i < 0) return false;
+    simbolos_[i].Valor = value;
+    conteudo_.Simbolos = LinhasSimbolos(simbolos_);
+    MostrarNumerica();
+    return true;
+}
+
 bool TResultadoFT::CalcularSensibilidade(std::string_view symbol, std::string& erro) {
     if (symbol.empty() || simbolos_.IndexOfSimbolo(symbol) < 0) {
         erro = kMsgParametroInvalido;

@@ -104,6 +104,10 @@ public:
     // Names typed into the grid are not read. Then MostrarNumerica; the value texts of the symbol
     // rows show the values taken.
     void LerValoresSimbolos(const std::vector<std::string>& valueCells);
+    // A value given by the symbol's name rather than by its row (a caller without the grid): the
+    // symbol of exactly that name (letter case counts, as R and r are two symbols) takes the value,
+    // then MostrarNumerica. False, with nothing changed, when no symbol has that name.
+    bool DefinirValor(std::string_view symbol, double value);
 
     // "Calcular Sensibilidade" for the symbol shown in CBSimbolos: false with kMsgParametroInvalido
     // when that is none of the symbols (an empty choice included).

@@ -53,3 +53,17 @@ TEST(EscolhaFT, VertexEntriesReadTheirIdentifier) {
     for (const char* entrada : {"x - V", "3-V", "-", "", "12"})
         EXPECT_EQ(VerticeDaEntrada(entrada), 0) << entrada;
 }
+
+TEST(EscolhaFT, VertexEntryNamedByIdentifierOrName) {
+    const std::vector<std::string> vertices{"3 - V3", "12 - Nó-de-saída", "4 - 3", "7 - V3"};
+    // An identifier is looked up first over the whole list: "3" is vertex 3, not the vertex named 3.
+    EXPECT_EQ(EntradaDoVertice(vertices, "3"), "3 - V3");
+    EXPECT_EQ(EntradaDoVertice(vertices, "4"), "4 - 3");
+    // By name: the first vertex of that name; letter case counts, as in every lookup by name.
+    EXPECT_EQ(EntradaDoVertice(vertices, "V3"), "3 - V3");
+    EXPECT_EQ(EntradaDoVertice(vertices, "Nó-de-saída"), "12 - Nó-de-saída");
+    EXPECT_EQ(EntradaDoVertice(vertices, "v3"), "");
+    EXPECT_EQ(EntradaDoVertice(vertices, "9"), "");
+    EXPECT_EQ(EntradaDoVertice(vertices, ""), "");
+    EXPECT_EQ(EntradaDoVertice({}, "3"), "");
+}

@@ -110,6 +110,24 @@ TEST(ResultFT, ValuesReadFromTheCellsOfTheSymbolGrid) {
     EXPECT_EQ(r.Conteudo().Simbolos[0].Nome, "A");
 }
 
+TEST(ResultFT, ValueGivenByTheSymbolsName) {
+    TResultadoFT r;
+    r.ShowFT("x", "E", Funcao({"1;0;;"}, {"1;1;A;", "1;0;a;"}), Valores({{"A", 4}, {"a", 8}}), "S");
+    EXPECT_EQ(r.Conteudo().FTNDen, "S + 2");
+    // A and a are two symbols: only the one named exactly takes the value.
+    EXPECT_TRUE(r.DefinirValor("a", 2));
+    EXPECT_EQ(r.Simbolos()[0].Valor, 4.0);
+    EXPECT_EQ(r.Simbolos()[1].Valor, 2.0);
+    EXPECT_EQ(r.Conteudo().Simbolos[1].Valor, "2");
+    EXPECT_EQ(r.Conteudo().FTNDen, "S + 0,5");
+    EXPECT_EQ(r.Conteudo().FTNG, "0,25");
+    // A name the function does not have changes nothing.
+    EXPECT_FALSE(r.DefinirValor("B", 5));
+    EXPECT_FALSE(r.DefinirValor("", 5));
+    EXPECT_EQ(r.Simbolos().Count(), 2);
+    EXPECT_EQ(r.Conteudo().FTNDen, "S + 0,5");
+}
+
 TEST(ResultFT, SensitivityToAChosenSymbol) {
     TResultadoFT r;
     r.ShowFT("x", "E", Funcao({"1;0;R;"}, {"1;1;R;", "1;0;;"}), Valores({{"R", 1}}), "S");

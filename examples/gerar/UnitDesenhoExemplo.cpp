@@ -1,0 +1,72 @@
+#include "UnitDesenhoExemplo.h"
+
+#include "system/UnitVOSisClasses.h"
+#include "visual/UnitVODocKind.h"
+
+#include <stdexcept>
+
+namespace brelix::exemplos {
+
+TDesenho::TDesenho(std::int32_t docKind) {
+    RegisterSistema();
+    doc_ = MakeDocumento(docKind);
+    if (doc_ == nullptr) throw std::logic_error("document kind not registered");
+    doc_->NewDocument("Exemplo");
+}
+
+void TDesenho::Tamanho(std::int32_t largura, std::int32_t altura) {
+    doc_->SetBounds(doc_->Left(), doc_->Top(), largura, altura);
+}
+
+TVisualObject& TDesenho::Novo(std::int32_t kind, const std::string& nome, std::int32_t x, std::int32_t y) {
+    const TVOClass* cls = doc_->Kind().ClassOfKind(kind);
+    if (cls == nullptr) throw std::logic_error("no class of kind " + std::to_string(kind));
+    doc_->SetMode(kModeSelecionar);
+    TVisualObject& o = doc_->NewObject(*cls, {x, y});
+    if (o.Desc() != nome && !doc_->Objects().Rename(o.Desc(), nome))
+        throw std::logic_error("cannot describe an object as " + nome);
+    return o;
+}
+
+TVOElemento& TDesenho::Vertice(std::int32_t kind, const std::string& nome, std::int32_t x, std::int32_t y) {
+    return dynamic_cast<TVOElemento&>(Novo(kind, nome, x, y));
+}
+
+TVOComp& TDesenho::Comp(std::int32_t kind, const std::string& nome, const std::string& ganho, std::int32_t x,
+                        std::int32_t y) {
+    auto& c = dynamic_cast<TVOComp&>(Novo(kind, nome, x, y));
+    if (!c.SetGain(0, ganho) || !c.SetLbl(ganho)) throw std::logic_error("gain refused: " + ganho);
+    return c;
+}
+
+void TDesenho::Pressionar(TVOElemento& e, std::int32_t porta) {
+    TPonto local{15, 15}; // a vertex takes the press anywhere in its box
+    if (e.FixedPorts()) {
+        const TPortInfo info = e.GetPortInfo(porta);
+        local = {info.X - e.Left(), info.Y - e.Top()};
+    }
+    doc_->SetMode(kModeConectar);
+    doc_->PressObject(e, local, {0, 0}, TMouseButton::Left);
+}
+
+void TDesenho::Ligar(TVOElemento& a, std::int32_t portaA, TVOElemento& b, std::int32_t portaB) {
+    const std::size_t antes = static_cast<std::size_t>(doc_->Objects().Count());
+    Pressionar(a, portaA);
+    Pressionar(b, portaB);
+    if (static_cast<std::size_t>(doc_->Objects().Count()) != antes + 1)
+        throw std::logic_error("no connection from " + a.Desc() + " to " + b.Desc());
+}
+
+void TDesenho::Ligar(TVOElemento& comp, std::initializer_list<TVOElemento*> elementos) {
+    std::int32_t porta = 0;
+    for (TVOElemento* e : elementos)
+        Ligar(comp, ++porta, *e, 1);
+}
+
+void TDesenho::Salvar(const std::string& arquivo) {
+    doc_->SetMode(kModeSelecionar);
+    doc_->DeselectAll();
+    doc_->SaveDocument(arquivo);
+}
+
+} // namespace brelix::exemplos

@@ -1,0 +1,268 @@
+#include "UnitCliComandos.h"
+
+#include "UnitCliJson.h"
+#include "UnitCliRelatorio.h"
+#include "UnitCliTexto.h"
+
+#include "analysis/UnitEscolhaFT.h"
+#include "analysis/UnitResultadoFT.h"
+#include "common/UnitComErro.h"
+#include "common/UnitComTexto.h"
+#include "shell/UnitComandosDocumento.h"
+#include "system/UnitVFSistemaFT.h"
+#include "visual/UnitVODocKind.h"
+
+#include <filesystem>
+#include <new>
+
+namespace brelix::cli {
+
+namespace {
+
+std::string Juntar(const std::vector<std::string>& itens) {
+    std::string texto;
+    for (const std::string& item : itens)
+        texto += (texto.empty() ? "" : ", ") + item;
+    return texto.empty() ? "(nenhuma)" : texto;
+}
+
+std::string NomeTipo(std::int32_t docKind) {
+    switch (docKind) {
+    case kDocKindDFS:
+        return "DFS";
+    case kDocKindGrafo:
+        return "Grafo";
+    default:
+        return "Sistema";
+    }
+}
+
+// A refusal of the analysis: the system's message (or check view) on the error stream and, for
+// scripts, the same as JSON; exit status 1.
+int Recusar(const TArgumentos& a, const TRecusa& recusa, std::ostream& out, std::ostream& err,
+            const std::vector<std::string>& notas = {}, const TCandidatosFT* candidatos = nullptr) {
+    EscreverRecusa(err, recusa);
+    for (const std::string& nota : notas)
+        err << nota << '\n';
+    if (a.Json) {
+        TJson j;
+        j.AbrirObjeto().Chave("recusa");
+        JsonRecusa(j, recusa);
+        if (candidatos != nullptr) {
+            j.Chave("entradas").Textos(candidatos->Entradas);
+            j.Chave("saidas").Textos(candidatos->Saidas);
+            if (!candidatos->Vertices.empty()) j.Chave("vertices").Textos(candidatos->Vertices);
+        }
+        out << j.FecharObjeto().Resultado();
+    }
+    return kSaidaRecusado;
+}
+
+int Check(const TArgumentos& a, std::ostream& out) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+    const TRecusa recusa = VerificarDocumento(*doc);
+    if (a.Json) {
+        TJson j;
+        j.AbrirObjeto();
+        j.Chave("arquivo").Texto(a.Arquivo);
+        j.Chave("documento").Texto(NomeTipo(doc->DocKind()));
+        j.Chave("valido").Logico(!recusa.Houve());
+        if (recusa.Houve()) {
+            j.Chave("recusa");
+            JsonRecusa(j, recusa);
+        }
+        out << j.FecharObjeto().Resultado();
+    } else if (recusa.Houve()) {
+        EscreverRecusa(out, recusa);
+    } else {
+        out << TituloValido(doc->DocKind()) << '\n';
+    }
+    return recusa.Houve() ? kSaidaRecusado : kSaidaFeito;
+}
+
+int Variables(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+    const TCandidatosFT c = CandidatosFT(*doc);
+    if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
+    if (a.Json) {
+        TJson j;
+        j.AbrirObjeto();
+        j.Chave("arquivo").Texto(a.Arquivo);
+        j.Chave("documento").Texto(NomeTipo(doc->DocKind()));
+        j.Chave("entradas").Textos(c.Entradas);
+        j.Chave("saidas").Textos(c.Saidas);
+        if (doc->DocKind() == kDocKindGrafo) j.Chave("vertices").Textos(c.Vertices);
+        out << j.FecharObjeto().Resultado();
+        return kSaidaFeito;
+    }
+    EscreverVariaveis(out, {doc->DocKind(), c.Entradas, c.Saidas, c.Vertices});
+    return kSaidaFeito;
+}
+
+bool MesmaExtensao(const std::string& arquivo, const std::string& extensao) {
+    const std::string e = std::filesystem::path(arquivo).extension().string();
+    return !e.empty() && SameTextAscii(e.substr(1), extensao);
+}
+
+int Convert(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+    if (doc->DocKind() == kDocKindDFS)
+        throw EUso("um DFS não tem conversão: ele vai direto à função de transferência (use ft)");
+    const bool sistema = doc->DocKind() == kDocKindSistema;
+    const std::string nome = sistema ? "Sistema -> Grafo" : "Grafo -> DFS";
+    const std::string extensao = FindDocKind(sistema ? kDocKindGrafo : kDocKindDFS)->Extension;
+    if (!MesmaExtensao(a.ArquivoSaida, extensao))
+        throw EUso(nome + " escreve um documento ." + extensao + ": " + a.ArquivoSaida);
+    TConversaoDocumento c = ConverterDocumento(*doc);
+    if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
+    c.Documento->SaveDocument(a.ArquivoSaida);
+    if (a.Json) {
+        TJson j;
+        j.AbrirObjeto();
+        j.Chave("conversao").Texto(nome);
+        j.Chave("arquivo").Texto(a.ArquivoSaida);
+        out << j.FecharObjeto().Resultado();
+    } else {
+        out << nome << ": " << a.ArquivoSaida << '\n';
+    }
+    return kSaidaFeito;
+}
+
+// What the user may choose, when a name given was not among the candidates.
+std::vector<std::string> NotasEscolha(const TArgumentos& a, const TFTDocumento& ft) {
+    const TCandidatosFT& c = ft.Candidatos;
+    std::vector<std::string> notas;
+    if (TextoEscolhido(c.Entradas, a.Entrada).empty())
+        notas.push_back("A entrada \"" + a.Entrada +
+                        "\" não está entre as oferecidas: " + Juntar(c.Entradas));
+    if (a.Saida && TextoEscolhido(c.Saidas, *a.Saida).empty())
+        notas.push_back("A saída \"" + *a.Saida + "\" não está entre as oferecidas: " + Juntar(c.Saidas));
+    return notas;
+}
+
+// The steps ft and show share once the transfer function is in the result: the values given, the
+// sensitivity, the files asked for, then the report.
+int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std::ostream& out,
+             std::ostream& err) {
+    for (const TValorDado& v : a.Valores) {
+        if (!ft.DefinirValor(v.Nome, v.Valor)) {
+            std::vector<std::string> nomes;
+            for (const TSimboloVal& s : ft.Simbolos())
+                nomes.push_back(s.Nome);
+            throw EUso("o símbolo " + v.Nome +
+                       " não está na função de transferência; símbolos: " + Juntar(nomes));
+        }
+    }
+    if (a.Sensibilidade) {
+        std::string erro;
+        if (!ft.CalcularSensibilidade(*a.Sensibilidade, erro))
+            return Recusar(a, TRecusa::ComMensagem(erro), out, err);
+        relatorio.Sensibilidade = true;
+        relatorio.SimboloSensibilidade = *a.Sensibilidade;
+    }
+    if (!a.Varnel.empty()) {
+        std::string erro;
+        if (!ft.PodeExportarVarnel(erro)) return Recusar(a, TRecusa::ComMensagem(erro), out, err);
+    }
+    if (!a.ArquivoSaida.empty()) {
+        ft.SaveFT(a.ArquivoSaida);
+        relatorio.ArquivoFT = a.ArquivoSaida;
+    }
+    if (!a.Varnel.empty()) {
+        std::string erro;
+        if (!ft.ExportVarnel(a.Varnel, erro)) {
+            err << "brelix-cli: " << erro << '\n'; // the reason names the file
+            return kSaidaUso;
+        }
+        relatorio.ArquivoVarnel = a.Varnel;
+    }
+    relatorio.Resultado = &ft;
+    if (a.Json) {
+        TJson j;
+        JsonFT(j, relatorio);
+        out << j.Resultado();
+    } else {
+        EscreverFT(out, relatorio);
+    }
+    return kSaidaFeito;
+}
+
+int Ft(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+    if (a.Mason && doc->DocKind() != kDocKindDFS)
+        throw EUso("--mason vale para um DFS (.dfs): os laços são os do diagrama desenhado");
+    if (a.Entre && doc->DocKind() != kDocKindGrafo) throw EUso(kMsgEsforcoEntreSoGrafo);
+    TPedidoFT pedido;
+    pedido.Entrada = a.Entrada;
+    pedido.Saida = a.Saida.value_or("");
+    if (a.Entre) {
+        pedido.EntreVertices = true;
+        pedido.Positivo = a.Entre->first;
+        pedido.Negativo = a.Entre->second;
+    }
+    TFTDocumento r = CalcularFTDocumento(*doc, pedido);
+    if (!r.Calculado()) {
+        const bool escolha =
+            r.Recusa.Tipo == TRecusa::TTipo::Mensagem &&
+            (r.Recusa.Mensagem == kMsgEntradaNaoInformada || r.Recusa.Mensagem == kMsgSaidaNaoInformada ||
+             r.Recusa.Mensagem == kMsgEntradaSaida);
+        return Recusar(a, r.Recusa, out, err, escolha ? NotasEscolha(a, r) : std::vector<std::string>{},
+                       escolha ? &r.Candidatos : nullptr);
+    }
+    TResultadoFT ft;
+    ft.ShowFT(r.Nome, r.Entrada, r.Funcao, r.Simbolos, r.Saida);
+    TRelatorioFT relatorio;
+    if (a.Mason) relatorio.Mason = std::move(r.Mason);
+    return Concluir(a, ft, std::move(relatorio), out, err);
+}
+
+int Show(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    TResultadoFT ft;
+    ft.LoadFT(a.Arquivo);
+    return Concluir(a, ft, {}, out, err);
+}
+
+void Uso(std::ostream& err, const std::string& mensagem) {
+    err << "brelix-cli: " << mensagem << '\n' << "Use brelix-cli --help para ver o uso.\n";
+}
+
+} // namespace
+
+int Executar(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    switch (a.Comando) {
+    case TComando::Ajuda:
+        out << TextoAjuda();
+        return kSaidaFeito;
+    case TComando::Versao:
+        out << TextoVersao();
+        return kSaidaFeito;
+    case TComando::Check:
+        return Check(a, out);
+    case TComando::Variables:
+        return Variables(a, out, err);
+    case TComando::Convert:
+        return Convert(a, out, err);
+    case TComando::Ft:
+        return Ft(a, out, err);
+    case TComando::Show:
+        return Show(a, out, err);
+    }
+    return kSaidaUso;
+}
+
+int Principal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return Executar(LerArgumentos(args), out, err);
+    } catch (const EUso& e) {
+        Uso(err, e.what());
+    } catch (const EFileError& e) {
+        err << "brelix-cli: " << e.what() << '\n';
+    } catch (const std::bad_alloc&) {
+        err << "brelix-cli: memória insuficiente para esta análise\n";
+    } catch (const std::exception& e) {
+        err << "brelix-cli: erro: " << e.what() << '\n';
+    }
+    return kSaidaUso;
+}
+
+} // namespace brelix::cli
