@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages of the given group that this machine lacks.
-#   scripts/install-deps.sh test   build and test tools
-#   scripts/install-deps.sh app    the above plus what the desktop program needs
+#   scripts/install-deps.sh build  what building the programs needs
+#   scripts/install-deps.sh test   the above plus the test and benchmark libraries
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
-if [ "${1:-test}" = "app" ]; then
-  packages+=(qt6-base-dev)
+packages=(cmake g++ ninja-build)
+if [ "${1:-test}" = "test" ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi
 
 missing=()
