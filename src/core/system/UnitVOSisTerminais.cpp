@@ -44,9 +44,9 @@ std::vector<TTerminal> LayoutTerminals(TSisLayout layout) {
     case TSisLayout::TrfHid:
         return {{{Left(5, 15), Up(15, 5)}}, {{Right(25, 15), Down(15, 25)}}};
     case TSisLayout::Reservatorio:
-        // The second orientation mirrors the first: the terminal that moves to the left side leaves
-        // it towards the left.
-        return {{{Left(5, 20), Right(25, 20)}}, {{Right(25, 20), Left(5, 20)}}};
+        // In the second orientation the second terminal sits on the left side but leaves upwards,
+        // as the reservoir's inlet.
+        return {{{Left(5, 20), Right(25, 20)}}, {{Right(25, 20), Up(5, 20)}}};
     case TSisLayout::AcopladorEletrico:
         return {{{Left(5, 5), Up(25, 5), Right(25, 5), Down(25, 25)}},
                 {{Left(5, 25), Up(5, 5), Right(25, 25), Down(5, 25)}},
