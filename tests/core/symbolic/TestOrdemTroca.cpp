@@ -1,7 +1,8 @@
-// The exchange order that every canonical form keeps, against the exchange procedure itself: on ranks
-// with many ties, and on random sequences of every polynomial operation against a polynomial kept by
-// the literal procedures (like terms found by scanning the list, not through the index).
+// The canonical order against the procedures as written: the text keys of symbol products (alike,
+// ordered, hashed as their texts), the ranked sort of a product, the exchange order on ranks with many
+// ties, and every polynomial operation against a polynomial kept by the literal procedures.
 
+#include "symbolic/UnitFTChaveTexto.h"
 #include "symbolic/UnitFTListFator.h"
 #include "symbolic/UnitFTOrdemTroca.h"
 
@@ -17,7 +18,7 @@ using namespace brelix;
 
 namespace {
 
-// The exchange procedure as written: for each i, every later j; exchanged when i's key is greater.
+// The exchange procedure: for each i, every later j; exchanged when the key at i is greater.
 template <class T, class Maior> void Trocar(std::vector<T>& items, Maior maior) {
     for (std::size_t i = 0; i + 1 < items.size(); ++i)
         for (std::size_t j = i + 1; j < items.size(); ++j)
@@ -29,6 +30,29 @@ std::vector<int> OrdemLiteral(const std::vector<int>& ranks) {
     std::iota(items.begin(), items.end(), 0);
     Trocar(items, [&](int a, int b) { return ranks[a] > ranks[b]; });
     return items;
+}
+
+std::string Texto(const TListSimboloExp& p, bool upper = false) {
+    std::string text;
+    p.EscreverTexto(text, upper);
+    return text;
+}
+
+// Names that make item-by-item reasoning go wrong unless it is done with care: prefixes of each
+// other followed by digits, "-" (below "."), "_" (above "^"), case collisions, bytes above 0x7F,
+// names that no parser makes (empty, or holding "." or "^"), and texts alike up to the key's prefix.
+const std::string kLongo(40, 'l');
+const std::vector<std::string> kNomesDificeis = {"A",  "a",   "A1",  "A10", "A-",   "A_",
+                                                 "AB", "B",   "R",   "r",   "Rx",   "\xc3\xa9",
+                                                 "",   "A.B", "A^2", "^",   kLongo, UpperAscii(kLongo) + "1"};
+
+TListSimboloExp ProdutoAleatorio(std::mt19937& rng) {
+    static const std::int32_t exps[] = {1, 1, 1, 2, -1, 0, 10, 12, -12, 1};
+    TListSimboloExp p;
+    for (auto n = rng() % 5; n > 0; --n)
+        p.AddSimbolo(kNomesDificeis[rng() % kNomesDificeis.size()], exps[rng() % std::size(exps)]);
+    if (rng() % 2 == 1) p.Sort();
+    return p;
 }
 
 // The terms as they stand, products unsorted: the order of their items fixes how names that differ
@@ -45,6 +69,42 @@ template <class Termos> std::string Cru(const Termos& terms) {
 }
 
 } // namespace
+
+TEST(TextKey, AgreesWithTheWrittenTexts) {
+    std::mt19937 rng(31);
+    for (int round = 0; round < 20000; ++round) {
+        const TListSimboloExp a = ProdutoAleatorio(rng), b = ProdutoAleatorio(rng);
+        const std::string ta = Texto(a), tb = Texto(b), ua = Texto(a, true), ub = Texto(b, true);
+        ASSERT_EQ(MesmoTexto(a, b), ta == tb) << ta << " | " << tb;
+        ASSERT_TRUE(ta != tb || HashTexto(a) == HashTexto(b)) << ta;
+        ASSERT_EQ(ua, UpperAscii(ta));
+        const int c = ua.compare(ub);
+        ASSERT_EQ(CompararTextoMaiusculo(a, b), c < 0 ? -1 : (c > 0 ? 1 : 0)) << ua << " | " << ub;
+        const TPrefixoTexto pa = PrefixoMaiusculo(a), pb = PrefixoMaiusculo(b);
+        ASSERT_TRUE(pa == pb || (pa < pb) == (ua < ub)) << ua << " | " << ub; // prefixes as texts
+    }
+}
+
+TEST(SymbolProductSort, RankedSortMatchesTheExchangeProcedure) {
+    std::vector<std::string> names = kNomesDificeis;
+    for (int i = 0; i < 80; ++i)
+        names.push_back("S" + std::to_string(i));
+    std::mt19937 rng(5);
+    for (int round = 0; round < 3000; ++round) {
+        // Now and then a new name, so that sorting runs both with and without the ranks at hand; and
+        // now and then more items than the ranked sort takes.
+        if (round % 500 == 0) names.push_back("Novo" + std::to_string(round));
+        TListSimboloExp p;
+        for (auto n = rng() % (round % 10 == 0 ? 91 : 21); n > 0; --n)
+            p.AddSimbolo(names[rng() % names.size()], 1);
+        std::vector<TSimboloExp> e(p.begin(), p.end());
+        Trocar(e, [](auto& x, auto& y) { return NomeMaiusculo(x.Id) > NomeMaiusculo(y.Id); });
+        p.Sort();
+        ASSERT_TRUE(std::equal(p.begin(), p.end(), e.begin(), e.end(), [](auto& x, auto& y) {
+            return x.Id == y.Id;
+        })) << round;
+    }
+}
 
 TEST(ExchangeOrder, MatchesTheExchangeProcedureWithManyTies) {
     std::mt19937 rng(7);
@@ -65,8 +125,7 @@ TEST(ExchangeOrder, MatchesTheExchangeProcedureWithManyTies) {
 // AddFator finds like terms through its index (by text and power, or by a key taken ahead): after
 // every change that moves terms or their keys, it must still find the first like term of the scan.
 TEST(ExchangeOrder, PolynomialOperationsMatchTheLiteralProcedures) {
-    // Names that differ only in case make the exchange order and the moment each product is sorted
-    // visible in the texts; integer coefficients make like terms cancel exactly.
+    // Names alike but for case show the order and when products are sorted; like terms cancel exactly.
     const std::vector<std::string> names = {"a", "A", "b", "B", "R", "r2"};
     for (unsigned seed = 1; seed <= 40; ++seed) {
         std::mt19937 rng(seed);
@@ -85,33 +144,24 @@ TEST(ExchangeOrder, PolynomialOperationsMatchTheLiteralProcedures) {
                 const double k = pick(-2, 2);
                 TListSimboloExp sorted = p;
                 const std::string text = sorted.Texto();
-                const auto like = std::find_if(ref.begin(), ref.end(), [&](TFator& f) {
-                    return f.TextoSimbolos() == text && f.ExpS == e;
-                });
-                if (like != ref.end())
-                    like->K += k;
+                const auto like = [&](TFator& f) { return f.TextoSimbolos() == text && f.ExpS == e; };
+                if (const auto it = std::ranges::find_if(ref, like); it != ref.end())
+                    it->K += k;
                 else
                     ref.emplace_back(e, &sorted, k);
-                if (op % 2 == 0) {
-                    got.AddFator(e, p, k);
-                } else {
-                    const TListFator::TChave key = TListFator::Chave(e, p);
-                    got.AddFator(key, std::move(p), k);
-                }
+                op % 2 == 0 ? got.AddFator(e, p, k) : got.AddFator(TListFator::Chave(e, p), std::move(p), k);
             } else if (op == 10 && at >= 0) {
                 got.DeleteFator(at);
                 ref.erase(ref.begin() + at);
             } else if (op == 11) { // null terms go, but never the last remaining one
                 got.DeleteFatoresNulos();
-                for (std::size_t j = 0; j < ref.size();) {
-                    if (ref[j].K == 0.0 && ref.size() >= 2)
-                        ref.erase(ref.begin() + static_cast<std::ptrdiff_t>(j));
-                    else
-                        ++j;
-                }
+                if (!ref.empty() && std::ranges::all_of(ref, [](auto& f) { return f.K == 0.0; }))
+                    ref.erase(ref.begin(), ref.end() - 1);
+                else
+                    std::erase_if(ref, [](auto& f) { return f.K == 0.0; });
             } else if (op == 12) { // descending powers, then ascending upper-cased text within a power
                 got.Ordenar();
-                Trocar(ref, [](const TFator& a, const TFator& b) { return a.ExpS < b.ExpS; });
+                Trocar(ref, [](auto& a, auto& b) { return a.ExpS < b.ExpS; });
                 Trocar(ref, [](TFator& a, TFator& b) {
                     return a.ExpS == b.ExpS && UpperAscii(a.TextoSimbolos()) > UpperAscii(b.TextoSimbolos());
                 });
