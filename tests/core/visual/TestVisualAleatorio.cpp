@@ -1,4 +1,11 @@
+// Random editing sessions on both kinds of document: placing, connecting by position, deleting,
+// renaming, relabelling, renumbering and choosing control variables keep every link mutual; a
+// deletion removes exactly the object and the connections whose keys name it; saved and read back,
+// every kind of object has the same text, identities and connections.
+
 #include "core/visual/VisualTestUtil.h"
+
+#include "support/PastaTemp.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +17,8 @@ using namespace brelix::testing;
 
 namespace {
 
+using Files = apoio::PastaTemp;
+
 std::vector<TVOElemento*> Elements(const TVisualDocumento& doc) {
     std::vector<TVOElemento*> elements;
     for (TVisualObject& o : doc.Objects())
@@ -17,101 +26,95 @@ std::vector<TVOElemento*> Elements(const TVisualDocumento& doc) {
     return elements;
 }
 
-std::set<std::int32_t> Ids(const TVisualDocumento& doc) {
-    std::set<std::int32_t> ids;
-    for (const TVisualObject& o : doc.Objects())
-        ids.insert(o.ID());
-    return ids;
-}
-
-// The identities a deletion must leave: everything but the object and, for an element, the
-// connections that end at it. Worked out from the connections' own keys, not from the element.
-std::set<std::int32_t> Survivors(const TVisualDocumento& doc, const TVisualObject& gone) {
+// The identities in the document but `gone` and the connections whose keys name it.
+std::set<std::int32_t> IdsWithout(const TVisualDocumento& doc, const TVisualObject* gone = nullptr) {
     std::set<std::int32_t> ids;
     for (const TVisualObject& o : doc.Objects()) {
-        if (&o == &gone) continue;
         const auto* c = dynamic_cast<const TVOConexao*>(&o);
-        if (c != nullptr && (c->ObjID1() == gone.ID() || c->ObjID2() == gone.ID())) continue;
-        ids.insert(o.ID());
+        const auto names = [gone](const TVOConexao* x) {
+            return x->ObjID1() == gone->ID() || x->ObjID2() == gone->ID();
+        };
+        if (gone == nullptr || (&o != gone && (c == nullptr || !names(c)))) ids.insert(o.ID());
     }
     return ids;
 }
 
-void RandomSession(std::int32_t docKind, unsigned seed) {
+void RandomSession(std::int32_t docKind, unsigned seed, const std::string& file) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     auto doc = NewDoc(docKind, "Aleatorio");
     const TDocKindInfo& kind = doc->Kind();
-    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    int made = 0;
+    const auto pick = [&random](auto n) {
+        return static_cast<std::size_t>(
+            std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(random));
+    };
+    std::size_t made = 0;
+    std::set<std::string> saved; // the classes that went through the file
     for (int step = 0; step < 300; ++step) {
-        const int before = CountConnections(*doc);
-        const int action = pick(10);
-        std::vector<TVOElemento*> elements = Elements(*doc);
-        if (action < 3 || elements.size() < 2) {
-            // Place an element of any kind but the connection.
-            const auto& cls =
-                *kind.Classes[static_cast<std::size_t>(pick(static_cast<int>(kind.Classes.size()) - 1))];
-            doc->NewObject(cls, {pick(500), pick(300)});
-        } else if (action < 7) {
-            // Pick a port of each of two elements by position, as the connect tool does.
+        const std::size_t before = Connections(*doc).size();
+        const std::size_t action = pick(10);
+        const std::vector<TVOElemento*> elements = Elements(*doc);
+        if (action < 3 || elements.size() < 2) { // any kind of element (the connection's class is last)
+            doc->NewObject(*kind.Classes[pick(kind.Classes.size() - 1)],
+                           {static_cast<int>(pick(500)), static_cast<int>(pick(300))});
+        } else if (action < 7) { // a port of each of two elements, pressed where it is drawn
             doc->SetMode(kModeConectar);
             for (int n = 0; n < 2; ++n) {
-                TVOElemento& e = *elements[static_cast<std::size_t>(pick(static_cast<int>(elements.size())))];
-                const std::int32_t port = 1 + pick(e.NumPorts());
-                const TPortInfo info = e.GetPortInfo(port);
+                TVOElemento& e = *elements[pick(elements.size())];
+                const TPortInfo info = e.GetPortInfo(1 + static_cast<int>(pick(e.NumPorts())));
                 const TPonto local =
                     e.FixedPorts() ? TPonto{info.X - e.Left(), info.Y - e.Top()} : TPonto{15, 15};
                 doc->PressObject(e, local, {}, TMouseButton::Left);
             }
         } else if (action < 9) {
-            const TVisualObject& gone = doc->Objects()[pick(doc->Objects().Count())];
-            const std::set<std::int32_t> expected = Survivors(*doc, gone);
-            doc->DeleteObject(const_cast<TVisualObject&>(gone));
-            ASSERT_EQ(Ids(*doc), expected) << "step " << step;
+            TVisualObject& gone = doc->Objects()[static_cast<int>(pick(doc->Objects().Count()))];
+            const std::set<std::int32_t> expected = IdsWithout(*doc, &gone);
+            doc->DeleteObject(gone);
+            ASSERT_EQ(IdsWithout(*doc), expected) << "step " << step;
         } else {
-            // Control variables from the candidates, when there is a controlled source.
-            for (TVOElemento* e : elements) {
-                auto* c = dynamic_cast<TVOComp*>(e);
-                if (c == nullptr || !c->HasControl()) continue;
-                const auto names = doc->Objects().ControlVariables(*c);
+            TVOElemento& e = *elements[pick(elements.size())];
+            ASSERT_TRUE(doc->Objects().Rename(e.Desc(), "Nó" + std::to_string(step)));
+            ASSERT_TRUE(e.SetLbl("€ " + std::to_string(step)));
+            ASSERT_TRUE(
+                doc->Objects().Renumber(e.ClassName(), e.Num(), doc->Objects().NextNum(e.ClassName())));
+            for (TVOElemento* other : elements) {
+                auto* c = dynamic_cast<TVOComp*>(other);
+                const auto names = c != nullptr && c->HasControl() ? doc->Objects().ControlVariables(*c)
+                                                                   : std::vector<std::string>{};
                 if (names.empty()) continue;
-                const std::string& name =
-                    names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
+                const std::string& name = names[pick(names.size())];
                 c->SetControlVariable(name);
                 ASSERT_EQ(c->ControlVariable(), name);
             }
         }
         ASSERT_EQ(Inconsistency(*doc), "") << "step " << step;
-        made += std::max(0, CountConnections(*doc) - before);
+        made += std::max(before, Connections(*doc).size()) - before;
         for (TVOElemento* e : Elements(*doc)) {
             auto* c = dynamic_cast<TVOGrfComp*>(e);
-            for (std::int32_t p = 1; c != nullptr && p <= c->NumPorts(); ++p) {
+            for (std::int32_t p = 1; c != nullptr && p <= c->NumPorts(); ++p)
                 ASSERT_EQ(c->VertexAt(p) != nullptr, c->ConnectionAt(p) != 0);
-            }
         }
         if (step % 50 == 49) {
-            // What is written reads back into the same objects and writes again the same way.
-            const std::vector<std::string> text = doc->Text("Aleatorio." + kind.Extension);
+            doc->SaveDocument(file);
             auto back = MakeDocumento(docKind);
-            back->LoadDocument("Aleatorio." + kind.Extension, text);
-            ASSERT_EQ(back->Text("Aleatorio." + kind.Extension), text);
-            ASSERT_EQ(Ids(*back), Ids(*doc));
+            back->LoadFile(file);
+            ASSERT_EQ(back->Text(file), doc->Text(file));
             ASSERT_EQ(Inconsistency(*back), "");
+            for (TVOElemento* e : Elements(*back)) {
+                ASSERT_EQ(e->Connections(),
+                          dynamic_cast<TVOElemento*>(doc->Objects().FindByID(e->ID()))->Connections());
+                saved.insert(e->ClassName());
+            }
         }
     }
-    // The session really joined elements (so deletions had cascades to make).
-    EXPECT_GE(made, 10);
+    EXPECT_GE(made, 10u); // the session really joined elements, so deletions had cascades to make
+    EXPECT_EQ(saved.size(), kind.Classes.size() - 1);
 }
 
 } // namespace
 
-TEST(RandomSessions, GraphDocumentsStayConsistentThroughPicksDeletionsAndReloads) {
-    for (unsigned seed = 1; seed <= 12; ++seed)
-        RandomSession(kDocKindGrafo, seed);
-}
-
-TEST(RandomSessions, SignalFlowDocumentsStayConsistentThroughPicksDeletionsAndReloads) {
-    for (unsigned seed = 1; seed <= 12; ++seed)
-        RandomSession(kDocKindDFS, seed);
+TEST_F(Files, RandomSessionsStayConsistentThroughPicksDeletionsRenamesAndReloads) {
+    for (std::int32_t docKind : {kDocKindGrafo, kDocKindDFS})
+        for (unsigned seed = 1; seed <= 12; ++seed)
+            RandomSession(docKind, seed, Path(docKind == kDocKindGrafo ? "Aleatorio.grf" : "Aleatorio.dfs"));
 }
