@@ -57,8 +57,8 @@ inline std::vector<TVOConexao*> Connections(const TVisualDocumento& doc) {
 }
 
 // Every link is mutual: a connection's ends exist and list it (at its port, for fixed ports); every
-// ID an element lists, once, is a connection that names it; a control variable names an object that
-// exists. Empty when all holds.
+// ID an element lists, once, is a connection that names it; a component finds a vertex exactly at its
+// connected ports; a control variable names an object that exists. Empty when all holds.
 inline std::string Inconsistency(const TVisualDocumento& doc) {
     const TListVisualObject& list = doc.Objects();
     for (const TVisualObject& o : list) {
@@ -69,8 +69,7 @@ inline std::string Inconsistency(const TVisualDocumento& doc) {
             for (auto [end, port] :
                  {std::pair{c->ObjID1(), c->CntID1()}, std::pair{c->ObjID2(), c->CntID2()}}) {
                 const auto* e = dynamic_cast<const TVOElemento*>(list.FindByID(end));
-                if (e->FixedPorts() && e->ConnectionAt(port) != c->ID())
-                    return "connection " + id + " off its port";
+                if (e->FixedPorts() && e->ConnectionAt(port) != c->ID()) return "port of " + id;
             }
         }
         if (const auto* e = dynamic_cast<const TVOElemento*>(&o)) {
@@ -84,6 +83,9 @@ inline std::string Inconsistency(const TVisualDocumento& doc) {
             if (!e->FixedPorts() && std::adjacent_find(ids.begin(), ids.end()) != ids.end())
                 return "element " + id + " lists a connection twice";
         }
+        if (const auto* c = dynamic_cast<const TVOGrfComp*>(&o))
+            for (std::int32_t p = 1; p <= c->NumPorts(); ++p)
+                if ((c->VertexAt(p) != nullptr) != (c->ConnectionAt(p) != 0)) return "vertex of " + id;
         if (const auto* comp = dynamic_cast<const TVOComp*>(&o); comp != nullptr && comp->HasControl()) {
             const std::int32_t var = StrToIntDef(comp->Props().Value("VarID"), 0);
             if (var != 0 && list.FindByID(var) == nullptr) return "dangling VarID in " + id;
