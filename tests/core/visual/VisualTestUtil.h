@@ -1,5 +1,10 @@
 #pragma once
 
+// Shared by the document tests: documents built without a display, the connect tool's picks, a check
+// that every link between connections and elements is mutual, and two small documents as written.
+
+#include "common/UnitComArquivo.h"
+#include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
 #include "visual/UnitVOCnx.h"
 #include "visual/UnitVOComp.h"
@@ -11,33 +16,28 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace brelix::testing {
 
-inline std::unique_ptr<TVisualDocumento> NewDoc(std::int32_t docKind, const std::string& name) {
+inline std::unique_ptr<TVisualDocumento> NewDoc(std::int32_t docKind = kDocKindGrafo,
+                                                const std::string& name = "Grafo1") {
     auto doc = MakeDocumento(docKind);
     doc->NewDocument(name);
     return doc;
 }
 
-inline std::unique_ptr<TVisualDocumento> NewGrafo() {
-    return NewDoc(kDocKindGrafo, "Grafo1");
-}
 inline std::unique_ptr<TVisualDocumento> NewDFS() {
     return NewDoc(kDocKindDFS, "DFS1");
 }
 
-inline const TVOClass& ClassNamed(const TVisualDocumento& doc, const std::string& name) {
-    const TVOClass* cls = doc.Kind().FindClass(name);
-    if (cls == nullptr) throw std::logic_error("no class " + name);
-    return *cls;
-}
-
 template <typename T = TVOElemento>
 T& Place(TVisualDocumento& doc, const std::string& className, TPonto at = {100, 100}) {
-    return dynamic_cast<T&>(doc.NewObject(ClassNamed(doc, className), at));
+    const TVOClass* cls = doc.Kind().FindClass(className);
+    if (cls == nullptr) throw std::logic_error("no class " + className);
+    return dynamic_cast<T&>(doc.NewObject(*cls, at));
 }
 
 // Picks a port of each element through the document, as the connect tool does.
@@ -49,54 +49,46 @@ inline void PickBoth(TVisualDocumento& doc, TVOElemento& a, std::int32_t portA, 
     doc.PortClicked(true, b.ID(), {}, 1, portB);
 }
 
-// The connection the protocol made last, or none.
-inline TVOConexao* LastConnection(const TVisualDocumento& doc) {
-    TVOConexao* last = nullptr;
+inline std::vector<TVOConexao*> Connections(const TVisualDocumento& doc) {
+    std::vector<TVOConexao*> all;
     for (TVisualObject& o : doc.Objects())
-        if (auto* c = dynamic_cast<TVOConexao*>(&o)) last = c;
-    return last;
+        if (auto* c = dynamic_cast<TVOConexao*>(&o)) all.push_back(c);
+    return all;
 }
 
-inline int CountConnections(const TVisualDocumento& doc) {
-    int n = 0;
-    for (const TVisualObject& o : doc.Objects())
-        n += dynamic_cast<const TVOConexao*>(&o) != nullptr ? 1 : 0;
-    return n;
-}
-
-// Every link between connections and elements is mutual: a connection's ends exist, are elements and
-// list it at its port; every ID an element lists is a connection that names it. Empty when all holds.
+// Every link is mutual: a connection's ends exist and list it (at its port, for fixed ports); every
+// ID an element lists, once, is a connection that names it; a component finds a vertex exactly at its
+// connected ports; a control variable names an object that exists. Empty when all holds.
 inline std::string Inconsistency(const TVisualDocumento& doc) {
     const TListVisualObject& list = doc.Objects();
     for (const TVisualObject& o : list) {
-        if (list.FindByID(o.ID()) != &o) return "ID " + IntToStr(o.ID()) + " not found";
+        const std::string id = IntToStr(o.ID());
+        if (list.FindByID(o.ID()) != &o) return "ID " + id + " not found";
         if (const auto* c = dynamic_cast<const TVOConexao*>(&o)) {
-            if (!c->IsAttached()) return "connection " + IntToStr(c->ID()) + " not attached";
-            const std::pair<std::int32_t, std::int32_t> ends[] = {{c->ObjID1(), c->CntID1()},
-                                                                  {c->ObjID2(), c->CntID2()}};
-            for (auto [id, port] : ends) {
-                const auto* e = dynamic_cast<const TVOElemento*>(list.FindByID(id));
-                if (e->FixedPorts() && e->ConnectionAt(port) != c->ID())
-                    return "connection " + IntToStr(c->ID()) + " not at port " + IntToStr(port);
+            if (!c->IsAttached()) return "connection " + id + " not attached";
+            for (auto [end, port] :
+                 {std::pair{c->ObjID1(), c->CntID1()}, std::pair{c->ObjID2(), c->CntID2()}}) {
+                const auto* e = dynamic_cast<const TVOElemento*>(list.FindByID(end));
+                if (e->FixedPorts() && e->ConnectionAt(port) != c->ID()) return "port of " + id;
             }
         }
         if (const auto* e = dynamic_cast<const TVOElemento*>(&o)) {
-            for (std::int32_t id : e->Connections()) {
-                if (id == 0) continue;
-                const auto* c = dynamic_cast<const TVOConexao*>(list.FindByID(id));
-                if (c == nullptr) return "element " + IntToStr(e->ID()) + " lists missing " + IntToStr(id);
-                if (c->ObjID1() != e->ID() && c->ObjID2() != e->ID())
-                    return "element " + IntToStr(e->ID()) + " lists foreign " + IntToStr(id);
+            auto ids = e->Connections();
+            for (std::int32_t cid : ids) {
+                const auto* c = dynamic_cast<const TVOConexao*>(list.FindByID(cid));
+                if (cid != 0 && (c == nullptr || (c->ObjID1() != e->ID() && c->ObjID2() != e->ID())))
+                    return "element " + id + " lists " + IntToStr(cid);
             }
-            if (!e->FixedPorts()) {
-                auto ids = e->Connections();
-                std::sort(ids.begin(), ids.end());
-                if (std::adjacent_find(ids.begin(), ids.end()) != ids.end()) return "duplicate connection";
-            }
+            std::sort(ids.begin(), ids.end());
+            if (!e->FixedPorts() && std::adjacent_find(ids.begin(), ids.end()) != ids.end())
+                return "element " + id + " lists a connection twice";
         }
+        if (const auto* c = dynamic_cast<const TVOGrfComp*>(&o))
+            for (std::int32_t p = 1; p <= c->NumPorts(); ++p)
+                if ((c->VertexAt(p) != nullptr) != (c->ConnectionAt(p) != 0)) return "vertex of " + id;
         if (const auto* comp = dynamic_cast<const TVOComp*>(&o); comp != nullptr && comp->HasControl()) {
-            const std::int32_t id = StrToIntDef(comp->Props().Value("VarID"), 0);
-            if (id != 0 && list.FindByID(id) == nullptr) return "dangling VarID " + IntToStr(id);
+            const std::int32_t var = StrToIntDef(comp->Props().Value("VarID"), 0);
+            if (var != 0 && list.FindByID(var) == nullptr) return "dangling VarID in " + id;
         }
     }
     return {};
