@@ -1,6 +1,7 @@
-// The path search of linear graphs: the search tree of a hand case, and the searches with and
-// without a tree (which skip dead ends, or steps that cannot give a shorter path) against a literal
-// search, directed and undirected, with parallel branches, self-loops and absent targets.
+// The path search of linear graphs against a literal search on random graphs, directed and
+// undirected, with parallel branches, self-loops and absent vertices: all paths or the first only,
+// the search tree with every step, the searches without a tree (which skip steps that cannot matter)
+// and the shortest path.
 
 #include "graph/UnitGrfCaminhos.h"
 #include "graph/UnitGrfGrafo.h"
@@ -17,61 +18,67 @@ namespace {
 
 using Caminho = std::vector<std::int32_t>;
 
-std::vector<Caminho> Listas(const TListListInt& l) {
-    std::vector<Caminho> r;
-    for (int i = 0; i < l.Count(); ++i)
-        r.push_back(l[i].Items());
-    return r;
-}
-
 struct Caminhos {
     std::vector<Caminho> ramos, vertices;
+    std::vector<std::string> arvore; // each step as level, vertex name and branch
 };
 
-Caminhos Buscar(const TGrafo& g, std::int32_t a, std::int32_t b, bool primeiro, TArvore* arvore = nullptr) {
+Caminhos Buscar(const TGrafo& g, std::int32_t a, std::int32_t b, bool primeiro, bool comArvore) {
     TListListInt r, v;
-    FindCaminhos(g, a, b, primeiro, r, v, arvore);
-    return {Listas(r), Listas(v)};
+    TArvore arvore;
+    FindCaminhos(g, a, b, primeiro, r, v, comArvore ? &arvore : nullptr);
+    Caminhos c;
+    for (int i = 0; i < r.Count(); ++i) {
+        c.ramos.push_back(r[i].Items());
+        c.vertices.push_back(v[i].Items());
+    }
+    for (int i = 0; i < arvore.Count(); ++i)
+        c.arvore.push_back(std::to_string(arvore.No(i).Nivel) + arvore.No(i).Texto + "/" +
+                           std::to_string(arvore.No(i).Ramo));
+    return c;
 }
 
-// The search written the plain recursive way, step by step as it is defined: every adjacency entry
-// in order; the target ends a path (in an undirected graph not by a branch of the path itself);
-// any vertex not on the path is entered.
+// The search written the plain recursive way: every adjacency entry in order; the target ends a
+// path, but in an undirected graph never by a branch of the path itself (a circuit does not go out
+// and back along one branch); any vertex not on the path is entered; the first path may end it all.
 class Literal {
 public:
     Literal(const TGrafo& g, std::int32_t alvo, bool primeiro) : g_(g), alvo_(alvo), primeiro_(primeiro) {}
 
     Caminhos Buscar(std::int32_t inicio) {
         if (g_.FindVertice(inicio) == nullptr) return {};
-        visitados_ = {inicio};
         caminhoV_ = {inicio};
-        Passo(inicio);
+        Passo(inicio, 0, 0);
         return resultado_;
     }
 
 private:
-    bool Passo(std::int32_t x) {
+    void No(std::int32_t v, int nivel, std::int32_t ramo) {
+        resultado_.arvore.push_back(std::to_string(nivel) + g_.FindVertice(v)->Nome + "/" +
+                                    std::to_string(ramo));
+    }
+
+    bool Passo(std::int32_t x, int nivel, std::int32_t ramo) {
+        No(x, nivel, ramo);
         for (const TAdjacente& a : g_.FindVertice(x)->Adjacentes) {
             if (a.Vizinho == alvo_) {
-                const bool naCadeia =
-                    std::find(caminhoR_.begin(), caminhoR_.end(), a.Ramo) != caminhoR_.end();
-                if (!g_.Dirigido() && naCadeia) continue;
-                Caminho v = caminhoV_, r = caminhoR_;
-                v.push_back(a.Vizinho);
-                r.push_back(a.Ramo);
-                resultado_.vertices.push_back(v);
-                resultado_.ramos.push_back(r);
+                if (!g_.Dirigido() &&
+                    std::find(caminhoR_.begin(), caminhoR_.end(), a.Ramo) != caminhoR_.end())
+                    continue;
+                No(a.Vizinho, nivel + 1, a.Ramo);
+                resultado_.vertices.push_back(caminhoV_);
+                resultado_.vertices.back().push_back(a.Vizinho);
+                resultado_.ramos.push_back(caminhoR_);
+                resultado_.ramos.back().push_back(a.Ramo);
                 if (primeiro_) return true;
                 continue;
             }
-            if (std::find(visitados_.begin(), visitados_.end(), a.Vizinho) != visitados_.end()) continue;
-            visitados_.push_back(a.Vizinho);
+            if (std::find(caminhoV_.begin(), caminhoV_.end(), a.Vizinho) != caminhoV_.end()) continue;
             caminhoV_.push_back(a.Vizinho);
             caminhoR_.push_back(a.Ramo);
-            if (Passo(a.Vizinho)) return true;
+            if (Passo(a.Vizinho, nivel + 1, a.Ramo)) return true;
             caminhoV_.pop_back();
             caminhoR_.pop_back();
-            visitados_.pop_back();
         }
         return false;
     }
@@ -79,7 +86,7 @@ private:
     const TGrafo& g_;
     std::int32_t alvo_;
     bool primeiro_;
-    std::vector<std::int32_t> visitados_, caminhoV_, caminhoR_;
+    std::vector<std::int32_t> caminhoV_, caminhoR_;
     Caminhos resultado_;
 };
 
@@ -106,32 +113,9 @@ TGrafo GrafoAleatorio(std::mt19937& rng, bool dirigido) {
 
 } // namespace
 
-TEST(Caminhos, SearchTreeHoldsEveryStep) {
-    // A triangle 1-2-3 and a pendant vertex 4 on 2: from 1 to itself the tree shows the dead ends
-    // into 4 as well as both directions of the circuit.
-    TGrafo g(false);
-    for (int v = 1; v <= 4; ++v)
-        g.AddVertice(v, "v" + std::to_string(v));
-    g.AddRamo(1, 2, "a", "0", 1, 2);
-    g.AddRamo(2, 2, "b", "0", 2, 4);
-    g.AddRamo(3, 2, "c", "0", 2, 3);
-    g.AddRamo(4, 2, "d", "0", 3, 1);
-    TArvore arvore;
-    const Caminhos c = Buscar(g, 1, 1, false, &arvore);
-    EXPECT_EQ(c.vertices, (std::vector<Caminho>{{1, 2, 3, 1}, {1, 3, 2, 1}}));
-    std::vector<std::string> passos;
-    for (int i = 0; i < arvore.Count(); ++i)
-        passos.push_back(std::to_string(arvore.No(i).Nivel) + arvore.No(i).Texto + "/" +
-                         std::to_string(arvore.No(i).Ramo));
-    EXPECT_EQ(passos, (std::vector<std::string>{"0v1/0", "1v2/1", "2v4/2", "2v3/3", "3v1/4", "1v3/4", "2v2/3",
-                                                "3v1/1", "3v4/2"}));
-    // Without the tree the dead ends are skipped, with the same paths.
-    EXPECT_EQ(Buscar(g, 1, 1, false).vertices, c.vertices);
-}
-
 TEST(Caminhos, SearchesWithAndWithoutTreeEqualTheLiteralSearch) {
     std::mt19937 rng(4242);
-    int encontrados = 0;
+    int encontrados = 0, circuitos = 0;
     for (int caso = 0; caso < 800; ++caso) {
         const TGrafo g = GrafoAleatorio(rng, caso % 2 == 0);
         // The target is the start now and then (circuits); now and then the start or the target is
@@ -144,13 +128,15 @@ TEST(Caminhos, SearchesWithAndWithoutTreeEqualTheLiteralSearch) {
         const std::int32_t b = sorte < 4 ? a : sorte == 4 ? 99 : vertice();
         for (bool primeiro : {false, true}) {
             const Caminhos esperado = Literal(g, b, primeiro).Buscar(a);
-            const Caminhos podado = Buscar(g, a, b, primeiro);
-            TArvore arvore;
-            const Caminhos comArvore = Buscar(g, a, b, primeiro, &arvore);
+            const Caminhos podado = Buscar(g, a, b, primeiro, false);
+            const Caminhos comArvore = Buscar(g, a, b, primeiro, true);
             ASSERT_EQ(podado.ramos, esperado.ramos) << caso;
             ASSERT_EQ(podado.vertices, esperado.vertices) << caso;
             ASSERT_EQ(comArvore.ramos, esperado.ramos) << caso;
+            ASSERT_EQ(comArvore.arvore, esperado.arvore) << caso; // dead ends included
+            EXPECT_TRUE(podado.arvore.empty());
             encontrados += static_cast<int>(esperado.ramos.size());
+            if (a == b && !g.Dirigido()) circuitos += static_cast<int>(esperado.ramos.size());
 
             // The shortest path is the first of fewest branches among all of them.
             if (primeiro) continue;
@@ -167,4 +153,16 @@ TEST(Caminhos, SearchesWithAndWithoutTreeEqualTheLiteralSearch) {
         }
     }
     EXPECT_GT(encontrados, 2000);
+    EXPECT_GT(circuitos, 100); // undirected circuits, where the rule of the path's own branches bites
+}
+
+TEST(Caminhos, AnUndirectedCircuitNeverReturnsAlongTheBranchItLeftBy) {
+    TGrafo g(false);
+    g.AddVertice(1, "a");
+    g.AddVertice(2, "b");
+    g.AddRamo(1, kRamoImpedancia, "R1", "0", 1, 2);
+    EXPECT_TRUE(Buscar(g, 1, 1, false, false).ramos.empty());
+    g.AddRamo(2, kRamoImpedancia, "R2", "0", 2, 1);
+    EXPECT_EQ(Buscar(g, 1, 1, false, true).ramos, (std::vector<Caminho>{{1, 2}, {2, 1}}));
+    EXPECT_EQ(Buscar(g, 1, 1, true, false).ramos, (std::vector<Caminho>{{1, 2}})); // the first only
 }
