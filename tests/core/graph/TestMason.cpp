@@ -1,6 +1,6 @@
-// Mason's results where the random oracles do not reach: the empty diagram, the order of symbols in
-// a product, the forest's creation order, the candidate lists and the closing branch, deep diagrams
-// on a small stack, and the texts of loop-set gains.
+// Mason's results where the random oracles do not reach: the empty diagram, the closing branch's
+// identifier and its refusal of unknown names, deep diagrams on a small stack, and the texts of
+// loop-set gains.
 
 #include "graph/UnitGrfGrafo.h"
 #include "graph/UnitGrfMason.h"
@@ -14,24 +14,6 @@
 using namespace brelix;
 
 namespace {
-
-using Ints = std::vector<std::int32_t>;
-using Fatores = std::vector<std::pair<std::string, std::int32_t>>;
-
-Fatores DoProduto(const TListSimboloExp& p) {
-    Fatores out;
-    for (const TSimboloExp& s : p)
-        out.emplace_back(s.Nome(), s.Exp);
-    return out;
-}
-
-// Identifiers of the tree's nodes in creation order.
-Ints Criacao(const TArvore& t) {
-    Ints out;
-    for (int i = 0; i < t.Count(); ++i)
-        out.push_back(t.No(i).Id);
-    return out;
-}
 
 TGrafo Vertices(std::initializer_list<std::int32_t> ids) {
     TGrafo g;
@@ -67,68 +49,17 @@ TEST(Mason, AnEmptyDiagramHasNothing) {
     EXPECT_TRUE(MasonOS(vazio).empty());
 }
 
-TEST(Mason, GainsMultiplyWalkingBackFromTheClosingBranchAndTheLastLoopLeadsASet) {
-    TGrafo g = Vertices({1, 2, 3, 4});
-    g.AddTransmitancia(1, "a", "A", 1, 2);
-    g.AddTransmitancia(2, "b", "B", 2, 1);
-    g.AddTransmitancia(3, "c", "C", 3, 4);
-    g.AddTransmitancia(4, "d", "-2.D.S", 4, 3);
-    const TResultadoMason m = Mason(g);
-    ASSERT_EQ(m.Lacos.size(), 2u);
-    EXPECT_EQ(DoProduto(m.Lacos[0].Simbolos), (Fatores{{"B", 1}, {"A", 1}}));
-    TLacoOS par = m.LacosOS.at(1).at(0);
-    EXPECT_EQ(DoProduto(par.Simbolos), (Fatores{{"D", 1}, {"C", 1}, {"B", 1}, {"A", 1}}));
-    EXPECT_EQ(par.TextoGanho(), "- 2,00.A.B.C.D.S");
-}
-
-TEST(Mason, TheForestAddsAllChildrenOfANodeBeforeExtendingTheFirst) {
-    TGrafo g = Vertices({1, 2, 3, 4});
-    for (std::int32_t v = 1; v <= 4; ++v)
-        g.AddTransmitancia(v, "", std::to_string(v + 1), v, v);
-    const TResultadoMason m = Mason(g);
-    EXPECT_EQ(Criacao(m.Floresta), (Ints{0, 1, 2, 3, 2, 3, 3, 3, 1, 2, 3, 3, 2, 3, 3}));
-    EXPECT_EQ(m.LacosOS.at(3).at(0).K, 2.0 * 3.0 * 4.0 * 5.0);
-}
-
-TEST(Mason, CandidatesClosingBranchAndTheMarksThatStay) {
-    TGrafo g = Vertices({1, 2, 3});
-    g.AddTransmitancia(4, "t1", "G1", 1, 2);
-    g.AddTransmitancia(8, "t2", "G2", 2, 3);
-    g.AddTransmitancia(6, "t3", "-1.H", 3, 2);
-    std::vector<std::string> entradas{"stale"}, saidas{"stale"};
-    MarkEntradaSaida(g, entradas, saidas);
-    EXPECT_EQ(entradas, (std::vector<std::string>{"V1"}));
-    EXPECT_EQ(saidas, (std::vector<std::string>{"V2", "V3"}));
-
-    // The closing branch runs from the output back to the input, above the largest identifier.
-    const TRamo* dfs = AddRamoDFS(g, "V1", "V3");
-    ASSERT_NE(dfs, nullptr);
-    EXPECT_EQ(dfs->Id, 9);
-    EXPECT_EQ(dfs->Nome, "DFS");
-    EXPECT_EQ(dfs->Origem, 3);
-    EXPECT_EQ(dfs->Destino, 1);
-    EXPECT_EQ(dfs->TextoGanho, "-1.DFS");
-    const TResultadoMason m = Mason(g);
-    EXPECT_EQ(g.Simbolos()[0].Nome, "DFS");
-    ASSERT_EQ(m.Lacos.size(), 2u);
-    EXPECT_EQ(m.Lacos[0].Ramos.Items(), (Ints{4, 8, 9})); // the forward path closed by DFS
-
-    // A vertex keeps its mark: V1 is now entered by the closing branch and stays an output after it
-    // is deleted again.
-    MarkEntradaSaida(g, entradas, saidas);
-    EXPECT_TRUE(entradas.empty());
-    EXPECT_EQ(saidas, (std::vector<std::string>{"V1", "V2", "V3"}));
-    g.DeleteRamo(9);
-    MarkEntradaSaida(g, entradas, saidas);
-    EXPECT_TRUE(entradas.empty());
-    EXPECT_EQ(g.Vertice(0).Marca, kMarcaSaida);
-}
-
 TEST(Mason, ClosingBranchIdentifierAndUnknownNames) {
+    // From the output back to the input, named DFS, above the largest identifier.
     TGrafo g = Vertices({1, 2});
     g.AddTransmitancia(-5, "", "1", 1, 2);
     g.AddTransmitancia(0, "", "1", 1, 2);
-    EXPECT_EQ(AddRamoDFS(g, "V1", "V2")->Id, 1);
+    const TRamo* dfs = AddRamoDFS(g, "V1", "V2");
+    ASSERT_NE(dfs, nullptr);
+    EXPECT_EQ(dfs->Id, 1);
+    EXPECT_EQ(dfs->Nome, "DFS");
+    EXPECT_EQ(dfs->Origem, 2);
+    EXPECT_EQ(dfs->TextoGanho, "-1.DFS");
     EXPECT_EQ(AddRamoDFS(g, "V1", "v2"), nullptr);
     EXPECT_EQ(AddRamoDFS(g, "nada", "V2"), nullptr);
     EXPECT_EQ(g.RamoCount(), 3);
