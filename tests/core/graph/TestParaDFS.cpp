@@ -125,29 +125,21 @@ TEST(ParaDFS, BacktrackingLeavesItsTrialsInTheTree) {
     EXPECT_EQ(r.Busca.No(5).Id, 2);
 }
 
-// The effort between two vertices: the shortest path's efforts feed a new output variable, whose
-// transmittance continues the numbering; vertices apart or absent build nothing.
+// The effort between two vertices: from 2 to 1 along the source, against its direction, minus its
+// effort feeds a new output variable, whose transmittance continues the numbering. Vertices apart
+// or absent build nothing.
 TEST(ParaDFS, EffortBetweenTwoVertices) {
-    // A source from 1 to 2 and impedances 2-3 and 3-1, with a second source 2-4-3 in parallel: from
-    // 1 to 3 the one-branch path wins, against the branch's direction; 5 is apart.
-    TGrafo g(true);
-    for (int v = 1; v <= 5; ++v)
-        g.AddVertice(v, "v" + std::to_string(v));
-    g.AddRamo(1, kRamoFonteEsforco, "E", "1", 1, 2);
-    g.AddRamo(2, kRamoImpedancia, "Ra", "Ra", 2, 3);
-    g.AddRamo(3, kRamoImpedancia, "Rb", "Rb", 2, 4);
-    g.AddRamo(4, kRamoImpedancia, "Rc", "Rc", 4, 3);
-    g.AddRamo(5, kRamoImpedancia, "Rd", "Rd", 3, 1);
-    const TConversaoDFS c = FindComponente(g, 1, 3);
+    TGrafo g = Dois(kRamoFonteEsforco, "E1", "1", kRamoImpedancia, "R", "R");
+    g.AddVertice(3, "C");
+    const TConversaoDFS c = FindComponente(g, 2, 1);
     ASSERT_TRUE(c.Dfs.has_value());
-    ASSERT_EQ(c.Dfs->VerticeCount(), 2 * 5 + 1);
     const int n = c.Dfs->RamoCount();
     EXPECT_EQ(ConverterGrafoDFSVariavel(g).Dfs->RamoCount(), n - 1);
     const V t = Textos(*c.Dfs);
-    EXPECT_EQ(t[10], "11 E(1, 3)");
-    EXPECT_EQ(t.back(), std::to_string(n) + " T" + std::to_string(n) + " -1 5->11"); // from E(Rd)
-    EXPECT_EQ(FindComponente(g, 1, 5).Falha, TFalhaDFS::SaidaForaDaComponente);
-    EXPECT_FALSE(FindComponente(g, 1, 5).Dfs.has_value());
+    EXPECT_EQ(t[4], "5 E(2, 1)");
+    EXPECT_EQ(t.back(), std::to_string(n) + " T" + std::to_string(n) + " -1 1->5");
+    EXPECT_EQ(FindComponente(g, 1, 3).Falha, TFalhaDFS::SaidaForaDaComponente);
+    EXPECT_FALSE(FindComponente(g, 1, 3).Dfs.has_value());
     EXPECT_FALSE(FindComponente(g, 1, 77).Encontrado());
 }
 
