@@ -1,15 +1,15 @@
-// The validation of linear graphs against a bridge test on random graphs: the lists of
-// short-circuited and unconnected elements. (Components and the spanning forest give the rows of
-// the conversion's equations, which the network cross-check solves.)
+// The structure of linear graphs: the validation's lists of short-circuited and unconnected elements
+// against a bridge test on random graphs, and the order of components and chords on a hand case
+// (whether they are right, the network cross-check finds when it solves the equations they give).
 
 #include "graph/UnitGrfEstrutura.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <random>
 #include <set>
+#include <tuple>
 
 using namespace brelix;
 
@@ -17,25 +17,19 @@ namespace {
 
 using Nomes = std::vector<std::string>;
 
-// Union-find over vertex identifiers.
-class Conjuntos {
-public:
-    std::int32_t Raiz(std::int32_t x) {
-        if (!pai_.contains(x)) pai_[x] = x;
-        while (pai_[x] != x)
-            x = pai_[x] = pai_[pai_[x]];
-        return x;
+// Whether a and b stay connected through the branches other than `sem`.
+bool Ligados(const TGrafo& g, const TRamo* sem, std::int32_t a, std::int32_t b) {
+    std::set<std::int32_t> vistos{a};
+    for (bool mudou = true; mudou;) {
+        mudou = false;
+        for (const auto& r : g.Ramos()) {
+            if (r.get() == sem || vistos.contains(r->Origem) == vistos.contains(r->Destino)) continue;
+            vistos.insert({r->Origem, r->Destino});
+            mudou = true;
+        }
     }
-    bool Unir(std::int32_t a, std::int32_t b) {
-        a = Raiz(a), b = Raiz(b);
-        if (a == b) return false;
-        pai_[a] = b;
-        return true;
-    }
-
-private:
-    std::map<std::int32_t, std::int32_t> pai_;
-};
+    return vistos.contains(b);
+}
 
 // Up to 9 vertices (none now and then) with scattered identifiers and up to 14 branches; no
 // self-loop unless asked. Names repeat, as a drawing's careless names may.
@@ -62,25 +56,19 @@ TGrafo GrafoAleatorio(std::mt19937& rng, bool lacos) {
 
 } // namespace
 
-// The validation lists the elements that a bridge test by union-find finds short-circuited (a
-// self-loop) or unconnected (an end in no circuit).
+// The validation lists the elements that a bridge test finds short-circuited (a self-loop) or
+// unconnected (an end in no circuit).
 TEST(Estrutura, ValidationListsAgreeWithABridgeTest) {
     std::mt19937 rng(31337);
     int repetidos = 0;
     for (int caso = 0; caso < 400; ++caso) {
         const TGrafo g = GrafoAleatorio(rng, caso % 4 == 0);
-        // A vertex a vertex lies in a circuit when one of its branches is a self-loop or joins two
-        // vertices that stay connected without it.
+        // A vertex lies in a circuit when one of its branches is a self-loop or joins two vertices
+        // that stay connected without it.
         std::set<std::int32_t> emCircuito;
-        for (const auto& r : g.Ramos()) {
-            Conjuntos sem;
-            for (const auto& o : g.Ramos())
-                if (o.get() != r.get()) sem.Unir(o->Origem, o->Destino);
-            if (r->Origem == r->Destino || sem.Raiz(r->Origem) == sem.Raiz(r->Destino)) {
-                emCircuito.insert(r->Origem);
-                emCircuito.insert(r->Destino);
-            }
-        }
+        for (const auto& r : g.Ramos())
+            if (r->Origem == r->Destino || Ligados(g, r.get(), r->Origem, r->Destino))
+                emCircuito.insert({r->Origem, r->Destino});
         // Each list names an element once, in branch order; lists from before are cleared.
         Nomes curtosEsperados, soltosEsperados, curtos{"old"}, soltos{"old"};
         const auto addUnico = [&](Nomes& l, const std::string& n) {
@@ -98,4 +86,26 @@ TEST(Estrutura, ValidationListsAgreeWithABridgeTest) {
         EXPECT_EQ(soltos, soltosEsperados) << caso;
     }
     EXPECT_GT(repetidos, 50); // a name listed once although more elements of that name qualify
+}
+
+// The order of the components' vertices and of the chords fixes the rows of the conversion's
+// equations, as its result view shows them.
+TEST(Estrutura, ComponentsKeepTheOrderOfContractionAndChordsTheOrderOfSearch) {
+    // A ring 1-2-3, an isolated vertex 4, and a pair 5-6 joined twice.
+    TGrafo g(true);
+    for (std::int32_t v = 1; v <= 6; ++v)
+        g.AddVertice(v, "v");
+    for (const auto& [id, a, b] : {std::tuple{1, 1, 2}, {2, 2, 3}, {3, 3, 1}, {4, 5, 6}, {5, 6, 5}})
+        g.AddRamo(id, kRamoImpedancia, "R", "R", a, b);
+    const TComponentes c = SplitComponentes(g);
+    std::vector<std::vector<std::int32_t>> ids;
+    for (const TGrafo& comp : c.Lista) {
+        ids.emplace_back();
+        for (const auto& v : comp.Vertices())
+            ids.back().push_back(v->Id);
+    }
+    // From 1: 2 is absorbed (taking over 2-3), then 3; the start comes last.
+    EXPECT_EQ(ids, (std::vector<std::vector<std::int32_t>>{{2, 3, 1}, {4}, {6, 5}}));
+    // The search from each component's first vertex leaves by its first branch, the chord.
+    EXPECT_EQ(FindFloresta(c.Estrutura).Cordas.Items(), (std::vector<std::int32_t>{1, 4}));
 }
