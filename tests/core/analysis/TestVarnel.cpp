@@ -139,60 +139,50 @@ TEST_F(VarnelFile, AFailedExportIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(ArquivosNaPasta(), 1u);
 }
 
-TEST_F(VarnelFile, OrderEightFillsEverySlotFromTheEvaluatedFunction) {
+TEST_F(VarnelFile, TheValuesComeFromTheEvaluatedFunction) {
+    const auto exportar = [&](const TFuncao& f, const TListSimboloVal& v) {
+        TResultadoFT r;
+        r.ShowFT("OitoFT", "E", f, v, "S");
+        std::string erro;
+        EXPECT_TRUE(r.PodeExportarVarnel(erro)) << erro;
+        EXPECT_TRUE(r.ExportVarnel(Path("f.vrn"), erro)) << erro;
+        return Slurp(Path("f.vrn"));
+    };
     // N = a.S^8 + 2.S^3 + 6 and D = 4.S^8 + b.S^7 + ... + 8 (every power), for a = 3 and b = 2.
     std::vector<std::string> den;
     for (int i = 8; i >= 0; --i)
         den.push_back(std::to_string(i == 8 ? 4 : i + 1) + ";" + std::to_string(i) + ";" +
                       (i == 7 ? "b" : "") + ";");
-    TResultadoFT r;
-    r.ShowFT("OitoFT", "E", Funcao({"1;8;a;", "2;3;;", "6;0;;"}, den), Valores({{"a", 3}, {"b", 2}}), "S");
-    std::string erro;
-    ASSERT_TRUE(r.PodeExportarVarnel(erro)) << erro;
-    const std::string file = Path("oito.vrn");
-    ASSERT_TRUE(r.ExportVarnel(file, erro)) << erro;
-
-    TValoresVarnel esperado;
-    esperado.Ganho = 3.0 / 4.0;
-    esperado.N = {6.0 / 3, 0, 0, 2.0 / 3, 0, 0, 0, 0, 1};
+    TValoresVarnel oito;
+    oito.Ganho = 3.0 / 4.0;
+    oito.N = {6.0 / 3, 0, 0, 2.0 / 3, 0, 0, 0, 0, 1};
     for (std::size_t i = 0; i < 9; ++i)
-        esperado.D[i] = (i == 8 ? 4.0 : i == 7 ? 8.0 * 2 : static_cast<double>(i + 1)) / 4.0;
-    ExpectLayout(Slurp(file), esperado);
+        oito.D[i] = (i == 8 ? 4.0 : i == 7 ? 8.0 * 2 : static_cast<double>(i + 1)) / 4.0;
+    ExpectLayout(exportar(Funcao({"1;8;a;", "2;3;;", "6;0;;"}, den), Valores({{"a", 3}, {"b", 2}})), oito);
+    // A zero denominator lead: gain zero and the undivided coefficients.
+    TValoresVarnel zero;
+    zero.N[0] = 1.0;
+    zero.D[0] = 2.0;
+    ExpectLayout(exportar(Funcao({"4;0;;"}, {"1;1;R;", "2;0;;"}), Valores({{"R", 0}})), zero);
 }
 
-TEST_F(VarnelFile, OrderNineIsRefusedWithoutWritingAnything) {
-    for (const bool inNumerator : {true, false}) {
-        const TFuncao f = inNumerator ? Funcao({"1;9;;"}, {"1;0;;"}) : Funcao({"1;0;;"}, {"1;9;R;", "1;0;;"});
+TEST_F(VarnelFile, OrderNineAndFunctionsWithoutANumericFormAreRefusedWithoutWritingAnything) {
+    const std::string ordem = "Ordem do sistema não suportada pelo Varnel.";
+    for (const auto& [f, mensagem] : std::vector<std::pair<TFuncao, std::string>>{
+             {Funcao({"1;9;;"}, {"1;0;;"}), ordem},
+             {Funcao({"1;0;;"}, {"1;9;R;", "1;0;;"}), ordem},
+             {Funcao({"1;-1;;"}, {"1;0;;"}),
+              "A função de transferência não pode ser avaliada: ela tem a potência negativa S^-1."}}) {
         TResultadoFT r;
         r.ShowFT("NoveFT", "E", f, Valores({{"R", 2}}), "S");
         std::string erro;
         EXPECT_FALSE(r.PodeExportarVarnel(erro));
-        EXPECT_EQ(erro, "Ordem do sistema não suportada pelo Varnel.");
+        EXPECT_EQ(erro, mensagem);
         EXPECT_FALSE(r.ExportVarnel(Path("nove.vrn"), erro));
-        EXPECT_EQ(erro, "Ordem do sistema não suportada pelo Varnel.");
-        EXPECT_FALSE(ExportVarnel(f, Path("nove.vrn"), erro));
+        EXPECT_EQ(erro, mensagem);
         EXPECT_EQ(ArquivosNaPasta(), 0u);
     }
-}
-
-TEST_F(VarnelFile, AZeroDenominatorLeadWritesGainZeroAndTheUndividedCoefficients) {
-    TResultadoFT r;
-    r.ShowFT("ZeroFT", "E", Funcao({"4;0;;"}, {"1;1;R;", "2;0;;"}), Valores({{"R", 0}}), "S");
     std::string erro;
-    ASSERT_TRUE(r.ExportVarnel(Path("z.vrn"), erro)) << erro;
-    TValoresVarnel esperado;
-    esperado.Ganho = 0.0;
-    esperado.N[0] = 1.0;
-    esperado.D[0] = 2.0;
-    ExpectLayout(Slurp(Path("z.vrn")), esperado);
-}
-
-TEST_F(VarnelFile, AFunctionWithoutANumericFormIsNotExported) {
-    TResultadoFT r;
-    r.ShowFT("NegFT", "E", Funcao({"1;-1;;"}, {"1;0;;"}), TListSimboloVal{}, "S");
-    std::string erro;
-    EXPECT_FALSE(r.PodeExportarVarnel(erro));
-    EXPECT_EQ(erro, r.Conteudo().FTNG);
-    EXPECT_FALSE(r.ExportVarnel(Path("n.vrn"), erro));
+    EXPECT_FALSE(ExportVarnel(Funcao({"1;9;;"}, {"1;0;;"}), Path("nove.vrn"), erro));
     EXPECT_EQ(ArquivosNaPasta(), 0u);
 }
