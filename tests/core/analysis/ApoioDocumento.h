@@ -6,8 +6,6 @@
 #include "core/visual/VisualTestUtil.h"
 #include "support/SolucaoLinear.h"
 
-#include "common/UnitComArquivo.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,9 +26,9 @@ public:
     std::unique_ptr<brelix::TVisualDocumento> Entregar() { return std::move(doc_); }
 
     // A vertex (graph) or variable (signal flow) with the given description.
-    brelix::TVOGrfVertice& Vertice(const std::string& desc, brelix::TPonto em = {100, 100}) {
+    brelix::TVOGrfVertice& Vertice(const std::string& desc) {
         const char* cls = doc_->DocKind() == brelix::kDocKindDFS ? "TVODFSVariavel" : "TVOGrfVertice";
-        auto& v = brelix::testing::Place<brelix::TVOGrfVertice>(*doc_, cls, em);
+        auto& v = brelix::testing::Place<brelix::TVOGrfVertice>(*doc_, cls);
         Renomear(v, desc);
         return v;
     }
@@ -44,20 +42,18 @@ public:
         if (!desc.empty()) Renomear(c, desc);
         EXPECT_TRUE(c.SetGain(0, ganho));
         std::int32_t porta = 1;
-        for (brelix::TVOGrfVertice* v : vertices)
-            Ligar(*v, c, porta++);
+        for (brelix::TVOGrfVertice* v : vertices) {
+            // The vertex picked first and then the component's port, as the connect tool does.
+            brelix::testing::PickBoth(*doc_, *v, 1, c, porta);
+            EXPECT_EQ(c.VertexAt(porta), v) << c.Desc() << " port " << porta;
+            ++porta;
+        }
         return c;
     }
 
     brelix::TVOGrfComp& Transmitancia(brelix::TVOGrfVertice& de, brelix::TVOGrfVertice& para,
                                       const std::string& ganho) {
         return Elemento("TVODFSTransmitancia", "", ganho, {&de, &para});
-    }
-
-    // Picks the vertex and then the component's port, as the connect tool does.
-    void Ligar(brelix::TVOGrfVertice& v, brelix::TVOGrfComp& c, std::int32_t porta) {
-        brelix::testing::PickBoth(*doc_, v, 1, c, porta);
-        EXPECT_EQ(c.VertexAt(porta), &v) << c.Desc() << " port " << porta;
     }
 
     void Renomear(brelix::TVisualObject& o, const std::string& desc) {
