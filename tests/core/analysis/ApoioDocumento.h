@@ -23,7 +23,6 @@ public:
         : doc_(brelix::testing::NewDoc(docKind, nome)) {}
 
     brelix::TVisualDocumento& Doc() { return *doc_; }
-    std::unique_ptr<brelix::TVisualDocumento> Entregar() { return std::move(doc_); }
 
     // A vertex (graph) or variable (signal flow) with the given description.
     brelix::TVOGrfVertice& Vertice(const std::string& desc) {
