@@ -1,81 +1,58 @@
 #pragma once
 
+// Documents drawn as a user draws them (objects placed, ports picked pair by pair) for the tests of
+// the analysis commands, and a document saved to its file and read back.
+
 #include "core/visual/VisualTestUtil.h"
 #include "support/SolucaoLinear.h"
-
-#include "common/UnitComArquivo.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include <unistd.h>
 
-// Documents drawn as a user draws them (objects placed, ports picked pair by pair), for the tests of
-// the analysis commands.
 namespace apoio {
 
-// A document drawn through the connect protocol.
 class Desenho {
 public:
     explicit Desenho(std::int32_t docKind, const std::string& nome = "Doc")
         : doc_(brelix::testing::NewDoc(docKind, nome)) {}
 
     brelix::TVisualDocumento& Doc() { return *doc_; }
-    const brelix::TVisualDocumento& Doc() const { return *doc_; }
-    std::unique_ptr<brelix::TVisualDocumento> Entregar() { return std::move(doc_); }
 
     // A vertex (graph) or variable (signal flow) with the given description.
-    brelix::TVOGrfVertice& Vertice(const std::string& desc, brelix::TPonto em = {100, 100}) {
+    brelix::TVOGrfVertice& Vertice(const std::string& desc) {
         const char* cls = doc_->DocKind() == brelix::kDocKindDFS ? "TVODFSVariavel" : "TVOGrfVertice";
-        auto& v = brelix::testing::Place<brelix::TVOGrfVertice>(*doc_, cls, em);
+        auto& v = brelix::testing::Place<brelix::TVOGrfVertice>(*doc_, cls);
         Renomear(v, desc);
         return v;
     }
 
-    // A component of the class joined from `de` into its port 1 and out of its port 2 to `para`.
-    brelix::TVOGrfComp& UmaPorta(const std::string& classe, const std::string& desc, const std::string& ganho,
-                                 brelix::TVOGrfVertice& de, brelix::TVOGrfVertice& para) {
+    // An element of the class whose ports 1, 2, ... are joined to the vertices in turn: a one-port
+    // runs from the first to the second, a two-port's second side from the third to the fourth. An
+    // empty description keeps the one the document gives.
+    brelix::TVOGrfComp& Elemento(const std::string& classe, const std::string& desc, const std::string& ganho,
+                                 std::initializer_list<brelix::TVOGrfVertice*> vertices) {
         auto& c = brelix::testing::Place<brelix::TVOGrfComp>(*doc_, classe);
-        Renomear(c, desc);
-        EXPECT_TRUE(c.SetGain(0, ganho));
-        Ligar(de, c, 1);
-        Ligar(para, c, 2);
-        return c;
-    }
-
-    // A transmittance from `de` to `para`.
-    brelix::TVOGrfComp& Transmitancia(brelix::TVOGrfVertice& de, brelix::TVOGrfVertice& para,
-                                      const std::string& ganho, const std::string& desc = {}) {
-        auto& c = brelix::testing::Place<brelix::TVOGrfComp>(*doc_, "TVODFSTransmitancia");
         if (!desc.empty()) Renomear(c, desc);
         EXPECT_TRUE(c.SetGain(0, ganho));
-        Ligar(de, c, 1);
-        Ligar(para, c, 2);
+        std::int32_t porta = 1;
+        for (brelix::TVOGrfVertice* v : vertices) {
+            // The vertex picked first and then the component's port, as the connect tool does.
+            brelix::testing::PickBoth(*doc_, *v, 1, c, porta);
+            EXPECT_EQ(c.VertexAt(porta), v) << c.Desc() << " port " << porta;
+            ++porta;
+        }
         return c;
     }
 
-    // A two-port: first side from v1 to v2, second side from v3 to v4.
-    brelix::TVOGrfComp& DuasPortas(const std::string& classe, const std::string& desc,
-                                   const std::string& ganho, brelix::TVOGrfVertice& v1,
-                                   brelix::TVOGrfVertice& v2, brelix::TVOGrfVertice& v3,
-                                   brelix::TVOGrfVertice& v4) {
-        auto& c = brelix::testing::Place<brelix::TVOGrfComp>(*doc_, classe);
-        Renomear(c, desc);
-        EXPECT_TRUE(c.SetGain(0, ganho));
-        Ligar(v1, c, 1);
-        Ligar(v2, c, 2);
-        Ligar(v3, c, 3);
-        Ligar(v4, c, 4);
-        return c;
-    }
-
-    // Picks the vertex and then the component's port, as the connect tool does.
-    void Ligar(brelix::TVOGrfVertice& v, brelix::TVOGrfComp& c, std::int32_t porta) {
-        brelix::testing::PickBoth(*doc_, v, 1, c, porta);
-        EXPECT_EQ(c.VertexAt(porta), &v) << c.Desc() << " port " << porta;
+    brelix::TVOGrfComp& Transmitancia(brelix::TVOGrfVertice& de, brelix::TVOGrfVertice& para,
+                                      const std::string& ganho) {
+        return Elemento("TVODFSTransmitancia", "", ganho, {&de, &para});
     }
 
     void Renomear(brelix::TVisualObject& o, const std::string& desc) {
