@@ -105,17 +105,11 @@ inline std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::stri
     return copy;
 }
 
-inline int CountWires(const TVisualDocumento& doc) {
+// The number of objects of class T (wires, vertices, ...) in the document.
+template <class T> int Count(const TVisualDocumento& doc) {
     int n = 0;
     for (const TVisualObject& o : doc.Objects())
-        n += dynamic_cast<const TVOSisConexao*>(&o) != nullptr ? 1 : 0;
-    return n;
-}
-
-inline int CountVertices(const TVisualDocumento& doc) {
-    int n = 0;
-    for (const TVisualObject& o : doc.Objects())
-        n += dynamic_cast<const TVOSisVertice*>(&o) != nullptr ? 1 : 0;
+        n += dynamic_cast<const T*>(&o) != nullptr ? 1 : 0;
     return n;
 }
 

@@ -1,21 +1,15 @@
-#include "SisTestUtil.h"
-
-#include "system/UnitSisRamos.h"
-#include "system/UnitSisSistema.h"
-#include "system/UnitSisTipo.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
-#include <set>
-#include <string>
-#include <vector>
-
 // Random systems of every kind: each terminal wired once, to a vertex of its domain or straight to
 // another component, vertices wired into chains and rings, controlled sources following random
 // branches. A sound system must convert into a consistent graph; a system with one planted fault
 // must be refused, unchanged. Run under the sanitizers, no system may touch freed memory.
+
+#include "SisTestUtil.h"
+
+#include "system/UnitSisRamos.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
 
 using namespace brelix;
 
@@ -24,87 +18,68 @@ namespace {
 enum class TFalta { Nenhuma, TerminalLivre, FioDuplo, ObjetoAusente, DominioErrado, ControleAusente };
 
 struct TTerminal {
-    std::int32_t Id;
-    std::int32_t T;
-    std::int32_t Dominio;
+    std::int32_t Id, T, Dominio;
 };
 
 struct TAleatorio {
     TSistema S;
-    int Componentes = 0;
-    int Vertices = 0;
-    int RamosEsperados = 0;
-    int ControladasEsperadas = 0;
+    int Vertices = 0, RamosEsperados = 0, ControladasEsperadas = 0;
 };
 
-std::string Nome(const char* prefixo, std::int32_t id) {
-    return prefixo + std::to_string(id);
-}
-
 void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
-    const auto sorteio = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto sorteio = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
     std::int32_t id = 0;
 
-    // Components of random kinds, vertices of every domain, in a shuffled creation order.
-    struct TNovo {
-        std::int32_t Tipo;
-        bool Componente;
-    };
-    std::vector<TNovo> novos;
-    const int nComp = 1 + sorteio(9);
-    for (int k = 0; k < nComp; ++k) {
+    // Components of random kinds and vertices of every domain (a negative kind), shuffled.
+    std::vector<std::int32_t> novos;
+    for (std::size_t k = 1 + sorteio(9); k > 0; --k) {
         std::int32_t tipo = 0;
         do
-            tipo = 2 + sorteio(47);
+            tipo = 2 + static_cast<std::int32_t>(sorteio(47));
         while (TipoEhVertice(tipo));
-        novos.push_back({tipo, true});
+        novos.push_back(tipo);
     }
     for (const std::int32_t tipo : {kTipoEleVertice, kTipoMctVertice, kTipoMcrVertice, kTipoHidVertice})
-        for (int k = 1 + sorteio(3); k > 0; --k)
-            novos.push_back({tipo, false});
+        for (std::size_t k = 1 + sorteio(3); k > 0; --k)
+            novos.push_back(-tipo);
     std::shuffle(novos.begin(), novos.end(), rng);
 
     // The branch names are known before anything is added: identifiers follow the creation order.
     std::vector<std::string> ramos;
     for (std::size_t k = 0; k < novos.size(); ++k)
-        for (const TRamoDoTipo& r : RamosDoTipo(novos[k].Tipo))
-            if (novos[k].Componente)
-                ramos.push_back(Nome("C", static_cast<std::int32_t>(k + 1)) + std::string(r.Sufixo));
+        if (novos[k] > 0)
+            for (const TRamoDoTipo& r : RamosDoTipo(novos[k]))
+                ramos.push_back("C" + std::to_string(k + 1) + std::string(r.Sufixo));
 
     std::vector<TTerminal> terminais;
     std::vector<std::vector<std::int32_t>> verticesDe(6);
     bool controleApagado = false;
-    for (const TNovo& n : novos) {
-        ++id;
-        if (!n.Componente) {
-            a.S.AddElemento(id, DominioDoTipo(n.Tipo), false, {}, {}, 0, sorteio(500), sorteio(500),
-                            Nome("V", id), n.Tipo);
-            verticesDe[static_cast<std::size_t>(DominioDoTipo(n.Tipo))].push_back(id);
+    for (const std::int32_t n : novos) {
+        const std::string sid = std::to_string(++id);
+        if (n < 0) {
+            a.S.AddElemento(id, DominioDoTipo(-n), false, {}, {}, 0, static_cast<std::int32_t>(sorteio(500)),
+                            static_cast<std::int32_t>(sorteio(500)), "V" + sid, -n);
+            verticesDe[static_cast<std::size_t>(DominioDoTipo(-n))].push_back(id);
             ++a.Vertices;
             continue;
         }
-        std::string ganho = TipoEhMassaAtrito(n.Tipo) ? "M" + std::to_string(id) + ";B" + std::to_string(id)
-                                                      : "G" + std::to_string(id);
-        if (DominioDoTipo(n.Tipo) >= kDominioAcpEleMct) ganho = "a;0;0,5.b;c^-1";
+        std::string ganho = TipoEhMassaAtrito(n) ? "M" + sid + ";B" + sid : "G" + sid;
+        if (DominioDoTipo(n) >= kDominioAcpEleMct) ganho = "a;0;0,5.b;c^-1";
         // A controlled source follows a random branch, written with a domain letter as a document
         // would; the planted fault points the first one at a component that is gone.
         std::string controle;
-        if (TipoEhFonteCtrl(n.Tipo)) {
+        if (TipoEhFonteCtrl(n)) {
             ++a.ControladasEsperadas;
-            const std::string letra = sorteio(2) == 0 ? "v" : "T";
-            controle =
-                letra + "(" + ramos[static_cast<std::size_t>(sorteio(static_cast<int>(ramos.size())))] + ")";
-            if (falta == TFalta::ControleAusente && !controleApagado) {
-                controle = "v(Apagado)";
-                controleApagado = true;
-            }
+            controle = (sorteio(2) == 0 ? "v(" : "T(") + ramos[sorteio(ramos.size())] + ")";
+            if (falta == TFalta::ControleAusente && !controleApagado) controle = "v(Apagado)";
+            controleApagado = controleApagado || falta == TFalta::ControleAusente;
         }
-        a.S.AddElemento(id, DominioDoTipo(n.Tipo), true, controle, ganho, TerminaisDoTipo(n.Tipo),
-                        sorteio(500), sorteio(500), Nome("C", id), n.Tipo);
-        for (std::int32_t t = 1; t <= TerminaisDoTipo(n.Tipo); ++t)
-            terminais.push_back({id, t, DominioDoTerminal(n.Tipo, t)});
-        a.RamosEsperados += static_cast<int>(RamosDoTipo(n.Tipo).size());
-        ++a.Componentes;
+        a.S.AddElemento(id, DominioDoTipo(n), true, controle, ganho, TerminaisDoTipo(n),
+                        static_cast<std::int32_t>(sorteio(500)), static_cast<std::int32_t>(sorteio(500)),
+                        "C" + sid, n);
+        for (std::int32_t t = 1; t <= TerminaisDoTipo(n); ++t)
+            terminais.push_back({id, t, DominioDoTerminal(n, t)});
+        a.RamosEsperados += static_cast<int>(RamosDoTipo(n).size());
     }
 
     std::shuffle(terminais.begin(), terminais.end(), rng);
@@ -115,6 +90,10 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
             a.S.AddConexao(++id, dominio, id1, t1, id2, t2);
         else
             a.S.AddConexao(++id, dominio, id2, t2, id1, t1);
+    };
+    const auto verticeDe = [&](std::int32_t dominio) {
+        const auto& vs = verticesDe[static_cast<std::size_t>(dominio)];
+        return vs[sorteio(vs.size())];
     };
     for (std::size_t i = 0; i < terminais.size(); ++i) {
         if (usado[i]) continue;
@@ -132,35 +111,21 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
                 continue;
             }
         }
-        const auto& vs = verticesDe[static_cast<std::size_t>(t.Dominio)];
-        fio(t.Dominio, t.Id, t.T, vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1);
+        fio(t.Dominio, t.Id, t.T, verticeDe(t.Dominio), 1);
     }
     // Wires between vertices: chains, rings and loops on one vertex.
-    for (int d = kDominioEle; d <= kDominioHid; ++d) {
-        const auto& vs = verticesDe[static_cast<std::size_t>(d)];
-        for (int k = sorteio(4); k > 0; --k)
-            fio(d, vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1,
-                vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1);
-    }
+    for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
+        for (std::size_t k = sorteio(4); k > 0; --k)
+            fio(d, verticeDe(d), 1, verticeDe(d), 1);
 
     const TTerminal& t = terminais.front();
-    switch (falta) {
-    case TFalta::FioDuplo:
-        fio(t.Dominio, t.Id, t.T, verticesDe[static_cast<std::size_t>(t.Dominio)].front(), 1);
-        break;
-    case TFalta::ObjetoAusente:
-        a.S.AddConexao(++id, t.Dominio, t.Id, t.T, 100000, 1);
-        break;
-    case TFalta::DominioErrado: {
-        // A wire from a vertex of one domain to a vertex of another.
-        const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
-        fio(t.Dominio, verticesDe[static_cast<std::size_t>(t.Dominio)].front(), 1,
-            verticesDe[static_cast<std::size_t>(outro)].front(), 1);
-        break;
-    }
-    default:
-        break;
-    }
+    const auto primeiro = [&](std::int32_t d) { return verticesDe[static_cast<std::size_t>(d)].front(); };
+    if (falta == TFalta::FioDuplo) fio(t.Dominio, t.Id, t.T, primeiro(t.Dominio), 1);
+    if (falta == TFalta::ObjetoAusente) a.S.AddConexao(++id, t.Dominio, t.Id, t.T, 100000, 1);
+    // A wire from a vertex of one domain to a vertex of another.
+    if (falta == TFalta::DominioErrado)
+        fio(t.Dominio, primeiro(t.Dominio), 1, primeiro(t.Dominio == kDominioEle ? kDominioHid : kDominioEle),
+            1);
 }
 
 void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::string>& adicionados,
@@ -172,8 +137,7 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
     for (int i = 0; i < g.RamoCount(); ++i) {
         const TRamo& r = g.Ramo(i);
         EXPECT_EQ(r.Id, i + 1);
-        EXPECT_TRUE(ids.contains(r.Origem));
-        EXPECT_TRUE(ids.contains(r.Destino));
+        EXPECT_TRUE(ids.contains(r.Origem) && ids.contains(r.Destino)) << r.Nome;
         // Controlled sources, and only they, close the list.
         const bool controlada = r.Tipo == kRamoFonteEsforcoCtrl || r.Tipo == kRamoFonteFluxoCtrl;
         EXPECT_EQ(controlada, i >= a.RamosEsperados - a.ControladasEsperadas) << r.Nome;
@@ -186,9 +150,8 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
     }
     // Every drawn vertex either is still in the model or was reported as removed; every vertex the
     // conversion added was reported.
-    int desenhados = 0;
-    for (const TElemento& e : a.S.Elementos())
-        if (!e.Componente && e.Nome.starts_with("V")) ++desenhados;
+    const int desenhados = static_cast<int>(std::ranges::count_if(
+        a.S.Elementos(), [](const TElemento& e) { return !e.Componente && e.Nome.starts_with("V"); }));
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
     EXPECT_EQ(testsis::FaltaNoModeloConvertido(a.S), "");
@@ -203,8 +166,7 @@ TEST(SisAleatorio, SoundSystemsConvertAndFaultySystemsAreRefusedUnchanged) {
         const auto falta = static_cast<TFalta>(caso % 6);
         TAleatorio a;
         Montar(a, rng, falta);
-        const int elementos = a.S.Elementos().Count();
-        const int fios = a.S.Conexoes().Count();
+        const int elementos = a.S.Elementos().Count(), fios = a.S.Conexoes().Count();
         std::vector<std::string> adicionados, removidos;
         const bool semFalta =
             falta == TFalta::Nenhuma || (falta == TFalta::ControleAusente && a.ControladasEsperadas == 0);

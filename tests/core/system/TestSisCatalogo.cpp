@@ -1,5 +1,10 @@
+// The catalogue of system kinds: new objects take free descriptions, terminals leave their boxes
+// outwards, and every kind can be placed, turned, wired, saved and read back unchanged.
+
 #include "core/system/SisDocTestUtil.h"
 
+#include "common/UnitComErro.h"
+#include "support/PastaTemp.h"
 #include "system/UnitVOSisTerminais.h"
 
 #include <gtest/gtest.h>
@@ -49,59 +54,84 @@ TEST(SystemCatalogue, TerminalsLeaveTheirBoxOutwardsOneToASpot) {
     }
 }
 
-TEST(SystemCatalogue, RotationCyclesAndTheLabelFollowsUnlessPlacedByTheUser) {
+class SystemFiles : public apoio::PastaTemp {};
+
+// Every kind in one document: each turned through all of its orientations and left at a different
+// one, every terminal wired to a vertex of its domain and every such vertex to a hub vertex of the
+// domain, the controlled sources pointing at a resistor and one at a friction branch, one label of
+// the user's own. Saved, read back and saved again, the file keeps its bytes.
+TEST_F(SystemFiles, EveryKindIsPlacedTurnedWiredSavedAndReadBack) {
     auto doc = NewSistema();
-    doc->SetMode(kModeGirar);
+    TVOElemento* hubs[4];
+    for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
+        hubs[d - 2] = &PlaceKind(*doc, SisVertexClass(d)->Kind, {700, 100 * d});
+    int wires = 0, x = 0;
     for (const TSisKindRow& row : SisKinds()) {
         if (row.Terminals == 0) continue;
-        TVOSisComp& c = PlaceComp(*doc, row.Kind);
+        TVOSisComp& c = PlaceComp(*doc, row.Kind, {40 + (x % 8) * 80, 40 + (x / 8) * 80});
+        ++x;
         SCOPED_TRACE(c.ClassName());
-        const std::int32_t start = c.GetRot();
-        std::set<std::int32_t> seen;
-        for (std::int32_t i = 0; i < c.Orientations(); ++i) {
+        std::set<std::int32_t> turns;
+        doc->SetMode(kModeGirar);
+        for (std::int32_t i = 0; i < c.Orientations() + row.Kind % 3; ++i) {
             EXPECT_TRUE(doc->RotateClicked(c, TMouseButton::Left));
-            seen.insert(c.GetRot());
+            turns.insert(c.GetRot());
         }
-        EXPECT_EQ(c.GetRot(), start) << "back to the start after a full turn";
-        EXPECT_EQ(static_cast<std::int32_t>(seen.size()), c.Orientations());
+        EXPECT_EQ(static_cast<std::int32_t>(turns.size()), c.Orientations());
+        for (std::int32_t t = 1; t <= row.Terminals; ++t) {
+            const std::int32_t domain = SisTerminalDomain(row, t);
+            TVOElemento& v = PlaceKind(*doc, SisVertexClass(domain)->Kind, {c.Left() + 10 * t, c.Top() + 40});
+            Connect(*doc, c, t, v, 1);
+            Connect(*doc, v, 1, *hubs[domain - 2], 1);
+            wires += 2;
+        }
     }
-    // A resistor lies flat with its label above; upright, the label goes beside it. A label the user
-    // placed stays, and so do the reservoirs' labels.
-    TVOSisComp& r = PlaceComp(*doc, kTipoEleResistor);
-    doc->RotateClicked(r, TMouseButton::Left);
-    EXPECT_EQ(std::make_pair(r.LblX(), r.LblY()), std::make_pair(-20, 0));
-    r.SetLblX(7);
-    doc->RotateClicked(r, TMouseButton::Left);
-    EXPECT_EQ(std::make_pair(r.LblX(), r.LblY()), std::make_pair(7, 0));
-    TVOSisComp& tank = PlaceComp(*doc, kTipoHidReservatorio1Cnt);
-    doc->RotateClicked(tank, TMouseButton::Left);
-    EXPECT_EQ(std::make_pair(tank.LblX(), tank.LblY()), std::make_pair(0, -20));
-    // Only the left button of the rotate tool turns components; vertices do not turn.
-    EXPECT_FALSE(doc->RotateClicked(r, TMouseButton::Right));
-    EXPECT_FALSE(doc->RotateClicked(PlaceKind(*doc, kTipoEleVertice), TMouseButton::Left));
-    doc->SetMode(kModeSelecionar);
-    EXPECT_FALSE(doc->RotateClicked(r, TMouseButton::Left));
+    for (TVisualObject& o : doc->Objects())
+        if (auto* c = dynamic_cast<TVOSisComp*>(&o); c != nullptr && c->HasControl())
+            c->SetControlVariable("i(Resistor1)");
+    dynamic_cast<TVOSisComp&>(*doc->Objects().FindByDesc("FonteTorqueCtrl1"))
+        .SetControlVariable("V(MassaAtrito1_B)");
+    doc->Objects().FindByDesc("Resistor1")->SetLbl("Résistance à côté");
+    ASSERT_EQ(Count<TVOSisConexao>(*doc), wires);
+    ASSERT_EQ(doc->Objects().FindByDesc("FonteTorqueCtrl1")->Props().Value("VarPort"), "2");
+    EXPECT_TRUE(doc->Validate().Problemas.empty());
+    doc->SaveDocument(Path("todos.sis"));
+    EXPECT_FALSE(doc->NeedsSave());
+    const std::string saved = apoio::Slurp(Path("todos.sis"));
+    EXPECT_EQ(saved.rfind("Object 0: TSistema\r\nDesc=todos\r\n", 0), 0u);
+    EXPECT_NE(saved.find("R\xE9sistance \xE0 c\xF4t\xE9"), std::string::npos) << "Windows-1252 on disk";
+
+    auto back = NewSistema();
+    back->LoadFile(Path("todos.sis"));
+    ASSERT_EQ(back->Objects().Count(), doc->Objects().Count());
+    for (int i = 0; i < doc->Objects().Count(); ++i) {
+        EXPECT_EQ(back->Objects()[i].Props(), doc->Objects()[i].Props());
+        EXPECT_EQ(&back->Objects()[i].Class(), &doc->Objects()[i].Class());
+        if (const auto* w = dynamic_cast<const TVOSisConexao*>(&back->Objects()[i])) {
+            EXPECT_EQ(w->Points(), dynamic_cast<const TVOSisConexao&>(doc->Objects()[i]).Points());
+        }
+    }
+    EXPECT_FALSE(back->NeedsSave());
+    const auto& ctrl = dynamic_cast<const TVOSisComp&>(*back->Objects().FindByDesc("FonteTorqueCtrl1"));
+    EXPECT_EQ(ctrl.ControlVariable(), "V(MassaAtrito1_B)");
+    EXPECT_TRUE(back->Validate().Problemas.empty());
+    back->SaveDocument();
+    EXPECT_EQ(apoio::Slurp(Path("todos.sis")), saved);
 }
 
-TEST(SystemCatalogue, ControlVariablesOfferEveryBranchOfTheOtherPlainComponents) {
+// A wire whose class names another domain than its terminals' is refused with the file and a line of
+// its block; a wire of another document kind is skipped.
+TEST(SystemLoading, AWireOfAnotherDomainIsRefusedAndOneOfAnotherDocumentKindSkipped) {
     auto doc = NewSistema();
-    for (std::int32_t k :
-         {kTipoEleResistor, kTipoEleTransformador, kTipoMctMassaAtrito, kTipoMcrInerciaAtrito,
-          kTipoHidReservatorio1Cnt, kTipoMctReferencia, kTipoAcpEleMcr, kTipoEleFonteCorrenteCtrl})
-        PlaceComp(*doc, k);
-    // Never the source itself, references, couplers or other controlled sources; the friction kinds
-    // offer both branches, each with its domain's letters.
-    TVOSisComp& ctrl = PlaceComp(*doc, kTipoEleFonteTensaoCtrl);
-    std::vector<std::string> names = doc->Objects().ControlVariables(ctrl);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names,
-              (std::vector<std::string>{
-                  "F(MassaAtrito1_B)", "F(MassaAtrito1_M)", "P(Reservatorio1Cnt1)", "Q(Reservatorio1Cnt1)",
-                  "T(InerciaAtrito1_B)", "T(InerciaAtrito1_J)", "V(MassaAtrito1_B)", "V(MassaAtrito1_M)",
-                  "W(InerciaAtrito1_B)", "W(InerciaAtrito1_J)", "i(Resistor1)", "i(Transformador1_P1)",
-                  "i(Transformador1_P2)", "v(Resistor1)", "v(Transformador1_P1)", "v(Transformador1_P2)"}));
-    // Choosing a friction kind's second branch stores port 2 and names it again.
-    ctrl.SetControlVariable("F(MassaAtrito1_B)");
-    EXPECT_EQ(ctrl.Props().Value("VarPort"), "2");
-    EXPECT_EQ(ctrl.ControlVariable(), "F(MassaAtrito1_B)");
+    Connect(*doc, PlaceComp(*doc, kTipoMctMola), 2, PlaceKind(*doc, kTipoMctVertice), 1);
+    const std::string wire = "Object 3: TVOMctConexao";
+    ASSERT_EQ(Count<TVOSisConexao>(*Reread(*doc, "", "")), 1);
+    try {
+        Reread(*doc, wire, "Object 3: TVOEleConexao");
+        ADD_FAILURE() << "an electrical wire between mechanical terminals loaded";
+    } catch (const EFileError& err) {
+        EXPECT_EQ(err.FileName(), "x.sis");
+        EXPECT_TRUE(err.Line() >= 28 && err.Line() <= 40) << "a line of the wire's block, not " << err.Line();
+    }
+    EXPECT_EQ(Reread(*doc, wire, "Object 3: TVOGrfConexao")->Objects().Count(), 2);
 }
