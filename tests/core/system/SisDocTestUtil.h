@@ -1,5 +1,8 @@
 #pragma once
 
+// System documents built as the user builds them: objects placed from the catalogue and wired with
+// the connect tool.
+
 #include "common/UnitComTexto.h"
 #include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
@@ -18,10 +21,8 @@ namespace brelix::testing {
 inline std::unique_ptr<TVFSistema> NewSistema(const std::string& name = "Sistema1") {
     RegisterSistema();
     std::unique_ptr<TVisualDocumento> doc = MakeDocumento(kDocKindSistema);
-    auto* sis = dynamic_cast<TVFSistema*>(doc.get());
-    if (sis == nullptr) throw std::logic_error("a system document is not a TVFSistema");
-    doc.release();
-    std::unique_ptr<TVFSistema> owned(sis);
+    if (dynamic_cast<TVFSistema*>(doc.get()) == nullptr) throw std::logic_error("not a TVFSistema");
+    std::unique_ptr<TVFSistema> owned(static_cast<TVFSistema*>(doc.release()));
     owned->NewDocument(name);
     return owned;
 }
@@ -40,18 +41,16 @@ inline TVOSisComp& PlaceComp(TVFSistema& doc, std::int32_t kind, TPonto at = {10
     return PlaceKind<TVOSisComp>(doc, kind, at);
 }
 
-// Where a press picks the terminal: its position for the current orientation in the object's own
-// pixels; a vertex anywhere in its box.
-inline TPonto TerminalLocal(const TVOElemento& e, std::int32_t terminal) {
-    if (!e.FixedPorts()) return {15, 15};
-    const TPortInfo info = e.GetPortInfo(terminal);
-    return {info.X - e.Left(), info.Y - e.Top()};
-}
-
-// Presses a terminal with the connect tool, as the user does.
+// Presses a terminal with the connect tool, as the user does: at its place for the current
+// orientation, in the object's own pixels; a vertex anywhere in its box.
 inline TObjectPress PressTerminal(TVFSistema& doc, TVOElemento& e, std::int32_t terminal) {
     doc.SetMode(kModeConectar);
-    return doc.PressObject(e, TerminalLocal(e, terminal), {0, 0}, TMouseButton::Left);
+    TPonto at{15, 15};
+    if (e.FixedPorts()) {
+        const TPortInfo info = e.GetPortInfo(terminal);
+        at = {info.X - e.Left(), info.Y - e.Top()};
+    }
+    return doc.PressObject(e, at, {0, 0}, TMouseButton::Left);
 }
 
 // Draws a wire from terminal ta of a to terminal tb of b with the connect tool.
@@ -60,30 +59,24 @@ inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElement
     PressTerminal(doc, b, tb);
 }
 
-// A system drawn through its document, as the user draws it: vertices by name, components wired
-// terminal by terminal to vertices. Components go along one row and vertices along another.
+// A system drawn through its document: components along one row, each terminal i wired to the
+// vertex named vs[i - 1] (made on first use, of the vertex kind of that terminal's domain, along
+// another row); an empty name leaves the terminal for a wire straight to another component.
 struct Desenho {
-    std::unique_ptr<TVFSistema> doc;
+    std::unique_ptr<TVFSistema> doc = NewSistema("Teste");
     std::map<std::string, TVOElemento*> vertices;
     std::int32_t x = 20;
 
-    explicit Desenho(const std::string& name = "Teste") : doc(NewSistema(name)) {}
-    TVOElemento& V(const std::string& name, std::int32_t kind) {
-        TVOElemento*& v = vertices[name];
-        if (v == nullptr) v = &PlaceKind(*doc, kind, {x += 40, 300});
-        return *v;
-    }
-    // A component of the kind, its terminal i wired to the vertex named vs[i - 1] (made with the
-    // vertex kind of that terminal's domain on first use); an empty name leaves the terminal for a
-    // wire straight to another component.
     TVOSisComp& C(std::int32_t kind, std::initializer_list<const char*> vs) {
         TVOSisComp& c = PlaceComp(*doc, kind, {x += 40, 100});
         std::int32_t t = 0;
         for (const char* name : vs) {
             ++t;
             if (*name == '\0') continue;
-            const std::int32_t domain = SisTerminalDomain(*SisKind(kind), t);
-            Connect(*doc, c, t, V(name, SisVertexClass(domain)->Kind), 1);
+            TVOElemento*& v = vertices[name];
+            const std::int32_t vertexKind = SisVertexClass(SisTerminalDomain(*SisKind(kind), t))->Kind;
+            if (v == nullptr) v = &PlaceKind(*doc, vertexKind, {x += 40, 300});
+            Connect(*doc, c, t, *v, 1);
         }
         return c;
     }

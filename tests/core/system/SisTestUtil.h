@@ -1,5 +1,7 @@
 #pragma once
 
+// Systems drawn in code, the way a system document hands them over, and their graphs as text.
+
 #include "graph/UnitGrfGrafo.h"
 #include "system/UnitSisSistema.h"
 #include "system/UnitSisTipo.h"
@@ -9,14 +11,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace brelix::testsis {
 
-// Draws a system in code the way a system document would hand it over: every object takes the next
-// identifier, components and vertices take their kind's domain and terminal count, and a wire takes
-// the domain of the terminal it starts from.
+// Every object takes the next identifier; components and vertices take their kind's domain and
+// terminal count, and a wire takes the domain of the terminal it starts from.
 class TDesenho {
 public:
     TSistema S;
@@ -42,8 +42,7 @@ public:
     }
     std::int32_t Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
         const TElemento* e = S.Elementos().Find(a);
-        const std::int32_t dominio = e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0;
-        S.AddConexao(++id_, dominio, a, ta, b, tb);
+        S.AddConexao(++id_, e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0, a, ta, b, tb);
         return id_;
     }
     // Every terminal of the component wired to the given vertices, terminal 1 first.
@@ -72,32 +71,6 @@ inline std::vector<std::string> Texto(const TGrafo& g) {
         linhas.push_back(l);
     }
     return linhas;
-}
-
-// What a converted model must hold, empty when it does: every wire end and neighbour slot is an
-// element the model still owns, and every wire joins a component terminal to a numbered vertex, which
-// the component sees at that terminal.
-inline std::string FaltaNoModeloConvertido(const TSistema& s) {
-    std::unordered_set<const TElemento*> vivos;
-    for (const TElemento& e : s.Elementos())
-        vivos.insert(&e);
-    for (const TElemento& e : s.Elementos())
-        for (const TElemento* v : e.Neighbours())
-            if (v != nullptr && !vivos.contains(v)) return e.Nome + " sees a freed element";
-    for (const TConexao& c : s.Conexoes()) {
-        const std::string fio = "wire " + std::to_string(c.Id);
-        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2()))
-            return fio + " holds a freed end";
-        if (c.Elemento1()->Componente == c.Elemento2()->Componente)
-            return fio + " is not component to vertex";
-        const bool primeiro = c.Elemento1()->Componente;
-        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
-        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
-        if (vert->Numero == 0) return fio + " ends at an unnumbered vertex";
-        if (comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2) != vert)
-            return comp->Nome + " does not see " + vert->Nome;
-    }
-    return {};
 }
 
 } // namespace brelix::testsis

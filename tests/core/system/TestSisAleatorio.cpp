@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <unordered_set>
 
 using namespace brelix;
 
@@ -128,6 +129,32 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
             1);
 }
 
+// What a converted model must hold, empty when it does: every wire end and neighbour slot is an
+// element the model still owns, and every wire joins a component terminal to a numbered vertex, which
+// the component sees at that terminal.
+std::string FaltaNoModeloConvertido(const TSistema& s) {
+    std::unordered_set<const TElemento*> vivos;
+    for (const TElemento& e : s.Elementos())
+        vivos.insert(&e);
+    for (const TElemento& e : s.Elementos())
+        for (const TElemento* v : e.Neighbours())
+            if (v != nullptr && !vivos.contains(v)) return e.Nome + " sees a freed element";
+    for (const TConexao& c : s.Conexoes()) {
+        const std::string fio = "wire " + std::to_string(c.Id);
+        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2()))
+            return fio + " holds a freed end";
+        if (c.Elemento1()->Componente == c.Elemento2()->Componente)
+            return fio + " is not component to vertex";
+        const bool primeiro = c.Elemento1()->Componente;
+        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
+        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
+        if (vert->Numero == 0) return fio + " ends at an unnumbered vertex";
+        if (comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2) != vert)
+            return comp->Nome + " does not see " + vert->Nome;
+    }
+    return {};
+}
+
 void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::string>& adicionados,
                    const std::vector<std::string>& removidos) {
     std::set<std::int32_t> ids;
@@ -154,7 +181,7 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
         a.S.Elementos(), [](const TElemento& e) { return !e.Componente && e.Nome.starts_with("V"); }));
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
-    EXPECT_EQ(testsis::FaltaNoModeloConvertido(a.S), "");
+    EXPECT_EQ(FaltaNoModeloConvertido(a.S), "");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Systems drawn in code, converted to the exact linear graph: vertices in order with their numbers,
-// names and places, branches in order with kind, name, gain text, ends and pairs; and the names of
-// the vertices the conversion added and removed.
+// names and places, branches in order with kind, name, gain text and ends; and the names of the
+// vertices the conversion added and removed.
 
 #include "SisTestUtil.h"
 
@@ -53,31 +53,6 @@ const std::vector<TCaso>& Casos() {
          {"V 1 A 40,45", "V 2 _Vertice1 30,40", "V 3 _Vertice2 -10,80", "R 1 2 R1 R1 1>2",
           "R 2 2 L1 L1.S 2>3", "R 3 2 C1 C1^-1.S^-1 3>1"},
          {"_Vertice1", "_Vertice2"}},
-        {"the halves of a coupler and of a lever are paired, carry the whole gain and end at the "
-         "references of their domains, numbered translational, rotational, hydraulic",
-         [](TDesenho& d) {
-             const auto w = d.Comp(kTipoMcrFonteVelocidade, "W1", "W1");
-             const auto bomba = d.Comp(kTipoAcpMcrHid, "B1", "Kpw;0;0;Kqt");
-             const auto rf = d.Comp(kTipoHidTuboResistor, "Rf", "Rf");
-             const auto f = d.Comp(kTipoMctFonteForca, "F1", "F1");
-             const auto alav = d.Comp(kTipoMctTransformador, "N1", "N");
-             const auto b = d.Comp(kTipoMctAmortecedor, "B2", "B");
-             const auto ref = d.Comp(kTipoMctReferencia, "RefT", "Ref");
-             const auto r1 = d.Vert(kTipoMcrVertice, "W");
-             const auto [h1, h2] = d.Verts(kTipoHidVertice, {"H", "H2"});
-             const auto [t1, t2, t0] = d.Verts(kTipoMctVertice, {"X1", "X2", "X0"});
-             d.Liga(w, {r1});
-             d.Liga(bomba, {r1, h1});
-             d.Liga(rf, {h1, h2});
-             d.Liga(f, {t1});
-             d.Liga(alav, {t1, t2});
-             d.Liga(b, {t2, t0});
-             d.Liga(ref, {t0});
-         },
-         {"V 1 RefT 0,0", "V 2 X1 0,0", "V 3 X2 0,0", "V 5 W 0,0", "V 4 RefMcr 260,260", "V 7 H 0,0",
-          "V 8 H2 0,0", "V 6 RefHid 260,260", "R 1 3 W1 W1 5>4", "R 2 91 B1_P1 Kpw;0;0;Kqt 5>4 par 3",
-          "R 3 92 B1_P2 Kpw;0;0;Kqt 7>6 par 2", "R 4 2 Rf Rf 7>8", "R 5 5 F1 F1 1>2",
-          "R 6 71 N1_P1 N 2>1 par 7", "R 7 72 N1_P2 N 3>1 par 6", "R 8 2 B2 B^-1 3>1"}},
     };
     return casos;
 }
