@@ -67,12 +67,12 @@ struct Desenho {
     std::map<std::string, TVOElemento*> vertices;
     std::int32_t x = 20;
 
-    TVOSisComp& C(std::int32_t kind, std::initializer_list<const char*> vs) {
+    TVOSisComp& C(std::int32_t kind, const std::vector<std::string>& vs) {
         TVOSisComp& c = PlaceComp(*doc, kind, {x += 40, 100});
         std::int32_t t = 0;
-        for (const char* name : vs) {
+        for (const std::string& name : vs) {
             ++t;
-            if (*name == '\0') continue;
+            if (name.empty()) continue;
             TVOElemento*& v = vertices[name];
             const std::int32_t vertexKind = SisVertexClass(SisTerminalDomain(*SisKind(kind), t))->Kind;
             if (v == nullptr) v = &PlaceKind(*doc, vertexKind, {x += 40, 300});

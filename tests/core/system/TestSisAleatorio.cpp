@@ -18,33 +18,27 @@ namespace {
 
 enum class TFalta { Nenhuma, TerminalLivre, FioDuplo, ObjetoAusente, DominioErrado, ControleAusente };
 
-struct TTerminal {
-    std::int32_t Id, T, Dominio;
-};
-
 struct TAleatorio {
     TSistema S;
     int Vertices = 0, RamosEsperados = 0, ControladasEsperadas = 0;
 };
 
 void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
-    const auto sorteio = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    const auto sorteio = [&](std::size_t n) { return static_cast<std::int32_t>(rng() % n); };
     std::int32_t id = 0;
-
-    // Components of random kinds and vertices of every domain (a negative kind), shuffled.
+    // Components of random kinds, then vertices of every domain (as negative kinds), shuffled.
     std::vector<std::int32_t> novos;
-    for (std::size_t k = 1 + sorteio(9); k > 0; --k) {
+    for (std::int32_t k = 1 + sorteio(9); k > 0; --k) {
         std::int32_t tipo = 0;
         do
-            tipo = 2 + static_cast<std::int32_t>(sorteio(47));
+            tipo = 2 + sorteio(47);
         while (TipoEhVertice(tipo));
         novos.push_back(tipo);
     }
     for (const std::int32_t tipo : {kTipoEleVertice, kTipoMctVertice, kTipoMcrVertice, kTipoHidVertice})
-        for (std::size_t k = 1 + sorteio(3); k > 0; --k)
+        for (std::int32_t k = 1 + sorteio(3); k > 0; --k)
             novos.push_back(-tipo);
     std::shuffle(novos.begin(), novos.end(), rng);
-
     // The branch names are known before anything is added: identifiers follow the creation order.
     std::vector<std::string> ramos;
     for (std::size_t k = 0; k < novos.size(); ++k)
@@ -52,14 +46,17 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
             for (const TRamoDoTipo& r : RamosDoTipo(novos[k]))
                 ramos.push_back("C" + std::to_string(k + 1) + std::string(r.Sufixo));
 
+    struct TTerminal {
+        std::int32_t Id, T, Dominio;
+    };
     std::vector<TTerminal> terminais;
     std::vector<std::vector<std::int32_t>> verticesDe(6);
     bool controleApagado = false;
     for (const std::int32_t n : novos) {
         const std::string sid = std::to_string(++id);
+        const std::int32_t left = sorteio(500), top = sorteio(500);
         if (n < 0) {
-            a.S.AddElemento(id, DominioDoTipo(-n), false, {}, {}, 0, static_cast<std::int32_t>(sorteio(500)),
-                            static_cast<std::int32_t>(sorteio(500)), "V" + sid, -n);
+            a.S.AddElemento(id, DominioDoTipo(-n), false, {}, {}, 0, top, left, "V" + sid, -n);
             verticesDe[static_cast<std::size_t>(DominioDoTipo(-n))].push_back(id);
             ++a.Vertices;
             continue;
@@ -71,20 +68,18 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
         std::string controle;
         if (TipoEhFonteCtrl(n)) {
             ++a.ControladasEsperadas;
-            controle = (sorteio(2) == 0 ? "v(" : "T(") + ramos[sorteio(ramos.size())] + ")";
+            controle = (sorteio(2) == 0 ? "v(" : "T(") +
+                       ramos[static_cast<std::size_t>(sorteio(ramos.size()))] + ")";
             if (falta == TFalta::ControleAusente && !controleApagado) controle = "v(Apagado)";
-            controleApagado = controleApagado || falta == TFalta::ControleAusente;
+            controleApagado = falta == TFalta::ControleAusente;
         }
-        a.S.AddElemento(id, DominioDoTipo(n), true, controle, ganho, TerminaisDoTipo(n),
-                        static_cast<std::int32_t>(sorteio(500)), static_cast<std::int32_t>(sorteio(500)),
-                        "C" + sid, n);
+        a.S.AddElemento(id, DominioDoTipo(n), true, controle, ganho, TerminaisDoTipo(n), top, left, "C" + sid,
+                        n);
         for (std::int32_t t = 1; t <= TerminaisDoTipo(n); ++t)
             terminais.push_back({id, t, DominioDoTerminal(n, t)});
         a.RamosEsperados += static_cast<int>(RamosDoTipo(n).size());
     }
 
-    std::shuffle(terminais.begin(), terminais.end(), rng);
-    std::vector<bool> usado(terminais.size(), false);
     const auto fio = [&](std::int32_t dominio, std::int32_t id1, std::int32_t t1, std::int32_t id2,
                          std::int32_t t2) {
         if (sorteio(2) == 0)
@@ -92,41 +87,39 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
         else
             a.S.AddConexao(++id, dominio, id2, t2, id1, t1);
     };
-    const auto verticeDe = [&](std::int32_t dominio) {
+    const auto vertice = [&](std::int32_t dominio, bool primeiro = false) {
         const auto& vs = verticesDe[static_cast<std::size_t>(dominio)];
-        return vs[sorteio(vs.size())];
+        return primeiro ? vs.front() : vs[static_cast<std::size_t>(sorteio(vs.size()))];
     };
+    std::shuffle(terminais.begin(), terminais.end(), rng);
+    std::vector<bool> usado(terminais.size(), false);
     for (std::size_t i = 0; i < terminais.size(); ++i) {
         if (usado[i]) continue;
         usado[i] = true;
         const TTerminal& t = terminais[i];
         if (falta == TFalta::TerminalLivre && i == 0) continue;
         // Now and then straight to the next free terminal of the same domain.
-        if (sorteio(4) == 0) {
-            std::size_t j = i + 1;
-            while (j < terminais.size() && (usado[j] || terminais[j].Dominio != t.Dominio))
-                ++j;
-            if (j < terminais.size()) {
-                usado[j] = true;
-                fio(t.Dominio, t.Id, t.T, terminais[j].Id, terminais[j].T);
-                continue;
-            }
+        std::size_t j = i + 1;
+        while (j < terminais.size() && (usado[j] || terminais[j].Dominio != t.Dominio))
+            ++j;
+        if (sorteio(4) == 0 && j < terminais.size()) {
+            usado[j] = true;
+            fio(t.Dominio, t.Id, t.T, terminais[j].Id, terminais[j].T);
+        } else {
+            fio(t.Dominio, t.Id, t.T, vertice(t.Dominio), 1);
         }
-        fio(t.Dominio, t.Id, t.T, verticeDe(t.Dominio), 1);
     }
     // Wires between vertices: chains, rings and loops on one vertex.
     for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
-        for (std::size_t k = sorteio(4); k > 0; --k)
-            fio(d, verticeDe(d), 1, verticeDe(d), 1);
+        for (std::int32_t k = sorteio(4); k > 0; --k)
+            fio(d, vertice(d), 1, vertice(d), 1);
 
     const TTerminal& t = terminais.front();
-    const auto primeiro = [&](std::int32_t d) { return verticesDe[static_cast<std::size_t>(d)].front(); };
-    if (falta == TFalta::FioDuplo) fio(t.Dominio, t.Id, t.T, primeiro(t.Dominio), 1);
+    if (falta == TFalta::FioDuplo) fio(t.Dominio, t.Id, t.T, vertice(t.Dominio, true), 1);
     if (falta == TFalta::ObjetoAusente) a.S.AddConexao(++id, t.Dominio, t.Id, t.T, 100000, 1);
     // A wire from a vertex of one domain to a vertex of another.
-    if (falta == TFalta::DominioErrado)
-        fio(t.Dominio, primeiro(t.Dominio), 1, primeiro(t.Dominio == kDominioEle ? kDominioHid : kDominioEle),
-            1);
+    const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
+    if (falta == TFalta::DominioErrado) fio(t.Dominio, vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }
 
 // What a converted model must hold, empty when it does: every wire end and neighbour slot is an
@@ -155,6 +148,9 @@ std::string FaltaNoModeloConvertido(const TSistema& s) {
     return {};
 }
 
+// Vertices unique; branches numbered in order between vertices of the graph, controlled sources (and
+// only they) last and with their variables, two-port halves naming each other; every drawn vertex
+// either kept or reported removed, every added one reported.
 void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::string>& adicionados,
                    const std::vector<std::string>& removidos) {
     std::set<std::int32_t> ids;
@@ -165,20 +161,15 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
         const TRamo& r = g.Ramo(i);
         EXPECT_EQ(r.Id, i + 1);
         EXPECT_TRUE(ids.contains(r.Origem) && ids.contains(r.Destino)) << r.Nome;
-        // Controlled sources, and only they, close the list.
         const bool controlada = r.Tipo == kRamoFonteEsforcoCtrl || r.Tipo == kRamoFonteFluxoCtrl;
         EXPECT_EQ(controlada, i >= a.RamosEsperados - a.ControladasEsperadas) << r.Nome;
         EXPECT_EQ(controlada, !r.Controle.empty()) << r.Nome;
-        if (r.Par != 0) {
-            const TRamo* outro = g.FindRamo(r.Par);
-            ASSERT_NE(outro, nullptr);
-            EXPECT_EQ(outro->Par, r.Id);
-        }
+        const TRamo* par = r.Par != 0 ? g.FindRamo(r.Par) : &r;
+        EXPECT_TRUE(par != nullptr && (par == &r || par->Par == r.Id)) << r.Nome;
     }
-    // Every drawn vertex either is still in the model or was reported as removed; every vertex the
-    // conversion added was reported.
-    const int desenhados = static_cast<int>(std::ranges::count_if(
-        a.S.Elementos(), [](const TElemento& e) { return !e.Componente && e.Nome.starts_with("V"); }));
+    int desenhados = 0;
+    for (const TElemento& e : a.S.Elementos())
+        desenhados += !e.Componente && e.Nome.starts_with("V") ? 1 : 0;
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
     EXPECT_EQ(FaltaNoModeloConvertido(a.S), "");

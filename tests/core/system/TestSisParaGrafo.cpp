@@ -74,17 +74,16 @@ TEST(SisParaGrafo, EachSystemGivesItsExactGraph) {
     }
 }
 
-namespace {
-
-// A translational system after `antes` electrical vertices: five masses, two springs, two dampers,
-// a free vertex and a drawn reference. M3 sits between a mass vertex and the reference; M4 joins
-// the vertices of M1 and M2, so that M2's number gives way.
-Linhas MecanicoDepoisDe(int antes) {
+// A translational system after 300 electrical vertices: five masses, two springs, two dampers, a free
+// vertex E and a drawn reference. M3 sits between a mass vertex and the reference; M4 joins the
+// vertices of M1 and M2, so that M2's number gives way. The translational numbers follow the
+// electrical ones: reference, then the vertex of M1 (the other masses join it), then E.
+TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
     TDesenho d;
     std::vector<std::int32_t> nos;
-    for (int k = 1; k <= antes; ++k)
+    for (int k = 1; k <= 300; ++k)
         nos.push_back(d.Vert(kTipoEleVertice, "N" + std::to_string(k)));
-    for (int k = 1; k < antes; ++k)
+    for (std::size_t k = 1; k < 300; ++k)
         d.Liga(d.Comp(kTipoEleResistor, "R" + std::to_string(k), "R"), {nos[k - 1], nos[k]});
     const auto f1 = d.Comp(kTipoMctFonteForca, "F1", "F1");
     const auto m1 = d.Comp(kTipoMctMassa, "M1", "M1");
@@ -108,34 +107,20 @@ Linhas MecanicoDepoisDe(int antes) {
     d.Liga(b2, {e, g});
     d.Liga(ref, {g});
     const TConversaoSistema conv = d.S.ToGraph();
+    ASSERT_NE(conv.Grafo, nullptr) << conv.Problemas.front();
     EXPECT_EQ(d.S.NumerosUsados(kDominioMct), 4);
-    return conv.Grafo ? testsis::Texto(*conv.Grafo) : conv.Problemas;
-}
-
-} // namespace
-
-TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
-    for (const int antes : {0, 3, 300}) {
-        // The translational numbers follow the electrical ones: reference, then the vertex of M1 (the
-        // other masses join it), then the free vertex E.
-        const auto n = [&](int k) { return std::to_string(antes + k); };
-        const int r = antes > 0 ? antes - 1 : 0; // branches of the electrical resistors
-        const auto ramo = [&](int k) { return "R " + std::to_string(r + k) + " "; };
-        Linhas esperado;
-        for (int k = 1; k <= antes; ++k)
-            esperado.push_back("V " + std::to_string(k) + " N" + std::to_string(k) + " 0,0");
-        esperado.insert(esperado.end(),
-                        {"V " + n(2) + " M1 0,0", "V " + n(1) + " Ref1 0,0", "V " + n(4) + " E 0,0"});
-        for (int k = 1; k < antes; ++k)
-            esperado.push_back("R " + std::to_string(k) + " 2 R" + std::to_string(k) + " R " +
-                               std::to_string(k) + ">" + std::to_string(k + 1));
-        esperado.insert(
-            esperado.end(),
-            {ramo(1) + "5 F1 F1 " + n(1) + ">" + n(2), ramo(2) + "2 M1 M1^-1.S^-1 " + n(2) + ">" + n(1),
-             ramo(3) + "2 K1 K1^-1.S " + n(2) + ">" + n(2), ramo(4) + "2 M2 M2^-1.S^-1 " + n(2) + ">" + n(1),
-             ramo(5) + "2 M3 M3^-1.S^-1 " + n(2) + ">" + n(1),
-             ramo(6) + "2 M4 M4^-1.S^-1 " + n(2) + ">" + n(1), ramo(7) + "2 B1 B1^-1 " + n(2) + ">" + n(1),
-             ramo(8) + "2 K2 K2^-1.S " + n(2) + ">" + n(4), ramo(9) + "2 B2 B2^-1 " + n(4) + ">" + n(1)});
-        EXPECT_EQ(MecanicoDepoisDe(antes), esperado) << antes;
-    }
+    const Linhas t = testsis::Texto(*conv.Grafo);
+    ASSERT_EQ(t.size(), 300u + 3u + 299u + 9u);
+    for (std::size_t k = 1; k <= 300; ++k)
+        EXPECT_EQ(t[k - 1], "V " + std::to_string(k) + " N" + std::to_string(k) + " 0,0");
+    for (std::size_t k = 1; k < 300; ++k)
+        EXPECT_EQ(t[302 + k], "R " + std::to_string(k) + " 2 R" + std::to_string(k) + " R " +
+                                  std::to_string(k) + ">" + std::to_string(k + 1));
+    EXPECT_EQ(Linhas(t.begin() + 300, t.begin() + 303),
+              (Linhas{"V 302 M1 0,0", "V 301 Ref1 0,0", "V 304 E 0,0"}));
+    EXPECT_EQ(Linhas(t.end() - 9, t.end()),
+              (Linhas{"R 300 5 F1 F1 301>302", "R 301 2 M1 M1^-1.S^-1 302>301", "R 302 2 K1 K1^-1.S 302>302",
+                      "R 303 2 M2 M2^-1.S^-1 302>301", "R 304 2 M3 M3^-1.S^-1 302>301",
+                      "R 305 2 M4 M4^-1.S^-1 302>301", "R 306 2 B1 B1^-1 302>301",
+                      "R 307 2 K2 K2^-1.S 302>304", "R 308 2 B2 B2^-1 304>301"}));
 }
