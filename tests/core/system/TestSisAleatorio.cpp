@@ -19,13 +19,12 @@ namespace {
 enum class TFalta { Nenhuma, TerminalLivre, FioDuplo, ObjetoAusente, DominioErrado, ControleAusente };
 
 struct TAleatorio {
-    TSistema S;
+    testsis::TDesenho d;
     int Vertices = 0, RamosEsperados = 0, ControladasEsperadas = 0;
 };
 
 void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
     const auto sorteio = [&](std::size_t n) { return static_cast<std::int32_t>(rng() % n); };
-    std::int32_t id = 0;
     // Components of random kinds, then vertices of every domain (as negative kinds), shuffled.
     std::vector<std::int32_t> novos;
     for (std::int32_t k = 1 + sorteio(9); k > 0; --k) {
@@ -52,12 +51,12 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
     std::vector<TTerminal> terminais;
     std::vector<std::vector<std::int32_t>> verticesDe(6);
     bool controleApagado = false;
-    for (const std::int32_t n : novos) {
-        const std::string sid = std::to_string(++id);
-        const std::int32_t left = sorteio(500), top = sorteio(500);
+    for (std::size_t k = 0; k < novos.size(); ++k) {
+        const std::int32_t n = novos[k], left = sorteio(500), top = sorteio(500);
+        const std::string sid = std::to_string(k + 1);
         if (n < 0) {
-            a.S.AddElemento(id, DominioDoTipo(-n), false, {}, {}, 0, top, left, "V" + sid, -n);
-            verticesDe[static_cast<std::size_t>(DominioDoTipo(-n))].push_back(id);
+            verticesDe[static_cast<std::size_t>(DominioDoTipo(-n))].push_back(
+                a.d.Vert(-n, "V" + sid, left, top));
             ++a.Vertices;
             continue;
         }
@@ -73,19 +72,18 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
             if (falta == TFalta::ControleAusente && !controleApagado) controle = "v(Apagado)";
             controleApagado = falta == TFalta::ControleAusente;
         }
-        a.S.AddElemento(id, DominioDoTipo(n), true, controle, ganho, TerminaisDoTipo(n), top, left, "C" + sid,
-                        n);
+        const std::int32_t id = a.d.Comp(n, "C" + sid, ganho, controle, left, top);
         for (std::int32_t t = 1; t <= TerminaisDoTipo(n); ++t)
             terminais.push_back({id, t, DominioDoTerminal(n, t)});
         a.RamosEsperados += static_cast<int>(RamosDoTipo(n).size());
     }
 
-    const auto fio = [&](std::int32_t dominio, std::int32_t id1, std::int32_t t1, std::int32_t id2,
-                         std::int32_t t2) {
+    // Each wire drawn from either end.
+    const auto fio = [&](std::int32_t id1, std::int32_t t1, std::int32_t id2, std::int32_t t2) {
         if (sorteio(2) == 0)
-            a.S.AddConexao(++id, dominio, id1, t1, id2, t2);
+            a.d.Fio(id1, t1, id2, t2);
         else
-            a.S.AddConexao(++id, dominio, id2, t2, id1, t1);
+            a.d.Fio(id2, t2, id1, t1);
     };
     const auto vertice = [&](std::int32_t dominio, bool primeiro = false) {
         const auto& vs = verticesDe[static_cast<std::size_t>(dominio)];
@@ -104,22 +102,22 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
             ++j;
         if (sorteio(4) == 0 && j < terminais.size()) {
             usado[j] = true;
-            fio(t.Dominio, t.Id, t.T, terminais[j].Id, terminais[j].T);
+            fio(t.Id, t.T, terminais[j].Id, terminais[j].T);
         } else {
-            fio(t.Dominio, t.Id, t.T, vertice(t.Dominio), 1);
+            fio(t.Id, t.T, vertice(t.Dominio), 1);
         }
     }
     // Wires between vertices: chains, rings and loops on one vertex.
     for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
         for (std::int32_t k = sorteio(4); k > 0; --k)
-            fio(d, vertice(d), 1, vertice(d), 1);
+            fio(vertice(d), 1, vertice(d), 1);
 
     const TTerminal& t = terminais.front();
-    if (falta == TFalta::FioDuplo) fio(t.Dominio, t.Id, t.T, vertice(t.Dominio, true), 1);
-    if (falta == TFalta::ObjetoAusente) a.S.AddConexao(++id, t.Dominio, t.Id, t.T, 100000, 1);
+    if (falta == TFalta::FioDuplo) fio(t.Id, t.T, vertice(t.Dominio, true), 1);
+    if (falta == TFalta::ObjetoAusente) a.d.Fio(t.Id, t.T, 100000, 1);
     // A wire from a vertex of one domain to a vertex of another.
     const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
-    if (falta == TFalta::DominioErrado) fio(t.Dominio, vertice(t.Dominio, true), 1, vertice(outro, true), 1);
+    if (falta == TFalta::DominioErrado) fio(vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }
 
 // What a converted model must hold, empty when it does: every wire end and neighbour slot is an
@@ -168,11 +166,11 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
         EXPECT_TRUE(par != nullptr && (par == &r || par->Par == r.Id)) << r.Nome;
     }
     int desenhados = 0;
-    for (const TElemento& e : a.S.Elementos())
+    for (const TElemento& e : a.d.S.Elementos())
         desenhados += !e.Componente && e.Nome.starts_with("V") ? 1 : 0;
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
-    EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
-    EXPECT_EQ(FaltaNoModeloConvertido(a.S), "");
+    EXPECT_EQ(static_cast<int>(adicionados.size()), a.d.S.ContVerticesAdicionados());
+    EXPECT_EQ(FaltaNoModeloConvertido(a.d.S), "");
 }
 
 } // namespace
@@ -184,16 +182,16 @@ TEST(SisAleatorio, SoundSystemsConvertAndFaultySystemsAreRefusedUnchanged) {
         const auto falta = static_cast<TFalta>(caso % 6);
         TAleatorio a;
         Montar(a, rng, falta);
-        const int elementos = a.S.Elementos().Count(), fios = a.S.Conexoes().Count();
+        const int elementos = a.d.S.Elementos().Count(), fios = a.d.S.Conexoes().Count();
         std::vector<std::string> adicionados, removidos;
         const bool semFalta =
             falta == TFalta::Nenhuma || (falta == TFalta::ControleAusente && a.ControladasEsperadas == 0);
-        EXPECT_EQ(a.S.Verificar().empty(), semFalta) << "case " << caso;
-        const TConversaoSistema c = a.S.ToGraph(adicionados, removidos);
+        EXPECT_EQ(a.d.S.Verificar().empty(), semFalta) << "case " << caso;
+        const TConversaoSistema c = a.d.S.ToGraph(adicionados, removidos);
         if (!semFalta) {
             EXPECT_EQ(c.Grafo, nullptr) << "case " << caso;
-            EXPECT_EQ(a.S.Elementos().Count(), elementos);
-            EXPECT_EQ(a.S.Conexoes().Count(), fios);
+            EXPECT_EQ(a.d.S.Elementos().Count(), elementos);
+            EXPECT_EQ(a.d.S.Conexoes().Count(), fios);
             continue;
         }
         ASSERT_NE(c.Grafo, nullptr) << "case " << caso << ": " << c.Problemas.front();

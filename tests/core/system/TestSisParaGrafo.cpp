@@ -1,10 +1,9 @@
-// Systems drawn in code, converted to the exact linear graph: vertices in order with their numbers,
-// names and places, branches in order with kind, name, gain text and ends; and the names of the
-// vertices the conversion added and removed.
+// Systems drawn in code and converted to linear graphs: the exact graph text (vertices in order
+// with their numbers, names and places, branches with kind, name, gain text and ends), the names of
+// the vertices the conversion added and removed, numbering past 255 vertices, and the refusal, with
+// its reasons, of systems the conversion cannot take.
 
 #include "SisTestUtil.h"
-
-#include <functional>
 
 using namespace brelix;
 using testsis::TDesenho;
@@ -12,66 +11,96 @@ using Linhas = std::vector<std::string>;
 
 namespace {
 
-struct TCaso {
-    const char* Nome;
-    std::function<void(TDesenho&)> Desenhar;
-    Linhas Grafo;
-    Linhas Adicionados = {};
-    Linhas Removidos = {};
+// Converts the system, which must be taken, and returns the graph's text.
+Linhas Converter(TDesenho& d, Linhas& adicionados, Linhas& removidos) {
+    const TConversaoSistema c = d.S.ToGraph(adicionados, removidos);
+    EXPECT_NE(c.Grafo, nullptr) << c.Problemas.front();
+    EXPECT_TRUE(c.Grafo == nullptr || c.Grafo->Dirigido());
+    return c.Grafo != nullptr ? testsis::Texto(*c.Grafo) : c.Problemas;
+}
+
+// A series circuit Vs - R1 - C1 on three vertices, C1 not yet wired.
+struct TCircuito {
+    TDesenho d;
+    std::int32_t vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs"), r1 = d.Comp(kTipoEleResistor, "R1", "R1");
+    std::int32_t c1 = d.Comp(kTipoEleCapacitor, "C1", "C1");
+    std::array<std::int32_t, 3> n = d.Verts(kTipoEleVertice, {"N1", "N2", "N0"});
+    std::int32_t n1 = n[0], n2 = n[1], n0 = n[2];
+    TCircuito() {
+        d.Liga(vs, {n1, n0});
+        d.Liga(r1, {n1, n2});
+    }
+    void FechaC1() { d.Liga(c1, {n2, n0}); }
 };
 
-const std::vector<TCaso>& Casos() {
-    static const std::vector<TCaso> casos = {
-        {"a ring of wired vertices collapses into its first, without taking it along; so does a wire "
-         "from a vertex to itself",
-         [](TDesenho& d) {
-             const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1");
-             const auto l1 = d.Comp(kTipoEleIndutor, "L1", "L1");
-             const auto [a, b, c, v] = d.Verts(kTipoEleVertice, {"A", "B", "C", "D"});
-             d.Liga(r1, {a, v});
-             d.Liga(l1, {c, v});
-             d.Fio(a, 1, b, 1);
-             d.Fio(b, 1, c, 1);
-             d.Fio(c, 1, a, 1);
-             d.Fio(v, 1, v, 1);
-         },
-         {"V 1 A 0,0", "V 2 D 0,0", "R 1 2 R1 R1 1>2", "R 2 2 L1 L1.S 1>2"},
-         {},
-         {"B", "C"}},
-        {"a wire between components gets a vertex halfway on the grid (the division truncates towards "
-         "zero); drawn vertices keep their places",
-         [](TDesenho& d) {
-             const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1", "", 13, 27);
-             const auto l1 = d.Comp(kTipoEleIndutor, "L1", "L1", "", 48, 61);
-             const auto c1 = d.Comp(kTipoEleCapacitor, "C1", "C1", "", -70, 99);
-             const auto a = d.Vert(kTipoEleVertice, "A", 40, 45);
-             d.Fio(r1, 2, l1, 1);
-             d.Fio(l1, 2, c1, 1);
-             d.Fio(r1, 1, a, 1);
-             d.Fio(c1, 2, a, 1);
-         },
-         {"V 1 A 40,45", "V 2 _Vertice1 30,40", "V 3 _Vertice2 -10,80", "R 1 2 R1 R1 1>2",
-          "R 2 2 L1 L1.S 2>3", "R 3 2 C1 C1^-1.S^-1 3>1"},
-         {"_Vertice1", "_Vertice2"}},
-    };
-    return casos;
+// Refused with exactly these lines, and left as it was: same elements, wires and identifiers, no
+// vertex numbered, no name reported as added or removed; a second attempt says the same.
+void EsperaRecusa(TSistema& s, const Linhas& esperado) {
+    const int elementos = s.Elementos().Count(), fios = s.Conexoes().Count();
+    const std::int32_t maiorId = s.MaiorId();
+    EXPECT_EQ(s.Verificar(), esperado);
+    Linhas adicionados, removidos;
+    const TConversaoSistema c = s.ToGraph(adicionados, removidos);
+    EXPECT_EQ(c.Grafo, nullptr);
+    EXPECT_EQ(c.Problemas, esperado);
+    EXPECT_TRUE(adicionados.empty() && removidos.empty());
+    EXPECT_EQ(s.Elementos().Count(), elementos);
+    EXPECT_EQ(s.Conexoes().Count(), fios);
+    EXPECT_EQ(s.MaiorId(), maiorId);
+    for (const TElemento& e : s.Elementos())
+        EXPECT_EQ(e.Numero, 0) << e.Nome;
+    EXPECT_EQ(s.ToGraph().Problemas, esperado);
+}
+
+// The circuit closed, a transformer T1 beside R1, a translational reference on a vertex of its own
+// and a voltage source Vc controlled by `controle`.
+void ComControle(TCircuito& c, const std::string& controle) {
+    c.FechaC1();
+    c.d.Liga(c.d.Comp(kTipoEleTransformador, "T1", "N"), {c.n1, c.n0, c.n2, c.n0});
+    c.d.Liga(c.d.Comp(kTipoMctReferencia, "Ref1", "Ref"), {c.d.Vert(kTipoMctVertice, "X")});
+    c.d.Liga(c.d.Comp(kTipoEleFonteTensaoCtrl, "Vc", "Kv", controle), {c.n2, c.n0});
 }
 
 } // namespace
 
-TEST(SisParaGrafo, EachSystemGivesItsExactGraph) {
-    for (const TCaso& caso : Casos()) {
-        SCOPED_TRACE(caso.Nome);
-        TDesenho d;
-        caso.Desenhar(d);
-        Linhas adicionados, removidos;
-        const TConversaoSistema c = d.S.ToGraph(adicionados, removidos);
-        ASSERT_NE(c.Grafo, nullptr) << c.Problemas.front();
-        EXPECT_TRUE(c.Grafo->Dirigido());
-        EXPECT_EQ(testsis::Texto(*c.Grafo), caso.Grafo);
-        EXPECT_EQ(adicionados, caso.Adicionados);
-        EXPECT_EQ(removidos, caso.Removidos);
-    }
+// A ring of wired vertices collapses into its first, without taking it along; so does a wire from a
+// vertex to itself. The vertices gone are reported.
+TEST(SisParaGrafo, WiredVerticesCollapseAndAreReportedRemoved) {
+    TDesenho d;
+    const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1");
+    const auto l1 = d.Comp(kTipoEleIndutor, "L1", "L1");
+    const auto [a, b, c, v] = d.Verts(kTipoEleVertice, {"A", "B", "C", "D"});
+    d.Liga(r1, {a, v});
+    d.Liga(l1, {c, v});
+    d.Fio(a, 1, b, 1);
+    d.Fio(b, 1, c, 1);
+    d.Fio(c, 1, a, 1);
+    d.Fio(v, 1, v, 1);
+    Linhas adicionados, removidos;
+    EXPECT_EQ(Converter(d, adicionados, removidos),
+              (Linhas{"V 1 A 0,0", "V 2 D 0,0", "R 1 2 R1 R1 1>2", "R 2 2 L1 L1.S 1>2"}));
+    EXPECT_TRUE(adicionados.empty());
+    EXPECT_EQ(removidos, (Linhas{"B", "C"}));
+}
+
+// A wire between components gets a vertex halfway on the grid (the division truncates towards zero),
+// named and reported as added; drawn vertices keep their places.
+TEST(SisParaGrafo, AWireBetweenComponentsGetsAnAddedVertexHalfway) {
+    TDesenho d;
+    const auto r1 = d.Comp(kTipoEleResistor, "R1", "R1", "", 13, 27);
+    const auto l1 = d.Comp(kTipoEleIndutor, "L1", "L1", "", 48, 61);
+    const auto c1 = d.Comp(kTipoEleCapacitor, "C1", "C1", "", -70, 99);
+    const auto a = d.Vert(kTipoEleVertice, "A", 40, 45);
+    d.Fio(r1, 2, l1, 1);
+    d.Fio(l1, 2, c1, 1);
+    d.Fio(r1, 1, a, 1);
+    d.Fio(c1, 2, a, 1);
+    Linhas adicionados, removidos;
+    EXPECT_EQ(Converter(d, adicionados, removidos),
+              (Linhas{"V 1 A 40,45", "V 2 _Vertice1 30,40", "V 3 _Vertice2 -10,80", "R 1 2 R1 R1 1>2",
+                      "R 2 2 L1 L1.S 2>3", "R 3 2 C1 C1^-1.S^-1 3>1"}));
+    EXPECT_EQ(adicionados, (Linhas{"_Vertice1", "_Vertice2"}));
+    EXPECT_TRUE(removidos.empty());
 }
 
 // A translational system after 300 electrical vertices: five masses, two springs, two dampers, a free
@@ -106,10 +135,9 @@ TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
     d.Liga(k2, {v, e});
     d.Liga(b2, {e, g});
     d.Liga(ref, {g});
-    const TConversaoSistema conv = d.S.ToGraph();
-    ASSERT_NE(conv.Grafo, nullptr) << conv.Problemas.front();
+    Linhas adicionados, removidos;
+    const Linhas t = Converter(d, adicionados, removidos);
     EXPECT_EQ(d.S.NumerosUsados(kDominioMct), 4);
-    const Linhas t = testsis::Texto(*conv.Grafo);
     ASSERT_EQ(t.size(), 300u + 3u + 299u + 9u);
     for (std::size_t k = 1; k <= 300; ++k)
         EXPECT_EQ(t[k - 1], "V " + std::to_string(k) + " N" + std::to_string(k) + " 0,0");
@@ -123,4 +151,42 @@ TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
                       "R 303 2 M2 M2^-1.S^-1 302>301", "R 304 2 M3 M3^-1.S^-1 302>301",
                       "R 305 2 M4 M4^-1.S^-1 302>301", "R 306 2 B1 B1^-1 302>301",
                       "R 307 2 K2 K2^-1.S 302>304", "R 308 2 B2 B2^-1 304>301"}));
+}
+
+// Wires to an element or a terminal that is not there (its end deleted) are kept out of the model,
+// and the system is refused with their reasons.
+TEST(SisRecusa, WiresToMissingEndsAreRefused) {
+    TCircuito c;
+    c.FechaC1();
+    EXPECT_EQ(c.d.S.AddConexao(90, kDominioEle, c.r1, 1, 777, 1), nullptr);
+    EXPECT_EQ(c.d.S.AddConexao(91, kDominioEle, c.r1, 3, c.n1, 1), nullptr);
+    EXPECT_EQ(c.d.S.AddConexao(92, kDominioEle, c.n2, 2, c.n1, 1), nullptr);
+    EsperaRecusa(c.d.S, {"A conexão 90 liga o objeto 777, que não existe no sistema.",
+                         "A conexão 91 usa o terminal 3 de R1, que não existe.",
+                         "A conexão 92 usa o terminal 2 de N2, que não existe."});
+}
+
+TEST(SisRecusa, ControlVariablesMustNameABranchOfTheSystem) {
+    // Any domain's letters, in either case; a two-branch component's branches by their suffixes;
+    // even the source itself.
+    for (const std::string ok : {"i(r1)", "W(C1)", "v(T1_P2)", "i(Vc)"}) {
+        TCircuito c;
+        ComControle(c, ok);
+        EXPECT_TRUE(c.d.S.Verificar().empty()) << ok;
+        EXPECT_NE(c.d.S.ToGraph().Grafo, nullptr) << ok;
+    }
+    // The controlling component was deleted; a bare name of a two-branch component; a reference,
+    // which gives no branch; a vertex; texts that are no variable at all, only the first letter of
+    // which may be rewritten.
+    for (const std::string falha : {"v(R9)", "v(T1)", "V(Ref1)", "v(N1)", "E(R1", "x(R1)", "é(R1)"}) {
+        SCOPED_TRACE(falha);
+        TCircuito c;
+        ComControle(c, falha);
+        EsperaRecusa(c.d.S, {"A variável de controle " + VariavelDeGrafo(falha) +
+                             " de Vc não é variável de nenhum elemento do sistema."});
+    }
+    EXPECT_EQ(VariavelDeGrafo("é(R1)"), "é(R1)");
+    TCircuito c;
+    ComControle(c, "");
+    EsperaRecusa(c.d.S, {"A fonte controlada Vc não tem variável de controle."});
 }

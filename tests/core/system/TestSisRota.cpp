@@ -22,8 +22,7 @@ std::string Text(const TRotaSis& r) {
     return out.str();
 }
 
-// True when the route is an orthogonal polyline of 2 to 6 points that runs from end a, through a's
-// stub, to b's stub and on to end b.
+// An orthogonal polyline of 2 to 6 points from end a, through a's stub, to b's stub and on to end b.
 bool RunsFromTo(const TRotaSis& r, const TExtremoRota& a, const TExtremoRota& b) {
     if (r.Count < 2 || r.Count > kMaxPontosRota) return false;
     const std::vector<TPontoRota> p(r.Pontos.begin(), r.Pontos.begin() + r.Count);
@@ -36,14 +35,6 @@ bool RunsFromTo(const TRotaSis& r, const TExtremoRota& a, const TExtremoRota& b)
 }
 
 } // namespace
-
-TEST(SystemWire, TheRectangleCoversBothObjectsWithAMarginAndTheEndsBecomeLocal) {
-    // The right terminal (125, 215) of a resistor at (100, 200) and a vertex at (40, 260).
-    const TPosicaoConexaoSis p = Reposition({125, 215, 1, 0}, {100, 200}, {55, 275, 0, 0}, {40, 260});
-    EXPECT_EQ(std::make_tuple(p.Left, p.Top, p.Width, p.Height), std::make_tuple(35, 195, 100, 100));
-    EXPECT_EQ(std::make_tuple(p.Extremo1.X, p.Extremo1.Y, p.Extremo1.DirX), std::make_tuple(90, 20, 1));
-    EXPECT_EQ(std::make_tuple(p.Extremo2.X, p.Extremo2.Y, p.Extremo2.DirY), std::make_tuple(20, 80, 0));
-}
 
 // Ends in local coordinates and the route laid between them. A terminal leaves its box through a
 // 5-pixel stub; a vertex (no direction) takes the way that faces the other end.
@@ -91,8 +82,7 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
 
 // Every terminal of every layout in every orientation, and a vertex, against every other, the second
 // object anywhere within 60 pixels on both axes (in steps of 3, which with the terminals' places in
-// their boxes reaches both sides of the 15 and 26 pixel thresholds): the wire is an orthogonal
-// polyline of 2 to 6 points from one end to the other, leaving each terminal through its own stub.
+// their boxes reaches both sides of the 15 and 26 pixel thresholds).
 TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
     std::set<std::tuple<int, int, int, int>> ways = {{15, 15, 0, 0}}; // a vertex
     for (const TSisKindRow& row : SisKinds())
