@@ -41,22 +41,17 @@ inline TVOSisComp& PlaceComp(TVFSistema& doc, std::int32_t kind, TPonto at = {10
     return PlaceKind<TVOSisComp>(doc, kind, at);
 }
 
-// Presses a terminal with the connect tool, as the user does: at its place for the current
-// orientation, in the object's own pixels; a vertex anywhere in its box.
-inline TObjectPress PressTerminal(TVFSistema& doc, TVOElemento& e, std::int32_t terminal) {
-    doc.SetMode(kModeConectar);
-    TPonto at{15, 15};
-    if (e.FixedPorts()) {
-        const TPortInfo info = e.GetPortInfo(terminal);
-        at = {info.X - e.Left(), info.Y - e.Top()};
-    }
-    return doc.PressObject(e, at, {0, 0}, TMouseButton::Left);
-}
-
-// Draws a wire from terminal ta of a to terminal tb of b with the connect tool.
+// Draws a wire from terminal ta of a to terminal tb of b with the connect tool, each press at the
+// terminal's place for the current orientation, in the object's own pixels (a vertex anywhere).
 inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElemento& b, std::int32_t tb) {
-    PressTerminal(doc, a, ta);
-    PressTerminal(doc, b, tb);
+    doc.SetMode(kModeConectar);
+    const auto press = [&doc](TVOElemento& e, std::int32_t t) {
+        TPonto at{15, 15};
+        if (e.FixedPorts()) at = {e.GetPortInfo(t).X - e.Left(), e.GetPortInfo(t).Y - e.Top()};
+        doc.PressObject(e, at, {0, 0}, TMouseButton::Left);
+    };
+    press(a, ta);
+    press(b, tb);
 }
 
 // A system drawn through its document: components along one row, each terminal i wired to the

@@ -57,19 +57,15 @@ private:
 };
 
 // The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch
-// ("R number kind name gain origin>destination") with " par n" and " ctrl text" when present.
+// ("R number kind name gain origin>destination").
 inline std::vector<std::string> Texto(const TGrafo& g) {
     std::vector<std::string> linhas;
     for (const auto& v : g.Vertices())
         linhas.push_back("V " + std::to_string(v->Id) + " " + v->Nome + " " + std::to_string(v->X) + "," +
                          std::to_string(v->Y));
-    for (const auto& r : g.Ramos()) {
-        std::string l = "R " + std::to_string(r->Id) + " " + std::to_string(r->Tipo) + " " + r->Nome + " " +
-                        r->TextoGanho + " " + std::to_string(r->Origem) + ">" + std::to_string(r->Destino);
-        if (r->Par != 0) l += " par " + std::to_string(r->Par);
-        if (!r->Controle.empty()) l += " ctrl " + r->Controle;
-        linhas.push_back(l);
-    }
+    for (const auto& r : g.Ramos())
+        linhas.push_back("R " + std::to_string(r->Id) + " " + std::to_string(r->Tipo) + " " + r->Nome + " " +
+                         r->TextoGanho + " " + std::to_string(r->Origem) + ">" + std::to_string(r->Destino));
     return linhas;
 }
 
