@@ -56,10 +56,11 @@ inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElement
 
 // A system drawn through its document: components along one row, each terminal i wired to the
 // vertex named vs[i - 1] (made on first use, of the vertex kind of that terminal's domain, along
-// another row); an empty name leaves the terminal for a wire straight to another component.
+// another row); a name "=x" wires the terminal straight to the other terminal named "=x" instead.
 struct Desenho {
     std::unique_ptr<TVFSistema> doc = NewSistema("Teste");
     std::map<std::string, TVOElemento*> vertices;
+    std::map<std::string, std::pair<TVOSisComp*, std::int32_t>> straight;
     std::int32_t x = 20;
 
     TVOSisComp& C(std::int32_t kind, const std::vector<std::string>& vs) {
@@ -67,7 +68,13 @@ struct Desenho {
         std::int32_t t = 0;
         for (const std::string& name : vs) {
             ++t;
-            if (name.empty()) continue;
+            if (name[0] == '=') {
+                if (const auto other = straight.find(name); other != straight.end())
+                    Connect(*doc, *other->second.first, other->second.second, c, t);
+                else
+                    straight[name] = {&c, t};
+                continue;
+            }
             TVOElemento*& v = vertices[name];
             const std::int32_t vertexKind = SisVertexClass(SisTerminalDomain(*SisKind(kind), t))->Kind;
             if (v == nullptr) v = &PlaceKind(*doc, vertexKind, {x += 40, 300});

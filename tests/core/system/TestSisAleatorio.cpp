@@ -120,35 +120,11 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
     if (falta == TFalta::DominioErrado) fio(vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }
 
-// What a converted model must hold, empty when it does: every wire end and neighbour slot is an
-// element the model still owns, and every wire joins a component terminal to a numbered vertex, which
-// the component sees at that terminal.
-std::string FaltaNoModeloConvertido(const TSistema& s) {
-    std::unordered_set<const TElemento*> vivos;
-    for (const TElemento& e : s.Elementos())
-        vivos.insert(&e);
-    for (const TElemento& e : s.Elementos())
-        for (const TElemento* v : e.Neighbours())
-            if (v != nullptr && !vivos.contains(v)) return e.Nome + " sees a freed element";
-    for (const TConexao& c : s.Conexoes()) {
-        const std::string fio = "wire " + std::to_string(c.Id);
-        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2()))
-            return fio + " holds a freed end";
-        if (c.Elemento1()->Componente == c.Elemento2()->Componente)
-            return fio + " is not component to vertex";
-        const bool primeiro = c.Elemento1()->Componente;
-        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
-        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
-        if (vert->Numero == 0) return fio + " ends at an unnumbered vertex";
-        if (comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2) != vert)
-            return comp->Nome + " does not see " + vert->Nome;
-    }
-    return {};
-}
-
 // Vertices unique; branches numbered in order between vertices of the graph, controlled sources (and
 // only they) last and with their variables, two-port halves naming each other; every drawn vertex
-// either kept or reported removed, every added one reported.
+// either kept or reported removed, every added one reported. In the converted model every wire end
+// and neighbour slot is an element the model still owns, and every wire joins a component terminal to
+// a numbered vertex, which the component sees at that terminal.
 void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::string>& adicionados,
                    const std::vector<std::string>& removidos) {
     std::set<std::int32_t> ids;
@@ -170,7 +146,21 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
         desenhados += !e.Componente && e.Nome.starts_with("V") ? 1 : 0;
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.d.S.ContVerticesAdicionados());
-    EXPECT_EQ(FaltaNoModeloConvertido(a.d.S), "");
+    std::unordered_set<const TElemento*> vivos;
+    for (const TElemento& e : a.d.S.Elementos())
+        vivos.insert(&e);
+    for (const TElemento& e : a.d.S.Elementos())
+        for (const TElemento* v : e.Neighbours())
+            EXPECT_TRUE(v == nullptr || vivos.contains(v)) << e.Nome << " sees a freed element";
+    for (const TConexao& c : a.d.S.Conexoes()) {
+        ASSERT_TRUE(vivos.contains(c.Elemento1()) && vivos.contains(c.Elemento2())) << "wire " << c.Id;
+        const bool primeiro = c.Elemento1()->Componente;
+        ASSERT_NE(primeiro, c.Elemento2()->Componente) << "wire " << c.Id << " is not component to vertex";
+        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
+        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
+        EXPECT_NE(vert->Numero, 0) << "wire " << c.Id;
+        EXPECT_EQ(comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2), vert) << "wire " << c.Id;
+    }
 }
 
 } // namespace

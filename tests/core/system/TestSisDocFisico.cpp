@@ -24,37 +24,22 @@ using C = apoio::Complexo;
 using V = apoio::ValoresSimbolos;
 
 // Parts drawn as "Kind v1 v2 ..., Kind ...": a component of the catalogue class TVO<Kind> for each part,
-// its terminals wired in order to the named vertices; a name "=x" wires the terminal straight to the
-// other terminal named "=x" instead. Then `Completar`, if any, and the function from `Entrada` to
-// `Saida` against the hand formula.
+// its terminals wired as Desenho::C wires them. Then `Completar`, if any, and the function from
+// `Entrada` to `Saida` against the hand formula.
 struct TLivro {
     std::string Nome, Partes, Entrada, Saida;
     std::function<C(const V&, C)> Formula;
     std::function<void(Desenho&)> Completar = {};
 };
 
-void Desenhar(Desenho& d, const std::string& desenho) {
-    std::map<std::string, std::pair<TVOSisComp*, std::int32_t>> diretos;
-    std::istringstream partes(desenho);
-    for (std::string parte; std::getline(partes, parte, ',');) {
-        std::istringstream in(parte);
-        std::string classe;
-        in >> classe;
-        const auto row = std::ranges::find(SisKinds(), "TVO" + classe, &TSisKindRow::ClassName);
-        ASSERT_NE(row, SisKinds().end()) << classe;
-        std::vector<std::string> nomes{std::istream_iterator<std::string>(in), {}};
-        std::vector<std::string> vertices = nomes;
-        std::ranges::replace_if(
-            vertices, [](const std::string& n) { return n[0] == '='; }, "");
-        TVOSisComp& c = d.C(row->Kind, vertices);
-        for (std::int32_t t = 1; t <= static_cast<std::int32_t>(nomes.size()); ++t) {
-            const std::string& n = nomes[static_cast<std::size_t>(t - 1)];
-            if (n[0] != '=') continue;
-            if (const auto outro = diretos.find(n); outro != diretos.end())
-                Connect(*d.doc, *outro->second.first, outro->second.second, c, t);
-            else
-                diretos[n] = {&c, t};
-        }
+void Desenhar(Desenho& d, const std::string& partes) {
+    std::istringstream in(partes);
+    for (std::string parte; std::getline(in, parte, ',');) {
+        std::istringstream palavras(parte);
+        const std::vector<std::string> nomes{std::istream_iterator<std::string>(palavras), {}};
+        const auto row = std::ranges::find(SisKinds(), "TVO" + nomes[0], &TSisKindRow::ClassName);
+        ASSERT_NE(row, SisKinds().end()) << nomes[0];
+        d.C(row->Kind, {nomes.begin() + 1, nomes.end()});
     }
 }
 

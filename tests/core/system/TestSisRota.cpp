@@ -1,5 +1,6 @@
-// Wire routes between system objects: the specified shapes at their thresholds, and for every pair of
-// terminal layouts and orientations an orthogonal polyline of at most six points between the ends.
+// Terminals and wire routes of system objects: terminals leave their boxes outwards, routes take the
+// specified shapes at their thresholds, and for every pair of terminal layouts and orientations a
+// route is an orthogonal polyline of at most six points between the ends.
 
 #include "system/UnitSisRota.h"
 #include "system/UnitVOSisTerminais.h"
@@ -120,4 +121,26 @@ TEST(SystemWire, PositionsAtTheLimitsOfTheIntegerRangeDoNotOverflow) {
     const TExtremoRota& l1 = g.Posicao.Extremo1;
     const TExtremoRota& l2 = g.Posicao.Extremo2;
     EXPECT_TRUE(RunsFromTo(g.Rota, l1, l2) || RunsFromTo(g.Rota, l2, l1)) << Text(g.Rota);
+}
+
+TEST(SystemCatalogue, TerminalsLeaveTheirBoxOutwardsOneToASpot) {
+    for (const TSisKindRow& row : SisKinds()) {
+        SCOPED_TRACE(row.ClassName);
+        const TPortTable table = SisPortTable(row);
+        ASSERT_EQ(static_cast<std::int32_t>(table.size()), row.Terminals);
+        for (std::size_t r = 0; r < 4; ++r) {
+            std::set<std::pair<int, int>> places;
+            for (const TPortGeom& g : table) {
+                EXPECT_EQ(std::abs(g.DX[r]) + std::abs(g.DY[r]), 1);
+                const bool outward = (g.DX[r] == -1 && g.X[r] == 5) || (g.DX[r] == 1 && g.X[r] == 25) ||
+                                     (g.DY[r] == -1 && g.Y[r] == 5) || (g.DY[r] == 1 && g.Y[r] == 25);
+                // A turned reservoir's inlet sits low on its left side and leaves upwards.
+                const bool inlet = row.Layout == TSisLayout::Reservatorio && r % 2 == 1 && g.X[r] == 5 &&
+                                   g.Y[r] == 20 && g.DY[r] == -1;
+                EXPECT_TRUE(outward || inlet)
+                    << "terminal at (" << g.X[r] << ", " << g.Y[r] << ") Rot " << r + 1;
+                EXPECT_TRUE(places.insert({g.X[r], g.Y[r]}).second) << "two terminals on one spot";
+            }
+        }
+    }
 }
