@@ -112,17 +112,15 @@ std::vector<TLivro> Livros() {
     // An ideal machine: the speed is the back voltage over Kb, the torque Kt times the current.
     l.push_back({"DC motor with the electrical / rotational coupler",
                  "EleFonteTensao A G, EleResistor A =1, EleIndutor =1 =2, AcpAcopladorEleMcr =2 G W, "
-                 "McrInerciaAtrito W Wr, "
-                 "McrReferencia Wr",
+                 "McrInerciaAtrito W Wr, McrReferencia Wr",
                  "E(FonteTensao1)", "E(InerciaAtrito1_J)",
                  [](const V& v, C s) {
                      return v.at("Kt") / ((v.at("L1") * s + v.at("R1")) * (v.at("J1") * s + v.at("B1")) +
                                           v.at("Kt") * v.at("Kb"));
                  },
                  [](Desenho& d) {
-                     auto& motor =
-                         dynamic_cast<TVOSisComp&>(*d.doc->Objects().FindByDesc("AcopladorEleMcr1"));
-                     ASSERT_TRUE(motor.SetGain(0, "Kb^-1;0;0;Kt"));
+                     ASSERT_TRUE(dynamic_cast<TVOSisComp&>(*d.doc->Objects().FindByDesc("AcopladorEleMcr1"))
+                                     .SetGain(0, "Kb^-1;0;0;Kt"));
                  }});
     return l;
 }

@@ -59,16 +59,14 @@ TEST_F(SystemFiles, EveryKindIsPlacedTurnedWiredSavedAndReadBack) {
         ++x;
         SCOPED_TRACE(c.ClassName());
         std::set<std::int32_t> turns;
-        doc->SetMode(kModeGirar);
         for (std::int32_t i = 0; i < c.Orientations() + row.Kind % 3; ++i) {
-            EXPECT_TRUE(doc->RotateClicked(c, TMouseButton::Left));
+            Rotate(*doc, c);
             turns.insert(c.GetRot());
         }
         EXPECT_EQ(static_cast<std::int32_t>(turns.size()), c.Orientations());
-        for (std::int32_t t = 1; t <= row.Terminals; ++t) {
+        for (std::int32_t t = 1; t <= row.Terminals; ++t)
             Connect(*doc, c, t, *vertices[SisTerminalDomain(row, t) - 2], 1);
-            ++wires;
-        }
+        wires += row.Terminals;
     }
     for (TVisualObject& o : doc->Objects())
         if (auto* c = dynamic_cast<TVOSisComp*>(&o); c != nullptr && c->HasControl())
