@@ -100,12 +100,4 @@ inline std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::stri
     return copy;
 }
 
-// The number of objects of class T (wires, vertices, ...) in the document.
-template <class T> int Count(const TVisualDocumento& doc) {
-    int n = 0;
-    for (const TVisualObject& o : doc.Objects())
-        n += dynamic_cast<const T*>(&o) != nullptr ? 1 : 0;
-    return n;
-}
-
 } // namespace brelix::testing
