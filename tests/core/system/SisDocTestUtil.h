@@ -1,7 +1,6 @@
 #pragma once
 
-// System documents built as the user builds them: objects placed from the catalogue and wired with
-// the connect tool.
+// System documents built as the user builds them, with the catalogue and the connect tool.
 
 #include "common/UnitComTexto.h"
 #include "system/UnitSisTipo.h"
@@ -88,8 +87,7 @@ struct Desenho {
     }
 };
 
-// The document's text with every line equal to `from` replaced by `to`, read into a new document, as
-// a file written by another program would be.
+// The document's text, every line `from` replaced by `to`, read into a new document.
 inline std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::string& from,
                                           const std::string& to) {
     std::vector<std::string> text = doc.Text("x.sis");

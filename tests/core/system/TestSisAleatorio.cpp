@@ -78,7 +78,6 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
         a.RamosEsperados += static_cast<int>(RamosDoTipo(n).size());
     }
 
-    // Each wire drawn from either end.
     const auto fio = [&](std::int32_t id1, std::int32_t t1, std::int32_t id2, std::int32_t t2) {
         if (sorteio(2) == 0)
             a.d.Fio(id1, t1, id2, t2);
@@ -115,7 +114,6 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
     const TTerminal& t = terminais.front();
     if (falta == TFalta::FioDuplo) fio(t.Id, t.T, vertice(t.Dominio, true), 1);
     if (falta == TFalta::ObjetoAusente) a.d.Fio(t.Id, t.T, 100000, 1);
-    // A wire from a vertex of one domain to a vertex of another.
     const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
     if (falta == TFalta::DominioErrado) fio(vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }

@@ -127,9 +127,8 @@ std::vector<TLivro> Livros() {
 
 } // namespace
 
-// Each function from input to output agrees with the hand formula to 1e-9 at 12 random points (the
-// same on every run): each symbol of the function between 0.5 and 3, S anywhere in the square -2 to
-// 2 on both axes. A symbol the formula does not know fails the lookup.
+// Agreement to 1e-9 at 12 random points, the same on every run: each symbol of the function between
+// 0.5 and 3, S in the square -2 to 2 on both axes; a symbol the formula does not know fails the lookup.
 TEST(PhysicalSystems, TextbookSystemsAgreeWithTheirHandFormulas) {
     for (const TLivro& livro : Livros()) {
         SCOPED_TRACE(livro.Nome);

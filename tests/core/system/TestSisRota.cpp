@@ -51,9 +51,8 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
         // Terminals in line facing each other: straight across; pointing apart: 15 below the stubs.
         {{30, 20, 1, 0}, {70, 20, -1, 0}, "(30,20)(35,20)(65,20)(65,20)(70,20)"},
         {{10, 20, -1, 0}, {90, 20, 1, 0}, "(10,20)(5,20)(5,35)(95,35)(95,20)(90,20)"},
-        // Vertical stubs facing apart, far sideways, meet in the middle column: 43.5 gives 40, and
-        // the division truncates toward zero (-47 / 2 / 5 x 5 = -20, not -25); close sideways they go
-        // round 15 right of the right stub; on one row, a plain four-point wire.
+        // Vertical stubs facing apart meet in the middle column (43.5 gives 40; -47 / 2 / 5 x 5 gives
+        // -20, not -25), or close sideways go round 15 right of the right stub; on one row, 4 points.
         {{20, 10, 0, -1}, {67, 80, 0, 1}, "(20,10)(20,5)(40,5)(40,85)(67,85)(67,80)"},
         {{-50, 0, 0, -1}, {3, 60, 0, 1}, "(-50,0)(-50,-5)(-20,-5)(-20,65)(3,65)(3,60)"},
         {{20, 10, 0, -1}, {30, 80, 0, 1}, "(20,10)(20,5)(45,5)(45,85)(30,85)(30,80)"},
@@ -65,8 +64,8 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
         {{0, 0, 0, 0}, {50, 40, -1, 0}, "(0,0)(0,0)(45,0)(45,40)(50,40)"},
         // Stubs in one column: stub 1 counts as the left one.
         {{100, 100, 1, 0}, {110, 150, -1, 0}, "(100,100)(105,100)(105,100)(105,150)(105,150)(110,150)"},
-        // Up and down stubs 25 apart go round the side, 26 apart through the middle column; left and
-        // right stubs likewise below the lower stub or through the middle row.
+        // Up and down stubs 25 apart go round the side, 26 through the middle column; left and right
+        // ones likewise.
         {{0, 0, 0, -1}, {25, 50, 0, 1}, "(0,0)(0,-5)(40,-5)(40,55)(25,55)(25,50)"},
         {{0, 0, 0, -1}, {26, 50, 0, 1}, "(0,0)(0,-5)(10,-5)(10,55)(26,55)(26,50)"},
         {{0, 0, -1, 0}, {50, 25, 1, 0}, "(0,0)(-5,0)(-5,40)(55,40)(55,25)(50,25)"},
@@ -82,8 +81,7 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
 }
 
 // Every terminal of every layout in every orientation, and a vertex, against every other, the second
-// object anywhere within 60 pixels on both axes (in steps of 3, which with the terminals' places in
-// their boxes reaches both sides of the 15 and 26 pixel thresholds).
+// object within 60 pixels on both axes in steps of 3 (both sides of the 15 and 26 pixel thresholds).
 TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
     std::set<std::tuple<int, int, int, int>> ways = {{15, 15, 0, 0}}; // a vertex
     for (const TSisKindRow& row : SisKinds())
