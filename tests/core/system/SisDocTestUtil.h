@@ -26,14 +26,10 @@ inline std::unique_ptr<TVFSistema> NewSistema(const std::string& name = "Sistema
     return owned;
 }
 
-inline const TVOClass& KindClass(std::int32_t kind) {
+template <typename T = TVOElemento> T& PlaceKind(TVFSistema& doc, std::int32_t kind, TPonto at = {100, 100}) {
     const TVOClass* c = SisClassOfKind(kind);
     if (c == nullptr) throw std::logic_error("no system kind " + IntToStr(kind));
-    return *c;
-}
-
-template <typename T = TVOElemento> T& PlaceKind(TVFSistema& doc, std::int32_t kind, TPonto at = {100, 100}) {
-    return dynamic_cast<T&>(doc.NewObject(KindClass(kind), at));
+    return dynamic_cast<T&>(doc.NewObject(*c, at));
 }
 
 inline TVOSisComp& PlaceComp(TVFSistema& doc, std::int32_t kind, TPonto at = {100, 100}) {
@@ -80,10 +76,6 @@ struct Desenho {
             Connect(*doc, c, t, *v, 1);
         }
         return c;
-    }
-    // A wire between two vertices.
-    void W(const std::string& a, const std::string& b) {
-        Connect(*doc, *vertices.at(a), 1, *vertices.at(b), 1);
     }
 };
 

@@ -23,13 +23,12 @@ namespace {
 using C = apoio::Complexo;
 using V = apoio::ValoresSimbolos;
 
-// Parts drawn as "Kind v1 v2 ..., Kind ...": a component of the catalogue class TVO<Kind> for each part,
-// its terminals wired as Desenho::C wires them. Then `Completar`, if any, and the function from
-// `Entrada` to `Saida` against the hand formula.
+// Parts drawn as "Kind v1 v2 ..., Kind ...": a component of the catalogue class TVO<Kind> for each part
+// ("Kind:gain" gives it that gain), its terminals wired as Desenho::C wires them; and the function
+// from `Entrada` to `Saida` against the hand formula.
 struct TLivro {
     std::string Nome, Partes, Entrada, Saida;
     std::function<C(const V&, C)> Formula;
-    std::function<void(Desenho&)> Completar = {};
 };
 
 void Desenhar(Desenho& d, const std::string& partes) {
@@ -37,9 +36,11 @@ void Desenhar(Desenho& d, const std::string& partes) {
     for (std::string parte; std::getline(in, parte, ',');) {
         std::istringstream palavras(parte);
         const std::vector<std::string> nomes{std::istream_iterator<std::string>(palavras), {}};
-        const auto row = std::ranges::find(SisKinds(), "TVO" + nomes[0], &TSisKindRow::ClassName);
-        ASSERT_NE(row, SisKinds().end()) << nomes[0];
-        d.C(row->Kind, {nomes.begin() + 1, nomes.end()});
+        const std::string classe = nomes[0].substr(0, nomes[0].find(':'));
+        const auto row = std::ranges::find(SisKinds(), "TVO" + classe, &TSisKindRow::ClassName);
+        ASSERT_NE(row, SisKinds().end()) << classe;
+        TVOSisComp& c = d.C(row->Kind, {nomes.begin() + 1, nomes.end()});
+        EXPECT_TRUE(classe == nomes[0] || c.SetGain(0, nomes[0].substr(classe.size() + 1))) << nomes[0];
     }
 }
 
@@ -64,8 +65,7 @@ std::vector<TLivro> Livros() {
                  "E(FonteTensao1)", "E(Capacitor1)", [](const V& v, C s) {
                      return 1.0 / (v.at("L1") * v.at("C1") * s * s + v.at("R1") * v.at("C1") * s + 1.0);
                  }});
-    // n sections of a series resistor (and inductor) and a shunt capacitor; the last capacitor is
-    // grounded at a vertex of its own wired to the ground vertex.
+    // n sections of a series resistor (and inductor) and a shunt capacitor.
     for (const bool ind : {false, true})
         for (int n = 1; n <= 4; ++n) {
             std::string desenho = "EleFonteTensao A0 G";
@@ -74,12 +74,11 @@ std::vector<TLivro> Livros() {
                 const std::string meio = " B" + std::to_string(k);
                 desenho +=
                     ind ? ", EleResistor" + a + meio + ", EleIndutor" + meio + b : ", EleResistor" + a + b;
-                desenho += ", EleCapacitor" + b + (k == n ? " H" : " G");
+                desenho += ", EleCapacitor" + b + " G";
             }
             l.push_back({std::to_string(n) + (ind ? "-section RLC ladder" : "-section RC ladder"), desenho,
                          "E(FonteTensao1)", "E(Capacitor" + std::to_string(n) + ")",
-                         [n, ind](const V& v, C s) { return EscadaFormula(v, s, n, ind); },
-                         [](Desenho& d) { d.W("H", "G"); }});
+                         [n, ind](const V& v, C s) { return EscadaFormula(v, s, n, ind); }});
         }
     // Without a drawn reference the wall is a velocity source held at zero (only the input is driven),
     // which ties the far ends of the spring and the damper to the reference the conversion adds.
@@ -110,18 +109,14 @@ std::vector<TLivro> Livros() {
                      return C(v.at("N1") * v.at("R2") / (v.at("R1") + v.at("N1") * v.at("N1") * v.at("R2")));
                  }});
     // An ideal machine: the speed is the back voltage over Kb, the torque Kt times the current.
-    l.push_back({"DC motor with the electrical / rotational coupler",
-                 "EleFonteTensao A G, EleResistor A =1, EleIndutor =1 =2, AcpAcopladorEleMcr =2 G W, "
-                 "McrInerciaAtrito W Wr, McrReferencia Wr",
-                 "E(FonteTensao1)", "E(InerciaAtrito1_J)",
-                 [](const V& v, C s) {
-                     return v.at("Kt") / ((v.at("L1") * s + v.at("R1")) * (v.at("J1") * s + v.at("B1")) +
-                                          v.at("Kt") * v.at("Kb"));
-                 },
-                 [](Desenho& d) {
-                     ASSERT_TRUE(dynamic_cast<TVOSisComp&>(*d.doc->Objects().FindByDesc("AcopladorEleMcr1"))
-                                     .SetGain(0, "Kb^-1;0;0;Kt"));
-                 }});
+    l.push_back(
+        {"DC motor with the electrical / rotational coupler",
+         "EleFonteTensao A G, EleResistor A =1, EleIndutor =1 =2, AcpAcopladorEleMcr:Kb^-1;0;0;Kt =2 G W, "
+         "McrInerciaAtrito W Wr, McrReferencia Wr",
+         "E(FonteTensao1)", "E(InerciaAtrito1_J)", [](const V& v, C s) {
+             return v.at("Kt") /
+                    ((v.at("L1") * s + v.at("R1")) * (v.at("J1") * s + v.at("B1")) + v.at("Kt") * v.at("Kb"));
+         }});
     return l;
 }
 
@@ -134,7 +129,6 @@ TEST(PhysicalSystems, TextbookSystemsAgreeWithTheirHandFormulas) {
         SCOPED_TRACE(livro.Nome);
         Desenho d;
         Desenhar(d, livro.Partes);
-        if (livro.Completar) livro.Completar(d);
         const TSistemaParaFT preparo = PrepareFT(*d.doc);
         ASSERT_TRUE(preparo.Ok()) << (preparo.Validacao.Problemas.empty() ? preparo.Validacao.Mensagem
                                                                           : preparo.Validacao.Problemas[0]);
