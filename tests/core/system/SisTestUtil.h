@@ -17,9 +17,9 @@ namespace brelix::testsis {
 
 // Every object takes the next identifier; components and vertices take their kind's domain and
 // terminal count, and a wire takes the domain of the terminal it starts from.
-class TDesenho {
-public:
+struct TDesenho {
     TSistema S;
+    std::int32_t id_ = 0;
 
     std::int32_t Comp(std::int32_t tipo, const std::string& nome, const std::string& ganho,
                       const std::string& controle = {}, std::int32_t left = 0, std::int32_t top = 0) {
@@ -40,10 +40,9 @@ public:
             ids[i] = Vert(tipo, nomes[i]);
         return ids;
     }
-    std::int32_t Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
+    void Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
         const TElemento* e = S.Elementos().Find(a);
         S.AddConexao(++id_, e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0, a, ta, b, tb);
-        return id_;
     }
     // Every terminal of the component wired to the given vertices, terminal 1 first.
     void Liga(std::int32_t comp, std::initializer_list<std::int32_t> vertices) {
@@ -51,9 +50,6 @@ public:
         for (const std::int32_t v : vertices)
             Fio(comp, ++t, v, 1);
     }
-
-private:
-    std::int32_t id_ = 0;
 };
 
 // The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch

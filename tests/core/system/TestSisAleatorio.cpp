@@ -140,13 +140,13 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
         EXPECT_TRUE(par != nullptr && (par == &r || par->Par == r.Id)) << r.Nome;
     }
     int desenhados = 0;
-    for (const TElemento& e : a.d.S.Elementos())
+    std::unordered_set<const TElemento*> vivos;
+    for (const TElemento& e : a.d.S.Elementos()) {
         desenhados += !e.Componente && e.Nome.starts_with("V") ? 1 : 0;
+        vivos.insert(&e);
+    }
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
     EXPECT_EQ(static_cast<int>(adicionados.size()), a.d.S.ContVerticesAdicionados());
-    std::unordered_set<const TElemento*> vivos;
-    for (const TElemento& e : a.d.S.Elementos())
-        vivos.insert(&e);
     for (const TElemento& e : a.d.S.Elementos())
         for (const TElemento* v : e.Neighbours())
             EXPECT_TRUE(v == nullptr || vivos.contains(v)) << e.Nome << " sees a freed element";
@@ -178,8 +178,8 @@ TEST(SisAleatorio, SoundSystemsConvertAndFaultySystemsAreRefusedUnchanged) {
         const TConversaoSistema c = a.d.S.ToGraph(adicionados, removidos);
         if (!semFalta) {
             EXPECT_EQ(c.Grafo, nullptr) << "case " << caso;
-            EXPECT_EQ(a.d.S.Elementos().Count(), elementos);
-            EXPECT_EQ(a.d.S.Conexoes().Count(), fios);
+            EXPECT_EQ(std::pair(a.d.S.Elementos().Count(), a.d.S.Conexoes().Count()),
+                      std::pair(elementos, fios));
             continue;
         }
         ASSERT_NE(c.Grafo, nullptr) << "case " << caso << ": " << c.Problemas.front();

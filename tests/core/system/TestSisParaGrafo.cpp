@@ -19,18 +19,16 @@ Linhas Converter(TDesenho& d, Linhas& adicionados, Linhas& removidos) {
     return c.Grafo != nullptr ? testsis::Texto(*c.Grafo) : c.Problemas;
 }
 
-// A series circuit Vs - R1 - C1 on three vertices, C1 not yet wired.
+// A series circuit Vs - R1 - C1 on three vertices.
 struct TCircuito {
     TDesenho d;
-    std::int32_t vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs"), r1 = d.Comp(kTipoEleResistor, "R1", "R1");
-    std::int32_t c1 = d.Comp(kTipoEleCapacitor, "C1", "C1");
     std::array<std::int32_t, 3> n = d.Verts(kTipoEleVertice, {"N1", "N2", "N0"});
-    std::int32_t n1 = n[0], n2 = n[1], n0 = n[2];
+    std::int32_t n1 = n[0], n2 = n[1], n0 = n[2], r1 = d.Comp(kTipoEleResistor, "R1", "R1");
     TCircuito() {
-        d.Liga(vs, {n1, n0});
+        d.Liga(d.Comp(kTipoEleFonteTensao, "Vs", "Vs"), {n1, n0});
         d.Liga(r1, {n1, n2});
+        d.Liga(d.Comp(kTipoEleCapacitor, "C1", "C1"), {n2, n0});
     }
-    void FechaC1() { d.Liga(c1, {n2, n0}); }
 };
 
 // Refused with exactly these lines, and left as it was: same elements, wires and identifiers, no
@@ -51,10 +49,9 @@ void EsperaRecusa(TSistema& s, const Linhas& esperado) {
     EXPECT_EQ(s.ToGraph().Problemas, esperado);
 }
 
-// The circuit closed, a transformer T1 beside R1, a translational reference on a vertex of its own
+// The circuit, a transformer T1 beside R1, a translational reference on a vertex of its own
 // and a voltage source Vc controlled by `controle`.
 void ComControle(TCircuito& c, const std::string& controle) {
-    c.FechaC1();
     c.d.Liga(c.d.Comp(kTipoEleTransformador, "T1", "N"), {c.n1, c.n0, c.n2, c.n0});
     c.d.Liga(c.d.Comp(kTipoMctReferencia, "Ref1", "Ref"), {c.d.Vert(kTipoMctVertice, "X")});
     c.d.Liga(c.d.Comp(kTipoEleFonteTensaoCtrl, "Vc", "Kv", controle), {c.n2, c.n0});
@@ -142,7 +139,6 @@ TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
 // and the system is refused with their reasons.
 TEST(SisRecusa, WiresToMissingEndsAreRefused) {
     TCircuito c;
-    c.FechaC1();
     EXPECT_EQ(c.d.S.AddConexao(90, kDominioEle, c.r1, 1, 777, 1), nullptr);
     EXPECT_EQ(c.d.S.AddConexao(91, kDominioEle, c.r1, 3, c.n1, 1), nullptr);
     EXPECT_EQ(c.d.S.AddConexao(92, kDominioEle, c.n2, 2, c.n1, 1), nullptr);

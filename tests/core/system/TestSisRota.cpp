@@ -23,16 +23,20 @@ std::string Text(const TRotaSis& r) {
     return out.str();
 }
 
-// An orthogonal polyline of 2 to 6 points from end a, through a's stub, to b's stub and on to end b.
-bool RunsFromTo(const TRotaSis& r, const TExtremoRota& a, const TExtremoRota& b) {
+// The route is an orthogonal polyline of 2 to 6 points from one end, through its stub, to the other
+// end's stub and on to that end (ends in the wire's own coordinates).
+bool RunsBetweenTheEnds(const TGeometriaConexaoSis& g) {
+    const TRotaSis& r = g.Rota;
     if (r.Count < 2 || r.Count > kMaxPontosRota) return false;
     const std::vector<TPontoRota> p(r.Pontos.begin(), r.Pontos.begin() + r.Count);
-    if (p.front() != TPontoRota{a.X, a.Y} || p.back() != TPontoRota{b.X, b.Y}) return false;
-    if (p[1] != TPontoRota{a.X + 5 * a.DirX, a.Y + 5 * a.DirY}) return false;
-    if (p[p.size() - 2] != TPontoRota{b.X + 5 * b.DirX, b.Y + 5 * b.DirY}) return false;
     for (std::size_t i = 1; i < p.size(); ++i)
         if (p[i - 1].X != p[i].X && p[i - 1].Y != p[i].Y) return false;
-    return true;
+    const auto from = [&p](const TExtremoRota& a, const TExtremoRota& b) {
+        return p.front() == TPontoRota{a.X, a.Y} && p[1] == TPontoRota{a.X + 5 * a.DirX, a.Y + 5 * a.DirY} &&
+               p[p.size() - 2] == TPontoRota{b.X + 5 * b.DirX, b.Y + 5 * b.DirY} &&
+               p.back() == TPontoRota{b.X, b.Y};
+    };
+    return from(g.Posicao.Extremo1, g.Posicao.Extremo2) || from(g.Posicao.Extremo2, g.Posicao.Extremo1);
 }
 
 } // namespace
@@ -97,13 +101,10 @@ TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
                     const TPontoRota obj2{obj1.X + ox, obj1.Y + oy};
                     const TGeometriaConexaoSis g = PlaceWire({obj1.X + x1, obj1.Y + y1, dx1, dy1}, obj1,
                                                              {obj2.X + x2, obj2.Y + y2, dx2, dy2}, obj2);
-                    const TExtremoRota& l1 = g.Posicao.Extremo1;
-                    const TExtremoRota& l2 = g.Posicao.Extremo2;
-                    if (RunsFromTo(g.Rota, l1, l2) || RunsFromTo(g.Rota, l2, l1)) continue;
-                    if (++failures <= 10)
-                        ADD_FAILURE()
-                            << "ends " << l1.X << "," << l1.Y << " " << l2.X << "," << l2.Y << " ways ("
-                            << dx1 << "," << dy1 << ") and (" << dx2 << "," << dy2 << "): " << Text(g.Rota);
+                    if (!RunsBetweenTheEnds(g) && ++failures <= 10)
+                        ADD_FAILURE() << "offset " << ox << "," << oy << " ends (" << x1 << "," << y1 << ","
+                                      << dx1 << "," << dy1 << ") and (" << x2 << "," << y2 << "," << dx2
+                                      << "," << dy2 << "): " << Text(g.Rota);
                 }
     EXPECT_EQ(failures, 0);
     EXPECT_GE(ways.size(), 9u); // the layouts were read: every way out, from more than one spot
@@ -116,9 +117,7 @@ TEST(SystemWire, PositionsAtTheLimitsOfTheIntegerRangeDoNotOverflow) {
         PlaceWire({hi + 5, hi + 15, -1, 0}, {hi, hi}, {lo + 15, lo + 15, 0, 0}, {lo, lo});
     EXPECT_EQ(g.Posicao.Left, lo);
     EXPECT_EQ(g.Posicao.Width, std::numeric_limits<std::int32_t>::max());
-    const TExtremoRota& l1 = g.Posicao.Extremo1;
-    const TExtremoRota& l2 = g.Posicao.Extremo2;
-    EXPECT_TRUE(RunsFromTo(g.Rota, l1, l2) || RunsFromTo(g.Rota, l2, l1)) << Text(g.Rota);
+    EXPECT_TRUE(RunsBetweenTheEnds(g)) << Text(g.Rota);
 }
 
 TEST(SystemCatalogue, TerminalsLeaveTheirBoxOutwardsOneToASpot) {
