@@ -1,7 +1,6 @@
-// Random systems of every kind: each terminal wired once, to a vertex of its domain or straight to
-// another component, vertices wired into chains and rings, controlled sources following random
-// branches. A sound system must convert into a consistent graph; a system with one planted fault
-// must be refused, unchanged. Run under the sanitizers, no system may touch freed memory.
+// Random systems of every kind, each terminal wired once to a vertex or straight to another component,
+// vertices in chains and rings, controlled sources following random branches: a sound system converts
+// into a consistent graph, one with a planted fault is refused unchanged, none touches freed memory.
 
 #include "SisTestUtil.h"
 

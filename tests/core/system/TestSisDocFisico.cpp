@@ -1,7 +1,6 @@
-// Textbook physical systems drawn as system documents and taken through the whole analysis (model,
-// linear graph, signal-flow diagram, Mason's formula), compared at random points with their transfer
-// functions worked out by hand. Mobility analogy: velocity, angular velocity, pressure and voltage
-// are efforts; force, torque, volume flow and current are flows.
+// Textbook physical systems drawn as documents, through model, linear graph, signal-flow diagram and
+// Mason's formula, against their transfer functions worked out by hand at random points. Efforts:
+// velocity, angular velocity, pressure, voltage; flows: force, torque, volume flow, current.
 
 #include "core/system/SisDocTestUtil.h"
 #include "support/SolucaoLinear.h"
@@ -130,8 +129,7 @@ TEST(PhysicalSystems, TextbookSystemsAgreeWithTheirHandFormulas) {
         Desenho d;
         Desenhar(d, livro.Partes);
         const TSistemaParaFT preparo = PrepareFT(*d.doc);
-        ASSERT_TRUE(preparo.Ok()) << (preparo.Validacao.Problemas.empty() ? preparo.Validacao.Mensagem
-                                                                          : preparo.Validacao.Problemas[0]);
+        ASSERT_TRUE(preparo.Ok()) << preparo.Validacao.Mensagem;
         const TFTSistema ft = ComputeFT(*d.doc, preparo, livro.Entrada, livro.Saida);
         ASSERT_TRUE(ft.Ok()) << ft.Mensagem;
         std::vector<std::string> simbolos;

@@ -34,11 +34,9 @@ TEST_F(SystemFiles, EveryKindIsPlacedNamedTurnedWiredSavedAndReadBack) {
     TVOElemento* vertices[4];
     for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
         vertices[d - 2] = &PlaceKind(*doc, SisVertexClass(d)->Kind, {700, 100 * d});
-    int x = 0;
     for (const TSisKindRow& row : SisKinds()) {
         if (row.Terminals == 0) continue;
-        TVOSisComp& c = PlaceComp(*doc, row.Kind, {40 + (x % 8) * 80, 40 + (x / 8) * 80});
-        ++x;
+        TVOSisComp& c = PlaceComp(*doc, row.Kind, {40 + (row.Kind % 8) * 80, 40 + (row.Kind / 8) * 80});
         SCOPED_TRACE(c.ClassName());
         std::set<std::int32_t> turns;
         for (std::int32_t i = 0; i < c.Orientations() + row.Kind % 3; ++i) {

@@ -1,7 +1,6 @@
-// Systems drawn in code and converted to linear graphs: the exact graph text (vertices in order
-// with their numbers, names and places, branches with kind, name, gain text and ends), the names of
-// the vertices the conversion added and removed, numbering past 255 vertices, and the refusal, with
-// its reasons, of systems the conversion cannot take.
+// Systems drawn in code and converted to linear graphs: the exact graph text, the names of the
+// vertices the conversion added and removed, numbering past 255 vertices, and the refusal, with its
+// reasons, of systems the conversion cannot take.
 
 #include "SisTestUtil.h"
 
@@ -149,9 +148,8 @@ TEST(SisRecusa, WiresToMissingEndsAreRefused) {
 
 // A controlled source must name a branch of the system.
 TEST(SisRecusa, ControlVariablesMustNameABranchOfTheSystem) {
-    // The controlling component was deleted; a bare name of a two-branch component; a reference,
-    // which gives no branch; a vertex; texts that are no variable at all, only the first letter of
-    // which may be rewritten.
+    // The controlling component deleted; a two-branch component's bare name; a reference (no branch);
+    // a vertex; texts that are no variable, only the first letter of which may be rewritten.
     for (const std::string falha : {"v(R9)", "v(T1)", "V(Ref1)", "v(N1)", "E(R1", "x(R1)", "é(R1)"}) {
         SCOPED_TRACE(falha);
         TCircuito c;

@@ -108,15 +108,12 @@ TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
                 }
     EXPECT_EQ(failures, 0);
     EXPECT_GE(ways.size(), 9u); // the layouts were read: every way out, from more than one spot
-}
-
-TEST(SystemWire, PositionsAtTheLimitsOfTheIntegerRangeDoNotOverflow) {
+    // Objects at the ends of the integer range: the frame spans it all and nothing overflows.
     constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max() - 20;
     constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
     const TGeometriaConexaoSis g =
         PlaceWire({hi + 5, hi + 15, -1, 0}, {hi, hi}, {lo + 15, lo + 15, 0, 0}, {lo, lo});
-    EXPECT_EQ(g.Posicao.Left, lo);
-    EXPECT_EQ(g.Posicao.Width, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(std::pair(g.Posicao.Left, g.Posicao.Width), std::pair(lo, hi + 20));
     EXPECT_TRUE(RunsBetweenTheEnds(g)) << Text(g.Rota);
 }
 
