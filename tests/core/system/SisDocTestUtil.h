@@ -19,11 +19,9 @@ namespace brelix::testing {
 
 inline std::unique_ptr<TVFSistema> NewSistema(const std::string& name = "Sistema1") {
     RegisterSistema();
-    std::unique_ptr<TVisualDocumento> doc = MakeDocumento(kDocKindSistema);
-    if (dynamic_cast<TVFSistema*>(doc.get()) == nullptr) throw std::logic_error("not a TVFSistema");
-    std::unique_ptr<TVFSistema> owned(static_cast<TVFSistema*>(doc.release()));
-    owned->NewDocument(name);
-    return owned;
+    std::unique_ptr<TVFSistema> doc(&dynamic_cast<TVFSistema&>(*MakeDocumento(kDocKindSistema).release()));
+    doc->NewDocument(name);
+    return doc;
 }
 
 template <typename T = TVOElemento> T& PlaceKind(TVFSistema& doc, std::int32_t kind, TPonto at = {100, 100}) {

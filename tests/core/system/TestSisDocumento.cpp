@@ -49,9 +49,7 @@ TEST_F(SystemFiles, EveryKindIsPlacedNamedTurnedWiredSavedAndReadBack) {
     }
     for (TVisualObject& o : doc->Objects())
         if (auto* c = dynamic_cast<TVOSisComp*>(&o); c != nullptr && c->HasControl())
-            c->SetControlVariable("i(Resistor1)");
-    dynamic_cast<TVOSisComp&>(*doc->Objects().FindByDesc("FonteTorqueCtrl1"))
-        .SetControlVariable("V(MassaAtrito1_B)");
+            c->SetControlVariable(c->Desc() == "FonteTorqueCtrl1" ? "V(MassaAtrito1_B)" : "i(Resistor1)");
     std::set<std::string> seen;
     for (const TVisualObject& o : doc->Objects())
         EXPECT_TRUE(seen.insert(o.Desc()).second) << o.Desc();

@@ -44,11 +44,7 @@ bool RunsBetweenTheEnds(const TGeometriaConexaoSis& g) {
 // Ends in local coordinates and the route laid between them. A terminal leaves its box through a
 // 5-pixel stub; a vertex (no direction) takes the way that faces the other end.
 TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
-    struct Case {
-        TExtremoRota a, b;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::tuple<TExtremoRota, TExtremoRota, const char*> cases[] = {
         // Two vertices one above the other: straight down, the same route when drawn the other way.
         {{20, 20, 0, 0}, {20, 120, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
         {{20, 120, 0, 0}, {20, 20, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
@@ -80,8 +76,8 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
         {{0, 0, -1, 0}, {50, 14, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(45,14)(50,14)"},
         {{0, 0, -1, 0}, {50, 15, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(50,15)"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Text(Route(c.a, c.b)), c.expected) << c.a.X << "," << c.a.Y << " " << c.b.X << "," << c.b.Y;
+    for (const auto& [a, b, expected] : cases)
+        EXPECT_EQ(Text(Route(a, b)), expected) << a.X << "," << a.Y << " " << b.X << "," << b.Y;
 }
 
 // Every terminal of every layout in every orientation, and a vertex, against every other, the second
