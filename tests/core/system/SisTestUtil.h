@@ -19,18 +19,18 @@ namespace brelix::testsis {
 // terminal count, and a wire takes the domain of the terminal it starts from.
 struct TDesenho {
     TSistema S;
-    std::int32_t id_ = 0;
+    std::int32_t ultimoId = 0;
 
     std::int32_t Comp(std::int32_t tipo, const std::string& nome, const std::string& ganho,
                       const std::string& controle = {}, std::int32_t left = 0, std::int32_t top = 0) {
-        S.AddElemento(++id_, DominioDoTipo(tipo), true, controle, ganho, TerminaisDoTipo(tipo), top, left,
-                      nome, tipo);
-        return id_;
+        S.AddElemento(++ultimoId, DominioDoTipo(tipo), true, controle, ganho, TerminaisDoTipo(tipo), top,
+                      left, nome, tipo);
+        return ultimoId;
     }
     std::int32_t Vert(std::int32_t tipo, const std::string& nome, std::int32_t left = 0,
                       std::int32_t top = 0) {
-        S.AddElemento(++id_, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
-        return id_;
+        S.AddElemento(++ultimoId, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
+        return ultimoId;
     }
     // Several vertices of one kind, in the order named: const auto [a, b] = d.Verts(tipo, {"A", "B"}).
     template <std::size_t N>
@@ -42,7 +42,7 @@ struct TDesenho {
     }
     void Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
         const TElemento* e = S.Elementos().Find(a);
-        S.AddConexao(++id_, e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0, a, ta, b, tb);
+        S.AddConexao(++ultimoId, e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0, a, ta, b, tb);
     }
     // Every terminal of the component wired to the given vertices, terminal 1 first.
     void Liga(std::int32_t comp, std::initializer_list<std::int32_t> vertices) {

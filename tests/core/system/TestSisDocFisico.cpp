@@ -122,7 +122,7 @@ std::vector<TLivro> Livros() {
 } // namespace
 
 // Agreement to 1e-9 at 12 random points, the same on every run: each symbol of the function between
-// 0.5 and 3, S in the square -2 to 2 on both axes; a symbol the formula does not know fails the lookup.
+// 0.5 and 3, S in the square -2 to 2 on both axes; a symbol the function lacks fails the formula.
 TEST(PhysicalSystems, TextbookSystemsAgreeWithTheirHandFormulas) {
     for (const TLivro& livro : Livros()) {
         SCOPED_TRACE(livro.Nome);
