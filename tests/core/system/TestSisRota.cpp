@@ -1,5 +1,5 @@
-// Terminals and wire routes of system objects: terminals leave their boxes outwards, routes take the
-// specified shapes at their thresholds, and for every pair of terminal layouts and orientations a
+// Terminals and wire routes of system objects: terminals leave their boxes outwards, routes take their
+// expected shapes at the thresholds, and for every pair of terminal layouts and orientations a
 // route is an orthogonal polyline of at most six points between the ends.
 
 #include "system/UnitSisRota.h"
