@@ -1,5 +1,7 @@
 #pragma once
 
+// Systems drawn in code, the way a system document hands them over, and their graphs as text.
+
 #include "graph/UnitGrfGrafo.h"
 #include "system/UnitSisSistema.h"
 #include "system/UnitSisTipo.h"
@@ -9,28 +11,26 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace brelix::testsis {
 
-// Draws a system in code the way a system document would hand it over: every object takes the next
-// identifier, components and vertices take their kind's domain and terminal count, and a wire takes
-// the domain of the terminal it starts from.
-class TDesenho {
-public:
+// Every object takes the next identifier; components and vertices take their kind's domain and
+// terminal count, and a wire takes the domain of the terminal it starts from.
+struct TDesenho {
     TSistema S;
+    std::int32_t ultimoId = 0;
 
     std::int32_t Comp(std::int32_t tipo, const std::string& nome, const std::string& ganho,
                       const std::string& controle = {}, std::int32_t left = 0, std::int32_t top = 0) {
-        S.AddElemento(++id_, DominioDoTipo(tipo), true, controle, ganho, TerminaisDoTipo(tipo), top, left,
-                      nome, tipo);
-        return id_;
+        S.AddElemento(++ultimoId, DominioDoTipo(tipo), true, controle, ganho, TerminaisDoTipo(tipo), top,
+                      left, nome, tipo);
+        return ultimoId;
     }
     std::int32_t Vert(std::int32_t tipo, const std::string& nome, std::int32_t left = 0,
                       std::int32_t top = 0) {
-        S.AddElemento(++id_, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
-        return id_;
+        S.AddElemento(++ultimoId, DominioDoTipo(tipo), false, {}, {}, 0, top, left, nome, tipo);
+        return ultimoId;
     }
     // Several vertices of one kind, in the order named: const auto [a, b] = d.Verts(tipo, {"A", "B"}).
     template <std::size_t N>
@@ -40,11 +40,9 @@ public:
             ids[i] = Vert(tipo, nomes[i]);
         return ids;
     }
-    std::int32_t Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
+    void Fio(std::int32_t a, std::int32_t ta, std::int32_t b, std::int32_t tb) {
         const TElemento* e = S.Elementos().Find(a);
-        const std::int32_t dominio = e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0;
-        S.AddConexao(++id_, dominio, a, ta, b, tb);
-        return id_;
+        S.AddConexao(++ultimoId, e != nullptr ? DominioDoTerminal(e->Tipo, ta) : 0, a, ta, b, tb);
     }
     // Every terminal of the component wired to the given vertices, terminal 1 first.
     void Liga(std::int32_t comp, std::initializer_list<std::int32_t> vertices) {
@@ -52,52 +50,19 @@ public:
         for (const std::int32_t v : vertices)
             Fio(comp, ++t, v, 1);
     }
-
-private:
-    std::int32_t id_ = 0;
 };
 
 // The graph as text, one line per vertex ("V number name x,y") in graph order, then one per branch
-// ("R number kind name gain origin>destination") with " par n" and " ctrl text" when present.
+// ("R number kind name gain origin>destination").
 inline std::vector<std::string> Texto(const TGrafo& g) {
     std::vector<std::string> linhas;
     for (const auto& v : g.Vertices())
         linhas.push_back("V " + std::to_string(v->Id) + " " + v->Nome + " " + std::to_string(v->X) + "," +
                          std::to_string(v->Y));
-    for (const auto& r : g.Ramos()) {
-        std::string l = "R " + std::to_string(r->Id) + " " + std::to_string(r->Tipo) + " " + r->Nome + " " +
-                        r->TextoGanho + " " + std::to_string(r->Origem) + ">" + std::to_string(r->Destino);
-        if (r->Par != 0) l += " par " + std::to_string(r->Par);
-        if (!r->Controle.empty()) l += " ctrl " + r->Controle;
-        linhas.push_back(l);
-    }
+    for (const auto& r : g.Ramos())
+        linhas.push_back("R " + std::to_string(r->Id) + " " + std::to_string(r->Tipo) + " " + r->Nome + " " +
+                         r->TextoGanho + " " + std::to_string(r->Origem) + ">" + std::to_string(r->Destino));
     return linhas;
-}
-
-// What a converted model must hold, empty when it does: every wire end and neighbour slot is an
-// element the model still owns, and every wire joins a component terminal to a numbered vertex, which
-// the component sees at that terminal.
-inline std::string FaltaNoModeloConvertido(const TSistema& s) {
-    std::unordered_set<const TElemento*> vivos;
-    for (const TElemento& e : s.Elementos())
-        vivos.insert(&e);
-    for (const TElemento& e : s.Elementos())
-        for (const TElemento* v : e.Neighbours())
-            if (v != nullptr && !vivos.contains(v)) return e.Nome + " sees a freed element";
-    for (const TConexao& c : s.Conexoes()) {
-        const std::string fio = "wire " + std::to_string(c.Id);
-        if (!vivos.contains(c.Elemento1()) || !vivos.contains(c.Elemento2()))
-            return fio + " holds a freed end";
-        if (c.Elemento1()->Componente == c.Elemento2()->Componente)
-            return fio + " is not component to vertex";
-        const bool primeiro = c.Elemento1()->Componente;
-        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
-        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
-        if (vert->Numero == 0) return fio + " ends at an unnumbered vertex";
-        if (comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2) != vert)
-            return comp->Nome + " does not see " + vert->Nome;
-    }
-    return {};
 }
 
 } // namespace brelix::testsis

@@ -1,21 +1,15 @@
+// Random systems of every kind, each terminal wired once to a vertex or straight to another component,
+// vertices in chains and rings, controlled sources following random branches: a sound system converts
+// into a consistent graph, one with a planted fault is refused unchanged, none touches freed memory.
+
 #include "SisTestUtil.h"
 
 #include "system/UnitSisRamos.h"
-#include "system/UnitSisSistema.h"
-#include "system/UnitSisTipo.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
-
-// Random systems of every kind: each terminal wired once, to a vertex of its domain or straight to
-// another component, vertices wired into chains and rings, controlled sources following random
-// branches. A sound system must convert into a consistent graph; a system with one planted fault
-// must be refused, unchanged. Run under the sanitizers, no system may touch freed memory.
+#include <unordered_set>
 
 using namespace brelix;
 
@@ -23,146 +17,111 @@ namespace {
 
 enum class TFalta { Nenhuma, TerminalLivre, FioDuplo, ObjetoAusente, DominioErrado, ControleAusente };
 
-struct TTerminal {
-    std::int32_t Id;
-    std::int32_t T;
-    std::int32_t Dominio;
-};
-
 struct TAleatorio {
-    TSistema S;
-    int Componentes = 0;
-    int Vertices = 0;
-    int RamosEsperados = 0;
-    int ControladasEsperadas = 0;
+    testsis::TDesenho d;
+    int Vertices = 0, RamosEsperados = 0, ControladasEsperadas = 0;
 };
-
-std::string Nome(const char* prefixo, std::int32_t id) {
-    return prefixo + std::to_string(id);
-}
 
 void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
-    const auto sorteio = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    std::int32_t id = 0;
-
-    // Components of random kinds, vertices of every domain, in a shuffled creation order.
-    struct TNovo {
-        std::int32_t Tipo;
-        bool Componente;
-    };
-    std::vector<TNovo> novos;
-    const int nComp = 1 + sorteio(9);
-    for (int k = 0; k < nComp; ++k) {
+    const auto sorteio = [&](std::size_t n) { return static_cast<std::int32_t>(rng() % n); };
+    // Components of random kinds, then vertices of every domain (as negative kinds), shuffled.
+    std::vector<std::int32_t> novos;
+    for (std::int32_t k = 1 + sorteio(9); k > 0; --k) {
         std::int32_t tipo = 0;
         do
             tipo = 2 + sorteio(47);
         while (TipoEhVertice(tipo));
-        novos.push_back({tipo, true});
+        novos.push_back(tipo);
     }
     for (const std::int32_t tipo : {kTipoEleVertice, kTipoMctVertice, kTipoMcrVertice, kTipoHidVertice})
-        for (int k = 1 + sorteio(3); k > 0; --k)
-            novos.push_back({tipo, false});
+        for (std::int32_t k = 1 + sorteio(3); k > 0; --k)
+            novos.push_back(-tipo);
     std::shuffle(novos.begin(), novos.end(), rng);
-
     // The branch names are known before anything is added: identifiers follow the creation order.
     std::vector<std::string> ramos;
     for (std::size_t k = 0; k < novos.size(); ++k)
-        for (const TRamoDoTipo& r : RamosDoTipo(novos[k].Tipo))
-            if (novos[k].Componente)
-                ramos.push_back(Nome("C", static_cast<std::int32_t>(k + 1)) + std::string(r.Sufixo));
+        if (novos[k] > 0)
+            for (const TRamoDoTipo& r : RamosDoTipo(novos[k]))
+                ramos.push_back("C" + std::to_string(k + 1) + std::string(r.Sufixo));
 
+    struct TTerminal {
+        std::int32_t Id, T, Dominio;
+    };
     std::vector<TTerminal> terminais;
     std::vector<std::vector<std::int32_t>> verticesDe(6);
     bool controleApagado = false;
-    for (const TNovo& n : novos) {
-        ++id;
-        if (!n.Componente) {
-            a.S.AddElemento(id, DominioDoTipo(n.Tipo), false, {}, {}, 0, sorteio(500), sorteio(500),
-                            Nome("V", id), n.Tipo);
-            verticesDe[static_cast<std::size_t>(DominioDoTipo(n.Tipo))].push_back(id);
+    for (std::size_t k = 0; k < novos.size(); ++k) {
+        const std::int32_t n = novos[k], left = sorteio(500), top = sorteio(500);
+        const std::string sid = std::to_string(k + 1);
+        if (n < 0) {
+            verticesDe[static_cast<std::size_t>(DominioDoTipo(-n))].push_back(
+                a.d.Vert(-n, "V" + sid, left, top));
             ++a.Vertices;
             continue;
         }
-        std::string ganho = TipoEhMassaAtrito(n.Tipo) ? "M" + std::to_string(id) + ";B" + std::to_string(id)
-                                                      : "G" + std::to_string(id);
-        if (DominioDoTipo(n.Tipo) >= kDominioAcpEleMct) ganho = "a;0;0,5.b;c^-1";
+        std::string ganho = TipoEhMassaAtrito(n) ? "M" + sid + ";B" + sid : "G" + sid;
+        if (DominioDoTipo(n) >= kDominioAcpEleMct) ganho = "a;0;0,5.b;c^-1";
         // A controlled source follows a random branch, written with a domain letter as a document
         // would; the planted fault points the first one at a component that is gone.
         std::string controle;
-        if (TipoEhFonteCtrl(n.Tipo)) {
+        if (TipoEhFonteCtrl(n)) {
             ++a.ControladasEsperadas;
-            const std::string letra = sorteio(2) == 0 ? "v" : "T";
-            controle =
-                letra + "(" + ramos[static_cast<std::size_t>(sorteio(static_cast<int>(ramos.size())))] + ")";
-            if (falta == TFalta::ControleAusente && !controleApagado) {
-                controle = "v(Apagado)";
-                controleApagado = true;
-            }
+            controle = (sorteio(2) == 0 ? "v(" : "T(") +
+                       ramos[static_cast<std::size_t>(sorteio(ramos.size()))] + ")";
+            if (falta == TFalta::ControleAusente && !controleApagado) controle = "v(Apagado)";
+            controleApagado = falta == TFalta::ControleAusente;
         }
-        a.S.AddElemento(id, DominioDoTipo(n.Tipo), true, controle, ganho, TerminaisDoTipo(n.Tipo),
-                        sorteio(500), sorteio(500), Nome("C", id), n.Tipo);
-        for (std::int32_t t = 1; t <= TerminaisDoTipo(n.Tipo); ++t)
-            terminais.push_back({id, t, DominioDoTerminal(n.Tipo, t)});
-        a.RamosEsperados += static_cast<int>(RamosDoTipo(n.Tipo).size());
-        ++a.Componentes;
+        const std::int32_t id = a.d.Comp(n, "C" + sid, ganho, controle, left, top);
+        for (std::int32_t t = 1; t <= TerminaisDoTipo(n); ++t)
+            terminais.push_back({id, t, DominioDoTerminal(n, t)});
+        a.RamosEsperados += static_cast<int>(RamosDoTipo(n).size());
     }
 
+    const auto fio = [&](std::int32_t id1, std::int32_t t1, std::int32_t id2, std::int32_t t2) {
+        if (sorteio(2) == 0)
+            a.d.Fio(id1, t1, id2, t2);
+        else
+            a.d.Fio(id2, t2, id1, t1);
+    };
+    const auto vertice = [&](std::int32_t dominio, bool primeiro = false) {
+        const auto& vs = verticesDe[static_cast<std::size_t>(dominio)];
+        return primeiro ? vs.front() : vs[static_cast<std::size_t>(sorteio(vs.size()))];
+    };
     std::shuffle(terminais.begin(), terminais.end(), rng);
     std::vector<bool> usado(terminais.size(), false);
-    const auto fio = [&](std::int32_t dominio, std::int32_t id1, std::int32_t t1, std::int32_t id2,
-                         std::int32_t t2) {
-        if (sorteio(2) == 0)
-            a.S.AddConexao(++id, dominio, id1, t1, id2, t2);
-        else
-            a.S.AddConexao(++id, dominio, id2, t2, id1, t1);
-    };
     for (std::size_t i = 0; i < terminais.size(); ++i) {
         if (usado[i]) continue;
         usado[i] = true;
         const TTerminal& t = terminais[i];
         if (falta == TFalta::TerminalLivre && i == 0) continue;
         // Now and then straight to the next free terminal of the same domain.
-        if (sorteio(4) == 0) {
-            std::size_t j = i + 1;
-            while (j < terminais.size() && (usado[j] || terminais[j].Dominio != t.Dominio))
-                ++j;
-            if (j < terminais.size()) {
-                usado[j] = true;
-                fio(t.Dominio, t.Id, t.T, terminais[j].Id, terminais[j].T);
-                continue;
-            }
+        std::size_t j = i + 1;
+        while (j < terminais.size() && (usado[j] || terminais[j].Dominio != t.Dominio))
+            ++j;
+        if (sorteio(4) == 0 && j < terminais.size()) {
+            usado[j] = true;
+            fio(t.Id, t.T, terminais[j].Id, terminais[j].T);
+        } else {
+            fio(t.Id, t.T, vertice(t.Dominio), 1);
         }
-        const auto& vs = verticesDe[static_cast<std::size_t>(t.Dominio)];
-        fio(t.Dominio, t.Id, t.T, vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1);
     }
     // Wires between vertices: chains, rings and loops on one vertex.
-    for (int d = kDominioEle; d <= kDominioHid; ++d) {
-        const auto& vs = verticesDe[static_cast<std::size_t>(d)];
-        for (int k = sorteio(4); k > 0; --k)
-            fio(d, vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1,
-                vs[static_cast<std::size_t>(sorteio(static_cast<int>(vs.size())))], 1);
-    }
+    for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
+        for (std::int32_t k = sorteio(4); k > 0; --k)
+            fio(vertice(d), 1, vertice(d), 1);
 
     const TTerminal& t = terminais.front();
-    switch (falta) {
-    case TFalta::FioDuplo:
-        fio(t.Dominio, t.Id, t.T, verticesDe[static_cast<std::size_t>(t.Dominio)].front(), 1);
-        break;
-    case TFalta::ObjetoAusente:
-        a.S.AddConexao(++id, t.Dominio, t.Id, t.T, 100000, 1);
-        break;
-    case TFalta::DominioErrado: {
-        // A wire from a vertex of one domain to a vertex of another.
-        const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
-        fio(t.Dominio, verticesDe[static_cast<std::size_t>(t.Dominio)].front(), 1,
-            verticesDe[static_cast<std::size_t>(outro)].front(), 1);
-        break;
-    }
-    default:
-        break;
-    }
+    if (falta == TFalta::FioDuplo) fio(t.Id, t.T, vertice(t.Dominio, true), 1);
+    if (falta == TFalta::ObjetoAusente) a.d.Fio(t.Id, t.T, 100000, 1);
+    const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
+    if (falta == TFalta::DominioErrado) fio(vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }
 
+// Vertices unique; branches numbered in order between vertices of the graph, controlled sources (and
+// only they) last and with their variables, two-port halves naming each other; every drawn vertex
+// either kept or reported removed, every added one reported. In the converted model every wire end
+// and neighbour slot is an element the model still owns, and every wire joins a component terminal to
+// a numbered vertex, which the component sees at that terminal.
 void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::string>& adicionados,
                    const std::vector<std::string>& removidos) {
     std::set<std::int32_t> ids;
@@ -172,26 +131,33 @@ void ConferirGrafo(const TAleatorio& a, const TGrafo& g, const std::vector<std::
     for (int i = 0; i < g.RamoCount(); ++i) {
         const TRamo& r = g.Ramo(i);
         EXPECT_EQ(r.Id, i + 1);
-        EXPECT_TRUE(ids.contains(r.Origem));
-        EXPECT_TRUE(ids.contains(r.Destino));
-        // Controlled sources, and only they, close the list.
+        EXPECT_TRUE(ids.contains(r.Origem) && ids.contains(r.Destino)) << r.Nome;
         const bool controlada = r.Tipo == kRamoFonteEsforcoCtrl || r.Tipo == kRamoFonteFluxoCtrl;
         EXPECT_EQ(controlada, i >= a.RamosEsperados - a.ControladasEsperadas) << r.Nome;
         EXPECT_EQ(controlada, !r.Controle.empty()) << r.Nome;
-        if (r.Par != 0) {
-            const TRamo* outro = g.FindRamo(r.Par);
-            ASSERT_NE(outro, nullptr);
-            EXPECT_EQ(outro->Par, r.Id);
-        }
+        const TRamo* par = r.Par != 0 ? g.FindRamo(r.Par) : &r;
+        EXPECT_TRUE(par != nullptr && (par == &r || par->Par == r.Id)) << r.Nome;
     }
-    // Every drawn vertex either is still in the model or was reported as removed; every vertex the
-    // conversion added was reported.
     int desenhados = 0;
-    for (const TElemento& e : a.S.Elementos())
-        if (!e.Componente && e.Nome.starts_with("V")) ++desenhados;
+    std::unordered_set<const TElemento*> vivos;
+    for (const TElemento& e : a.d.S.Elementos()) {
+        desenhados += !e.Componente && e.Nome.starts_with("V") ? 1 : 0;
+        vivos.insert(&e);
+    }
     EXPECT_EQ(desenhados + static_cast<int>(removidos.size()), a.Vertices);
-    EXPECT_EQ(static_cast<int>(adicionados.size()), a.S.ContVerticesAdicionados());
-    EXPECT_EQ(testsis::FaltaNoModeloConvertido(a.S), "");
+    EXPECT_EQ(static_cast<int>(adicionados.size()), a.d.S.ContVerticesAdicionados());
+    for (const TElemento& e : a.d.S.Elementos())
+        for (const TElemento* v : e.Neighbours())
+            EXPECT_TRUE(v == nullptr || vivos.contains(v)) << e.Nome << " sees a freed element";
+    for (const TConexao& c : a.d.S.Conexoes()) {
+        ASSERT_TRUE(vivos.contains(c.Elemento1()) && vivos.contains(c.Elemento2())) << "wire " << c.Id;
+        const bool primeiro = c.Elemento1()->Componente;
+        ASSERT_NE(primeiro, c.Elemento2()->Componente) << "wire " << c.Id << " is not component to vertex";
+        const TElemento* comp = primeiro ? c.Elemento1() : c.Elemento2();
+        const TElemento* vert = primeiro ? c.Elemento2() : c.Elemento1();
+        EXPECT_NE(vert->Numero, 0) << "wire " << c.Id;
+        EXPECT_EQ(comp->Neighbour(primeiro ? c.Terminal1 : c.Terminal2), vert) << "wire " << c.Id;
+    }
 }
 
 } // namespace
@@ -203,17 +169,16 @@ TEST(SisAleatorio, SoundSystemsConvertAndFaultySystemsAreRefusedUnchanged) {
         const auto falta = static_cast<TFalta>(caso % 6);
         TAleatorio a;
         Montar(a, rng, falta);
-        const int elementos = a.S.Elementos().Count();
-        const int fios = a.S.Conexoes().Count();
+        const int elementos = a.d.S.Elementos().Count(), fios = a.d.S.Conexoes().Count();
         std::vector<std::string> adicionados, removidos;
         const bool semFalta =
             falta == TFalta::Nenhuma || (falta == TFalta::ControleAusente && a.ControladasEsperadas == 0);
-        EXPECT_EQ(a.S.Verificar().empty(), semFalta) << "case " << caso;
-        const TConversaoSistema c = a.S.ToGraph(adicionados, removidos);
+        EXPECT_EQ(a.d.S.Verificar().empty(), semFalta) << "case " << caso;
+        const TConversaoSistema c = a.d.S.ToGraph(adicionados, removidos);
         if (!semFalta) {
             EXPECT_EQ(c.Grafo, nullptr) << "case " << caso;
-            EXPECT_EQ(a.S.Elementos().Count(), elementos);
-            EXPECT_EQ(a.S.Conexoes().Count(), fios);
+            EXPECT_EQ(std::pair(a.d.S.Elementos().Count(), a.d.S.Conexoes().Count()),
+                      std::pair(elementos, fios));
             continue;
         }
         ASSERT_NE(c.Grafo, nullptr) << "case " << caso << ": " << c.Problemas.front();

@@ -1,73 +1,58 @@
+// Terminals and wire routes of system objects: terminals leave their boxes outwards, routes take their
+// expected shapes at the thresholds, and for every pair of terminal layouts and orientations a
+// route is an orthogonal polyline of at most six points between the ends.
+
 #include "system/UnitSisRota.h"
 #include "system/UnitVOSisTerminais.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <limits>
 #include <set>
 #include <sstream>
-#include <string>
-#include <tuple>
-#include <vector>
 
 using namespace brelix;
 
 namespace {
 
-using Path = std::vector<TPontoRota>;
-
-Path Points(const TRotaSis& r) {
-    return {r.Pontos.begin(), r.Pontos.begin() + r.Count};
-}
-
-std::string Text(const Path& points) {
+std::string Text(const TRotaSis& r) {
     std::ostringstream out;
-    for (const TPontoRota& p : points)
-        out << "(" << p.X << "," << p.Y << ")";
+    for (int i = 0; i < r.Count; ++i)
+        out << "(" << r.Pontos[static_cast<std::size_t>(i)].X << ","
+            << r.Pontos[static_cast<std::size_t>(i)].Y << ")";
     return out.str();
 }
 
-// True when the route is an orthogonal polyline of 2 to 6 points that runs from end a, through a's
-// stub, to b's stub and on to end b.
-bool RunsFromTo(const TRotaSis& r, const TExtremoRota& a, const TExtremoRota& b) {
+// The route is an orthogonal polyline of 2 to 6 points from one end, through its stub, to the other
+// end's stub and on to that end (ends in the wire's own coordinates).
+bool RunsBetweenTheEnds(const TGeometriaConexaoSis& g) {
+    const TRotaSis& r = g.Rota;
     if (r.Count < 2 || r.Count > kMaxPontosRota) return false;
-    const Path p = Points(r);
-    if (p.front() != TPontoRota{a.X, a.Y} || p.back() != TPontoRota{b.X, b.Y}) return false;
-    if (p[1] != TPontoRota{a.X + 5 * a.DirX, a.Y + 5 * a.DirY}) return false;
-    if (p[p.size() - 2] != TPontoRota{b.X + 5 * b.DirX, b.Y + 5 * b.DirY}) return false;
+    const std::vector<TPontoRota> p(r.Pontos.begin(), r.Pontos.begin() + r.Count);
     for (std::size_t i = 1; i < p.size(); ++i)
         if (p[i - 1].X != p[i].X && p[i - 1].Y != p[i].Y) return false;
-    return true;
+    const auto from = [&p](const TExtremoRota& a, const TExtremoRota& b) {
+        return p.front() == TPontoRota{a.X, a.Y} && p[1] == TPontoRota{a.X + 5 * a.DirX, a.Y + 5 * a.DirY} &&
+               p[p.size() - 2] == TPontoRota{b.X + 5 * b.DirX, b.Y + 5 * b.DirY} &&
+               p.back() == TPontoRota{b.X, b.Y};
+    };
+    return from(g.Posicao.Extremo1, g.Posicao.Extremo2) || from(g.Posicao.Extremo2, g.Posicao.Extremo1);
 }
 
 } // namespace
 
-TEST(SystemWire, TheRectangleCoversBothObjectsWithAMarginAndTheEndsBecomeLocal) {
-    // The right terminal (125, 215) of a resistor at (100, 200) and a vertex at (40, 260).
-    const TPosicaoConexaoSis p = Reposition({125, 215, 1, 0}, {100, 200}, {55, 275, 0, 0}, {40, 260});
-    EXPECT_EQ(std::make_tuple(p.Left, p.Top, p.Width, p.Height), std::make_tuple(35, 195, 100, 100));
-    EXPECT_EQ(std::make_tuple(p.Extremo1.X, p.Extremo1.Y, p.Extremo1.DirX), std::make_tuple(90, 20, 1));
-    EXPECT_EQ(std::make_tuple(p.Extremo2.X, p.Extremo2.Y, p.Extremo2.DirY), std::make_tuple(20, 80, 0));
-}
-
 // Ends in local coordinates and the route laid between them. A terminal leaves its box through a
 // 5-pixel stub; a vertex (no direction) takes the way that faces the other end.
 TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
-    struct Case {
-        TExtremoRota a, b;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::tuple<TExtremoRota, TExtremoRota, const char*> cases[] = {
         // Two vertices one above the other: straight down, the same route when drawn the other way.
         {{20, 20, 0, 0}, {20, 120, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
         {{20, 120, 0, 0}, {20, 20, 0, 0}, "(20,20)(20,20)(20,120)(20,120)(20,120)"},
         // Terminals in line facing each other: straight across; pointing apart: 15 below the stubs.
         {{30, 20, 1, 0}, {70, 20, -1, 0}, "(30,20)(35,20)(65,20)(65,20)(70,20)"},
         {{10, 20, -1, 0}, {90, 20, 1, 0}, "(10,20)(5,20)(5,35)(95,35)(95,20)(90,20)"},
-        // Vertical stubs facing apart, far sideways, meet in the middle column: 43.5 gives 40, and
-        // the division truncates toward zero (-47 / 2 / 5 x 5 = -20, not -25); close sideways they go
-        // round 15 right of the right stub; on one row, a plain four-point wire.
+        // Vertical stubs facing apart meet in the middle column (43.5 gives 40; -47 / 2 / 5 x 5 gives
+        // -20, not -25), or close sideways go round 15 right of the right stub; on one row, 4 points.
         {{20, 10, 0, -1}, {67, 80, 0, 1}, "(20,10)(20,5)(40,5)(40,85)(67,85)(67,80)"},
         {{-50, 0, 0, -1}, {3, 60, 0, 1}, "(-50,0)(-50,-5)(-20,-5)(-20,65)(3,65)(3,60)"},
         {{20, 10, 0, -1}, {30, 80, 0, 1}, "(20,10)(20,5)(45,5)(45,85)(30,85)(30,80)"},
@@ -79,8 +64,8 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
         {{0, 0, 0, 0}, {50, 40, -1, 0}, "(0,0)(0,0)(45,0)(45,40)(50,40)"},
         // Stubs in one column: stub 1 counts as the left one.
         {{100, 100, 1, 0}, {110, 150, -1, 0}, "(100,100)(105,100)(105,100)(105,150)(105,150)(110,150)"},
-        // Up and down stubs 25 apart go round the side, 26 apart through the middle column; left and
-        // right stubs likewise below the lower stub or through the middle row.
+        // Up and down stubs 25 apart go round the side, 26 through the middle column; left and right
+        // ones likewise.
         {{0, 0, 0, -1}, {25, 50, 0, 1}, "(0,0)(0,-5)(40,-5)(40,55)(25,55)(25,50)"},
         {{0, 0, 0, -1}, {26, 50, 0, 1}, "(0,0)(0,-5)(10,-5)(10,55)(26,55)(26,50)"},
         {{0, 0, -1, 0}, {50, 25, 1, 0}, "(0,0)(-5,0)(-5,40)(55,40)(55,25)(50,25)"},
@@ -91,14 +76,12 @@ TEST(SystemWire, RoutesOfTheFiveShapesAndTheirThresholds) {
         {{0, 0, -1, 0}, {50, 14, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(45,14)(50,14)"},
         {{0, 0, -1, 0}, {50, 15, -1, 0}, "(0,0)(-5,0)(-5,15)(45,15)(50,15)"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Text(Points(Route(c.a, c.b))), c.expected) << Text({{c.a.X, c.a.Y}, {c.b.X, c.b.Y}});
+    for (const auto& [a, b, expected] : cases)
+        EXPECT_EQ(Text(Route(a, b)), expected) << a.X << "," << a.Y << " " << b.X << "," << b.Y;
 }
 
 // Every terminal of every layout in every orientation, and a vertex, against every other, the second
-// object anywhere within 60 pixels on both axes (in steps of 3, which with the terminals' places in
-// their boxes reaches both sides of the 15 and 26 pixel thresholds): the wire is an orthogonal
-// polyline of 2 to 6 points from one end to the other, leaving each terminal through its own stub.
+// object within 60 pixels on both axes in steps of 3 (both sides of the 15 and 26 pixel thresholds).
 TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
     std::set<std::tuple<int, int, int, int>> ways = {{15, 15, 0, 0}}; // a vertex
     for (const TSisKindRow& row : SisKinds())
@@ -114,29 +97,40 @@ TEST(SystemWire, EveryRouteIsAnOrthogonalPolylineBetweenTheEnds) {
                     const TPontoRota obj2{obj1.X + ox, obj1.Y + oy};
                     const TGeometriaConexaoSis g = PlaceWire({obj1.X + x1, obj1.Y + y1, dx1, dy1}, obj1,
                                                              {obj2.X + x2, obj2.Y + y2, dx2, dy2}, obj2);
-                    const TExtremoRota& l1 = g.Posicao.Extremo1;
-                    const TExtremoRota& l2 = g.Posicao.Extremo2;
-                    if (RunsFromTo(g.Rota, l1, l2) || RunsFromTo(g.Rota, l2, l1)) continue;
-                    if (++failures <= 10)
-                        ADD_FAILURE()
-                            << "ends " << Text({{l1.X, l1.Y}, {l2.X, l2.Y}}) << " ways (" << dx1 << "," << dy1
-                            << ") and (" << dx2 << "," << dy2 << "): " << Text(Points(g.Rota));
+                    if (!RunsBetweenTheEnds(g) && ++failures <= 10)
+                        ADD_FAILURE() << "offset " << ox << "," << oy << " ends (" << x1 << "," << y1 << ","
+                                      << dx1 << "," << dy1 << ") and (" << x2 << "," << y2 << "," << dx2
+                                      << "," << dy2 << "): " << Text(g.Rota);
                 }
     EXPECT_EQ(failures, 0);
     EXPECT_GE(ways.size(), 9u); // the layouts were read: every way out, from more than one spot
-}
-
-TEST(SystemWire, PositionsAtTheLimitsOfTheIntegerRangeDoNotOverflow) {
+    // Objects at the ends of the integer range: the frame spans it all and nothing overflows.
     constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max() - 20;
     constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
     const TGeometriaConexaoSis g =
         PlaceWire({hi + 5, hi + 15, -1, 0}, {hi, hi}, {lo + 15, lo + 15, 0, 0}, {lo, lo});
-    EXPECT_EQ(g.Posicao.Left, lo);
-    EXPECT_EQ(g.Posicao.Width, std::numeric_limits<std::int32_t>::max());
-    ASSERT_GE(g.Rota.Count, 2);
-    for (int i = 1; i < g.Rota.Count; ++i) {
-        const TPontoRota u = g.Rota.Pontos[static_cast<std::size_t>(i - 1)];
-        const TPontoRota v = g.Rota.Pontos[static_cast<std::size_t>(i)];
-        EXPECT_TRUE(u.X == v.X || u.Y == v.Y) << Text(Points(g.Rota));
+    EXPECT_EQ(std::pair(g.Posicao.Left, g.Posicao.Width), std::pair(lo, hi + 20));
+    EXPECT_TRUE(RunsBetweenTheEnds(g)) << Text(g.Rota);
+}
+
+TEST(SystemCatalogue, TerminalsLeaveTheirBoxOutwardsOneToASpot) {
+    for (const TSisKindRow& row : SisKinds()) {
+        SCOPED_TRACE(row.ClassName);
+        const TPortTable table = SisPortTable(row);
+        ASSERT_EQ(static_cast<std::int32_t>(table.size()), row.Terminals);
+        for (std::size_t r = 0; r < 4; ++r) {
+            std::set<std::pair<int, int>> places;
+            for (const TPortGeom& g : table) {
+                EXPECT_EQ(std::abs(g.DX[r]) + std::abs(g.DY[r]), 1);
+                const bool outward = (g.DX[r] == -1 && g.X[r] == 5) || (g.DX[r] == 1 && g.X[r] == 25) ||
+                                     (g.DY[r] == -1 && g.Y[r] == 5) || (g.DY[r] == 1 && g.Y[r] == 25);
+                // A turned reservoir's inlet sits low on its left side and leaves upwards.
+                const bool inlet = row.Layout == TSisLayout::Reservatorio && r % 2 == 1 && g.X[r] == 5 &&
+                                   g.Y[r] == 20 && g.DY[r] == -1;
+                EXPECT_TRUE(outward || inlet)
+                    << "terminal at (" << g.X[r] << ", " << g.Y[r] << ") Rot " << r + 1;
+                EXPECT_TRUE(places.insert({g.X[r], g.Y[r]}).second) << "two terminals on one spot";
+            }
+        }
     }
 }
