@@ -94,6 +94,27 @@ TEST(SystemValidation, AControlledSourceNeedsItsControllingComponent) {
     EXPECT_FALSE(PrepareFT(*d.doc).Ok());
 }
 
+// Keys that the property window would never write (a source controlled by another controlled
+// source, which in turn names itself) pass validation; the analysis then gives a function or refuses,
+// never crashes.
+TEST(SystemValidation, SelfControlledAndChainedControlledSourcesNeverCrash) {
+    Desenho d;
+    d.C(kTipoEleFonteTensao, {"A", "G"});
+    TVOSisComp& r = d.C(kTipoEleResistor, {"A", "B"});
+    TVOSisComp& c1 = d.C(kTipoEleFonteTensaoCtrl, {"B", "G"});
+    d.C(kTipoEleFonteCorrenteCtrl, {"B", "G"}).SetControlVariable("v(Resistor1)");
+    c1.SetControlVariable("i(Resistor1)");
+    auto copy = Reread(*d.doc, "VarID=" + IntToStr(r.ID()), "VarID=" + IntToStr(c1.ID()));
+    ASSERT_TRUE(copy->Validate().Ok());
+    const TSistemaParaFT p = PrepareFT(*copy);
+    EXPECT_TRUE(!p.Ok() || !p.Entradas.empty());
+    for (const std::string& in : p.Entradas)
+        for (const std::string& out : p.Saidas) {
+            const TFTSistema ft = ComputeFT(*copy, p, in, out);
+            EXPECT_TRUE(ft.Ok() || ft.Mensagem == kMsgDFSSemExito) << ft.Mensagem;
+        }
+}
+
 // Translational components must all lie along one axis, and rotational ones along another.
 TEST(SystemValidation, TheSingleAxisRule) {
     Desenho d;
