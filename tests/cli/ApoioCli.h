@@ -8,9 +8,8 @@
 
 #include <sys/wait.h>
 
-// Helpers of the end-to-end tests: where the build put the programs and the examples, running a
-// program as a user's shell would (no shell in between, so arguments pass exactly), and checking
-// commands against what they must print.
+// End-to-end helpers: the built programs and the examples; running a program with its arguments
+// passed exactly (no shell between); commands checked against what they must print.
 namespace apoiocli {
 
 inline const std::string Cli = BRELIX_CLI, Gerador = BRELIX_GERAR_EXEMPLOS;

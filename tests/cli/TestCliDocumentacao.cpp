@@ -1,12 +1,10 @@
 #include "ApoioCli.h"
 
-#include <algorithm>
 #include <regex>
 #include <set>
 
-// The example documents and what the READMEs say of them cannot drift: the generator writes exactly
-// the committed files, and every brelix-cli command shown in a README prints exactly the text shown
-// under it.
+// The examples cannot drift from what writes and shows them: the generator writes exactly the
+// committed files, and every brelix-cli command of a README prints exactly the text shown under it.
 
 using namespace apoiocli;
 
@@ -14,8 +12,8 @@ class CliDocumentacao : public apoio::PastaTemp {};
 
 namespace {
 
-// Runs every ```sh block holding a brelix-cli command, in `pasta`, against the ```text block right
-// after it; gives the documents the commands analyse.
+// Every ```sh block's brelix-cli command, run in `pasta`, against the ```text block right after it;
+// gives the documents analysed.
 std::set<std::string> ConferirDocumentados(const std::filesystem::path& readme,
                                            const std::filesystem::path& pasta) {
     const std::string md = apoio::Slurp(readme.string());
