@@ -130,7 +130,7 @@ const std::vector<TCaso> Casos = {
      [](V v, C s) {
          return v("Kt") / ((v("Ra") + v("La") * s) * (v("J") * s + v("B")) + v("Kb") * v("Kt"));
      }},
-    // The gyrator turns Z = L1.s into G^2/Z, the transformer that into N^2.G^2/Z: V(L1) = G.N.i.
+    // The gyrator makes Z = L1.s G^2/Z, the transformer N^2.G^2/Z; i = Vs / (R1 + that), V(L1) = G.N.i.
     {"transformador-girador.grf", "--input E(Vs) --output E(L1)", "G L1 N R1",
      [](V v, C s) {
          const C z = v("L1") * s;
@@ -255,11 +255,12 @@ TEST_F(CliExemplos, JsonFormOfAFunctionAndTheCandidateLists) {
     // Numbers beside their decimal-comma text; a two-port's branch per side; a graph's vertices.
     Conferir(
         {{"ft passa-baixas-rc.sis --input E(Vs) --output E(C) --set R=0,5 --json", 0,
-          R"j({"nome": "passa-baixas-rcFT", "entrada": "E(Vs)", "saida": "E(C)", "simbolos": [{"nome": "C", )j"
-          R"j("valor": 1, "valorTexto": "1"}, {"nome": "R", "valor": 0.5, "valorTexto": "0,5"}], "numerador": )j"
-          R"j("1", "denominador": "C.R.S + 1", "termosNumerador": [{"k": 1, "expS": 0, "simbolos": ""}], )j"
-          R"j("termosDenominador": [{"k": 1, "expS": 1, "simbolos": "C.R"}, {"k": 1, "expS": 0, "simbolos": )j"
-          R"j(""}], "numerica": {"avaliada": true, "ganho": 2, "ganhoTexto": "2", "numerador": "1", )j"
+          R"j({"nome": "passa-baixas-rcFT", "entrada": "E(Vs)", "saida": "E(C)", )j"
+          R"j("simbolos": [{"nome": "C", "valor": 1, "valorTexto": "1"}, {"nome": "R", "valor": 0.5, )j"
+          R"j("valorTexto": "0,5"}], "numerador": "1", "denominador": "C.R.S + 1", )j"
+          R"j("termosNumerador": [{"k": 1, "expS": 0, "simbolos": ""}], "termosDenominador": [{"k": 1, )j"
+          R"j("expS": 1, "simbolos": "C.R"}, {"k": 1, "expS": 0, "simbolos": ""}], )j"
+          R"j("numerica": {"avaliada": true, "ganho": 2, "ganhoTexto": "2", "numerador": "1", )j"
           "\"denominador\": \"S + 2\", \"coeficientesNumerador\": [1], \"coeficientesDenominador\": [2, "
           "1]}}\n"},
          {"variables lacos-dfs.dfs --json", 0,

@@ -165,9 +165,8 @@ TEST_F(CliRecusas, EveryRefusalGivesItsMessageAndStatus) {
         {fc + "--between 4,9", 1, "Vértice inexistente: 9\n"},
         {fc + "--between D,terra", 1, "Vértice inexistente: terra\n"},
         {ft + "--output E(C9)", 1,
-         "Escolha uma entrada e uma saída entre as variáveis oferecidas.\nA saída \"E(C9)\" não está "
-         "entre as "
-         "oferecidas: F(Vs), E(R1), F(R1), E(L1), F(L1), E(C1), F(C1)\n"},
+         "Escolha uma entrada e uma saída entre as variáveis oferecidas.\nA saída \"E(C9)\" não está entre "
+         "as oferecidas: F(Vs), E(R1), F(R1), E(L1), F(L1), E(C1), F(C1)\n"},
         // Within the second part the effort between two vertices is found.
         {"ft partes.grf --input E(Vs) --between 1,4", 1, "Os vértices da saída devem pertencer a mesma..."},
         {"ft partes.grf --input E(Vs) --between 4,6", 0, "Variável de Entrada: E(Vs)\n..."},
@@ -184,8 +183,7 @@ TEST_F(CliRecusas, EveryRefusalGivesItsMessageAndStatus) {
         {"check orfao.sis", 2, "brelix-cli: \"orfao.sis\", linha 137: ObjID1=7 não é um vértice..."},
         {"check c.txt", 2, "brelix-cli: \"c.txt\": não é um documento do Brelix (esperava-se a extensão..."},
         {"check trocado.grf", 2, "brelix-cli: \"trocado.grf\", linha 1: esperava-se \"Object 0: TGrafo\"..."},
-        {"ft cortado.sis --input E(Vs) --output E(C1)", 2,
-         "brelix-cli: \"cortado.sis\", linha 96: o arquivo..."},
+        {"ft cortado.sis --input E(Vs) --output E(C1)", 2, "brelix-cli: \"cortado.sis\", linha 96: o..."},
         {"show q.fts", 2, "brelix-cli: \"q.fts\": não é um arquivo de função de transferência: falta..."},
         {set + "R1=2 -o nao-existe/x.fts", 2, "brelix-cli: \"nao-existe/x.fts\": não foi possível gravar..."},
         {"convert serie-rlc.sis -o nao-existe/x.grf", 2,
@@ -203,12 +201,10 @@ TEST_F(CliRecusas, EveryRefusalGivesItsMessageAndStatus) {
         {"ft serie-rlc.sis --input", 2, uso("falta o valor da opção --input")},
         {ft + "--between 3", 2,
          uso("--between pede dois vértices separados por vírgula, como em --between 3,1")},
-        {ft + "--output E(C1) --mason", 2,
-         "brelix-cli: --mason vale para um DFS (.dfs): os laços são os do..."},
+        {ft + "--output E(C1) --mason", 2, "brelix-cli: --mason vale para um DFS (.dfs)..."},
         {ft + "--between 1,2", 2, "brelix-cli: O esforço entre dois vértices só pode ser escolhido como..."},
         {"convert serie-rlc.sis", 2, uso("convert pede o arquivo a escrever: -o ARQUIVO")},
-        {"convert lacos-dfs.dfs -o x.grf", 2,
-         "brelix-cli: um DFS não tem conversão: ele vai direto à função..."},
+        {"convert lacos-dfs.dfs -o x.grf", 2, "brelix-cli: um DFS não tem conversão..."},
         {"convert serie-rlc.sis -o x.dfs", 2, uso("Sistema -> Grafo escreve um documento .grf: x.dfs")},
         // Values take the decimal comma: a period is refused, never read as 1.
         {set + "R1=2.5", 2, uso(valor + "\"2.5\" (o separador decimal é a vírgula, como em 2,5)")},
