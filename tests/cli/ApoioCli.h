@@ -1,114 +1,83 @@
 #pragma once
 
 #include "support/PastaTemp.h"
-#include "support/SolucaoLinear.h"
 
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <iterator>
+#include <sstream>
 
-#include <complex>
-#include <cstdint>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <random>
-#include <string>
-#include <vector>
+#include <sys/wait.h>
 
-// Helpers of the end-to-end tests: running the built brelix-cli as a user's shell would (no shell in
-// between, so arguments pass exactly), reading its JSON, and editing documents as text.
+// End-to-end helpers: the built programs and the examples; running a program with its arguments
+// passed exactly (no shell between); commands checked against what they must print.
 namespace apoiocli {
 
-using apoio::Complexo;
+inline const std::string Cli = BRELIX_CLI, Gerador = BRELIX_GERAR_EXEMPLOS;
+inline const std::filesystem::path PastaExemplos = BRELIX_EXEMPLOS;
 
-// Where the build put the programs, and the committed examples folder.
-std::string Cli();
-std::string Gerador();
-std::filesystem::path PastaExemplos();
-std::filesystem::path Exemplo(const std::string& nome);
+inline std::string Exemplo(const std::string& nome) {
+    return (PastaExemplos / nome).string();
+}
+
+inline std::vector<std::string> Separar(const std::string& texto) {
+    std::istringstream in(texto);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 struct TExecucao {
     int Status = -1; // the exit status; -1 when the program did not exit normally
-    std::string Saida;
-    std::string Erros;
+    std::string Saida, Erros;
 };
 
-// Runs the program with the arguments, in `pasta` when given, and collects both streams.
-TExecucao Rodar(const std::string& programa, const std::vector<std::string>& args,
-                const std::filesystem::path& pasta = {});
-// brelix-cli with the arguments.
-TExecucao Brelix(const std::vector<std::string>& args, const std::filesystem::path& pasta = {});
+// Runs the program in `pasta` when given; its streams go to files read once it has ended.
+inline TExecucao Rodar(const std::string& programa, const std::vector<std::string>& args,
+                       const std::filesystem::path& pasta = {}) {
+    const std::string base =
+        std::filesystem::temp_directory_path() / ("brelix_cli_" + std::to_string(getpid()));
+    const std::string saida = base + ".out", erros = base + ".err";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!std::freopen(saida.c_str(), "w", stdout) || !std::freopen(erros.c_str(), "w", stderr))
+            _exit(127);
+        if (!pasta.empty() && chdir(pasta.c_str()) != 0) _exit(127);
+        std::vector<char*> argv{const_cast<char*>(programa.c_str())};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(programa.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) return {};
+    TExecucao r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, apoio::Slurp(saida), apoio::Slurp(erros)};
+    std::filesystem::remove(saida);
+    std::filesystem::remove(erros);
+    return r;
+}
 
-// ---- JSON ----
+inline TExecucao Brelix(const std::vector<std::string>& args, const std::filesystem::path& pasta = {}) {
+    return Rodar(Cli, args, pasta);
+}
 
-// A JSON value as the tests read it. Reading raises std::runtime_error on anything that is not JSON.
-struct TJson {
-    enum class TTipo { Nulo, Logico, Numero, Texto, Lista, Objeto };
-    TTipo Tipo = TTipo::Nulo;
-    bool Logico = false;
-    double Numero = 0.0;
+// A command line (words separated by blanks), its exit status and what it prints: results and the
+// verdict of check on the standard output, other messages on the error output, nothing on the other
+// stream. A text ending in "..." is the beginning of its stream.
+struct TComando {
+    std::string Linha;
+    int Status;
     std::string Texto;
-    std::vector<TJson> Lista;
-    std::vector<std::pair<std::string, TJson>> Objeto;
-
-    bool Tem(const std::string& chave) const;
-    // The member; raises std::runtime_error when absent.
-    const TJson& operator[](const std::string& chave) const;
-    const TJson& operator[](std::size_t i) const { return Lista.at(i); }
-    std::vector<std::string> Textos() const;
 };
-TJson LerJson(const std::string& texto);
 
-// ---- Transfer functions as brelix-cli reports them ----
-
-// Ganho x N(s) / D(s) from the numeric form (monic coefficients of S^0, S^1, ...).
-Complexo ValorNumerico(const TJson& ft, Complexo s);
-
-// The symbolic terms {k, expS, simbolos} summed for the symbol values; "C1.L1^-1" style products.
-Complexo ValorTermos(const TJson& termos, const std::map<std::string, double>& valores, Complexo s);
-
-// Random symbol values with two decimals, from 0,5 to 3, as text in the program's decimal comma
-// and as the number that text stands for.
-struct TValores {
-    std::map<std::string, double> Valor;
-    std::vector<std::string> Args; // "--set", "R=1,25", ...
-    double operator()(const std::string& nome) const { return Valor.at(nome); }
-};
-TValores Sortear(const std::vector<std::string>& nomes, std::mt19937& rng);
-
-// ---- Documents as text ----
-
-// A document file as blocks of lines ("Object %d: %s" ... "end"), kept with the file's line ends.
-class TDocumentoTexto {
-public:
-    explicit TDocumentoTexto(const std::string& bytes);
-    std::string Bytes() const;
-
-    // The identity of the object with this description; fails the test when there is none.
-    std::int32_t Id(const std::string& desc) const;
-    // The value of a key of the object with this identity.
-    std::string Valor(std::int32_t id, const std::string& chave) const;
-    void Definir(std::int32_t id, const std::string& chave, const std::string& valor);
-    void Remover(std::int32_t id);
-    // Gives the object another class: its first line names the class.
-    void Classe(std::int32_t id, const std::string& classe);
-    // Inserts a block, given as lines without their ends (CR LF is added), right after the header:
-    // before every object that may refer to it.
-    void Inserir(const std::vector<std::string>& linhas);
-    // Moves the connection's end at vertex `de` to vertex `para`.
-    void Religar(std::int32_t conexao, std::int32_t de, std::int32_t para);
-    // The connection from port `porta` of the element: the one whose ObjID1/CntID1 or ObjID2/CntID2
-    // are the element and port.
-    std::int32_t Conexao(std::int32_t elemento, std::int32_t porta) const;
-
-private:
-    struct TBloco {
-        std::int32_t Id = -1;
-        std::vector<std::string> Linhas;
-    };
-    TBloco& Bloco(std::int32_t id);
-    const TBloco& Bloco(std::int32_t id) const;
-
-    std::vector<TBloco> blocos_;
-};
+inline void Conferir(const std::vector<TComando>& comandos, const std::filesystem::path& pasta) {
+    for (const TComando& c : comandos) {
+        SCOPED_TRACE(c.Linha);
+        const TExecucao r = Brelix(Separar(c.Linha), pasta);
+        EXPECT_EQ(r.Status, c.Status);
+        const bool saida = c.Status == 0 || (c.Status == 1 && c.Linha.starts_with("check"));
+        const std::size_t n = c.Texto.ends_with("...") ? c.Texto.size() - 3 : std::string::npos;
+        EXPECT_EQ((saida ? r.Saida : r.Erros).substr(0, n), c.Texto.substr(0, n));
+        EXPECT_EQ(saida ? r.Erros : r.Saida, "");
+    }
+}
 
 } // namespace apoiocli
