@@ -43,24 +43,20 @@ std::string Variavel(char letra, const std::string& nome) {
 void ListarVariaveis(const TGrafo& grafo, TEquacoes& eq) {
     const int n = eq.N;
     eq.Fonte.assign(static_cast<std::size_t>(2 * n), 0);
-    for (int i = 0; i < n; ++i) {
-        const TRamo& r = grafo.Ramo(i);
-        eq.Variaveis.push_back(Variavel('E', r.Nome));
-        eq.Orientadas.push_back(Orientada('E', r));
-        eq.Esforcos.push_back(eq.Variaveis.back());
-        const bool fonte = r.Tipo == kRamoFonteEsforco;
-        (fonte ? eq.Fontes : eq.Dependentes).push_back(eq.Variaveis.back());
-        eq.Fonte[static_cast<std::size_t>(i)] = fonte ? 1 : 0;
-    }
-    for (int i = 0; i < n; ++i) {
-        const TRamo& r = grafo.Ramo(i);
-        eq.Variaveis.push_back(Variavel('F', r.Nome));
-        eq.Orientadas.push_back(Orientada('F', r));
-        eq.Fluxos.push_back(eq.Variaveis.back());
-        const bool fonte = r.Tipo == kRamoFonteFluxo;
-        (fonte ? eq.Fontes : eq.Dependentes).push_back(eq.Variaveis.back());
-        eq.Fonte[static_cast<std::size_t>(n + i)] = fonte ? 1 : 0;
-    }
+    // The efforts of the branches in order, then their flows; a source's own variable is a source.
+    const auto listar = [&](char letra, std::int32_t tipoFonte, std::vector<std::string>& lista, int coluna) {
+        for (int i = 0; i < n; ++i, ++coluna) {
+            const TRamo& r = grafo.Ramo(i);
+            eq.Variaveis.push_back(Variavel(letra, r.Nome));
+            eq.Orientadas.push_back(Orientada(letra, r));
+            lista.push_back(eq.Variaveis.back());
+            const bool fonte = r.Tipo == tipoFonte;
+            (fonte ? eq.Fontes : eq.Dependentes).push_back(eq.Variaveis.back());
+            eq.Fonte[static_cast<std::size_t>(coluna)] = fonte ? 1 : 0;
+        }
+    };
+    listar('E', kRamoFonteEsforco, eq.Esforcos, 0);
+    listar('F', kRamoFonteFluxo, eq.Fluxos, n);
 }
 
 void Invalido(TEquacoes& eq, const TRamo& r, bool controle) {

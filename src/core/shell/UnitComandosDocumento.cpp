@@ -38,6 +38,17 @@ TRecusa RecusaSistema(const TSistemaParaFT& preparo) {
     return {};
 }
 
+// Hands on the refusal or the function of a signal-flow or graph command; false when it refused.
+template <typename TResultado> bool Repassar(TResultado& ft, TFTDocumento& r) {
+    r.Recusa = std::move(ft.Recusa);
+    r.Nome = std::move(ft.Nome);
+    if (r.Recusa.Houve()) return false;
+    r.Entrada = std::move(ft.Entrada);
+    r.Saida = std::move(ft.Saida);
+    r.Funcao = std::move(ft.Funcao);
+    return true;
+}
+
 TFTDocumento FTDFS(TVisualDocumento& doc, const TPedidoFT& pedido, TProgresso* progresso) {
     TFTDocumento r;
     TPreparoFTDFS preparo = PrepararFTDFS(doc);
@@ -48,12 +59,7 @@ TFTDocumento FTDFS(TVisualDocumento& doc, const TPedidoFT& pedido, TProgresso* p
         return r;
     }
     TResultadoFTDFS ft = CalcularFTDFS(std::move(preparo), pedido.Entrada, pedido.Saida, progresso);
-    r.Recusa = std::move(ft.Recusa);
-    r.Nome = std::move(ft.Nome);
-    if (r.Recusa.Houve()) return r;
-    r.Entrada = std::move(ft.Entrada);
-    r.Saida = std::move(ft.Saida);
-    r.Funcao = std::move(ft.Funcao);
+    if (!Repassar(ft, r)) return r;
     r.Simbolos = ft.Grafo.Simbolos();
     r.Mason = std::move(ft.VisaoMason);
     return r;
@@ -82,12 +88,7 @@ TFTDocumento FTGrafo(TVisualDocumento& doc, const TPedidoFT& pedido, TProgresso*
         escolha.Negativo = EntradaDoVertice(preparo.Vertices, pedido.Negativo);
     }
     TResultadoFTGrafo ft = CalcularFTGrafo(std::move(preparo), escolha, progresso);
-    r.Recusa = std::move(ft.Recusa);
-    r.Nome = std::move(ft.Nome);
-    if (r.Recusa.Houve()) return r;
-    r.Entrada = std::move(ft.Entrada);
-    r.Saida = std::move(ft.Saida);
-    r.Funcao = std::move(ft.Funcao);
+    if (!Repassar(ft, r)) return r;
     r.Simbolos = ft.Dfs.Simbolos();
     return r;
 }
