@@ -144,6 +144,40 @@ TEST(SisRecusa, WiresToMissingEndsAreRefused) {
                          "A conexão 92 usa o terminal 2 de N2, que não existe."});
 }
 
+// Elements that a document made elsewhere may hold: kinds, domains and terminal counts that
+// contradict each other (a negative count must give no terminals, not a huge allocation), and a
+// friction kind with one gain where it needs two.
+TEST(SisRecusa, ElementsThatContradictTheirKindAreRefused) {
+    TCircuito c;
+    c.d.S.AddElemento(50, kDominioEle, true, "", "X", 2, 0, 0, "X1", 99);
+    c.d.S.AddElemento(51, kDominioEle, true, "", "X", 0, 0, 0, "Fio1", kTipoEleConexao);
+    c.d.S.AddElemento(52, kDominioMct, true, "", "R", 2, 0, 0, "R9", kTipoEleResistor);
+    c.d.S.AddElemento(53, kDominioEle, true, "", "", 0, 0, 0, "V9", kTipoEleVertice);
+    c.d.S.AddElemento(54, kDominioMct, false, "", "", 0, 0, 0, "M9", kTipoMctMassa);
+    c.d.S.AddElemento(55, kDominioEle, true, "", "R", 3, 0, 0, "R8", kTipoEleResistor);
+    c.d.S.AddElemento(56, kDominioEle, true, "", "R", -3, 0, 0, "R7", kTipoEleResistor);
+    const auto x = c.d.Vert(kTipoMcrVertice, "X");
+    c.d.Liga(c.d.Comp(kTipoMcrInerciaAtrito, "J1", "J1"), {x, x});
+    EsperaRecusa(c.d.S, {"X1: tipo de elemento 99 desconhecido.", "Fio1: tipo de elemento 49 desconhecido.",
+                         "R9: o domínio 3 não é o do seu tipo (2).",
+                         "V9: um vértice marcado como componente.", "M9: um componente marcado como vértice.",
+                         "R8 tem 3 terminais, e seu tipo tem 2.", "R7 tem -3 terminais, e seu tipo tem 2.",
+                         "O ganho de J1 deve ter duas partes separadas por \";\"."});
+}
+
+// A second wire on a terminal would leave one of its two vertices out of the branch; a terminal
+// wired to itself counts twice.
+TEST(SisRecusa, ATerminalTakesOneWire) {
+    TCircuito dois;
+    dois.d.Fio(dois.r1, 2, dois.n0, 1);
+    EsperaRecusa(dois.d.S, {"O terminal 2 de R1 tem mais de uma conexão."});
+    TCircuito proprio;
+    const auto l1 = proprio.d.Comp(kTipoEleIndutor, "L1", "L1");
+    proprio.d.Fio(l1, 1, l1, 1);
+    proprio.d.Fio(l1, 2, proprio.n0, 1);
+    EsperaRecusa(proprio.d.S, {"O terminal 1 de L1 tem mais de uma conexão."});
+}
+
 // A controlled source must name a branch of the system.
 TEST(SisRecusa, ControlVariablesMustNameABranchOfTheSystem) {
     // The controlling component deleted; a two-branch component's bare name; a reference (no branch);
