@@ -212,7 +212,8 @@ TEST_F(Files, EachDamageIsReportedWithTheFileItsLineAndWhatWasExpected) {
         {false, dfs("Object 3: TVODFSTransmitancia", "Objeto 3: TVODFSTransmitancia"), 26, "Object", 2},
         {false, dfs("Object 3: TVODFSTransmitancia", "Object três: TVODFSTransmitancia"), 26, "ID", 2},
         // Connections to objects that are missing or skipped, to a port that is taken or absent,
-        // between two variables, to themselves, to no object ("-0" reads as 0) or to a connection.
+        // between two variables, to themselves, to no object ("00" and "-0" read as 0) or to a
+        // connection.
         {false, dfs("ObjID2=2", "ObjID2=99"), 59, "ObjID2=99", 4},
         {false, dfs("Object 2: TVODFSVariavel", "Object 2: TVOEleResistor"), 59, "ObjID2=2", 3},
         {false, dfs("Object 3: TVODFSTransmitancia", "Object 3: TVOFuturo"), 46, "ObjID2=3", 2},
@@ -221,6 +222,7 @@ TEST_F(Files, EachDamageIsReportedWithTheFileItsLineAndWhatWasExpected) {
         {false, dfs("ObjID1=3\nObjID2=2\nCntID1=2", "ObjID1=1\nObjID2=2\nCntID1=1"), 59,
          "não liga TVODFSVariavel a TVODFSVariavel", 4},
         {false, dfs("ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=3"), 59, "ele mesmo", 4},
+        {false, dfs("ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=00"), 59, "\"00\"", 4},
         {false, dfs("ObjID1=3\nObjID2=2", "ObjID1=-0\nObjID2=2"), 58, "ObjID1", 4},
         {false, dfs("ObjID1=3\nObjID2=2", "ObjID1=3\nObjID2=5"), 59, "ObjID2=5", 4},
         // Identities and numbers within a class are unique; a description is never empty.
