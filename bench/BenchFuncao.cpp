@@ -1,4 +1,5 @@
 #include "graph/UnitGrfLacoOS.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTFuncao.h"
 
 #include <benchmark/benchmark.h>
@@ -79,7 +80,7 @@ void BM_FromMasonCadeia(benchmark::State& state) {
     const TCadeia& chain = Cadeia(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         TFuncao f;
-        f.FromMason(chain.Sets());
+        FromMason(f, chain.Sets());
         benchmark::DoNotOptimize(f.Den.Count());
     }
     state.SetItemsProcessed(state.iterations() * chain.Count());

@@ -5,6 +5,7 @@
 #include "BenchDiagramas.h"
 #include "BenchMemoria.h"
 #include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTFuncao.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +32,7 @@ void RodarMasonFuncao(benchmark::State& state, const TDiagrama& d) {
             conjuntos = 0;
             for (const TListLacoOS& o : ordens)
                 conjuntos += o.size();
-            ft.FromMason(ordens);
+            FromMason(ft, ordens);
         }
         benchmark::DoNotOptimize(ft.Num.Count());
         total += conjuntos;

@@ -7,6 +7,7 @@
 #include "BenchDiagramas.h"
 #include "BenchMemoria.h"
 #include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "graph/UnitGrfParaDFS.h"
 #include "symbolic/UnitFTFuncao.h"
 
@@ -114,7 +115,7 @@ void BM_EscadaMontagem(benchmark::State& state) {
     std::size_t termos = 0;
     Medir(state, [&] {
         TFuncao ft;
-        ft.FromMason(conjuntos);
+        FromMason(ft, conjuntos);
         termos = static_cast<std::size_t>(ft.Num.Count() + ft.Den.Count());
     });
     state.counters["termos"] = static_cast<double>(termos);

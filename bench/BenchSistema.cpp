@@ -5,7 +5,8 @@
 // above what the document itself holds.
 
 #include "BenchMemoria.h"
-#include "system/UnitVFSistemaFT.h"
+#include "analysis/UnitVFSistemaFT.h"
+#include "shell/UnitCatalogo.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
 
@@ -21,12 +22,16 @@ using namespace brelix::bench;
 
 namespace {
 
+const TCatalogoDocumentos& Catalogo() {
+    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+    return *catalogo;
+}
+
 // Draws with the connect tool, as the user does.
 class Escada {
 public:
     explicit Escada(int secoes) {
-        RegisterSistema();
-        std::unique_ptr<TVisualDocumento> d = MakeDocumento(kDocKindSistema);
+        std::unique_ptr<TVisualDocumento> d = Catalogo().Make(kDocKindSistema);
         doc_.reset(dynamic_cast<TVFSistema*>(d.release()));
         doc_->NewDocument("Escada");
         doc_->SetMode(kModeConectar);

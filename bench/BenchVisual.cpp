@@ -1,7 +1,7 @@
 // Reading and editing large documents: reading must grow linearly with the number of objects.
 
+#include "shell/UnitCatalogo.h"
 #include "visual/UnitVOCnx.h"
-#include "visual/UnitVODocKind.h"
 #include "visual/UnitVisualDocumento.h"
 
 #include <benchmark/benchmark.h>
@@ -12,6 +12,11 @@
 using namespace brelix;
 
 namespace {
+
+const TCatalogoDocumentos& Catalogo() {
+    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+    return *catalogo;
+}
 
 void Block(std::vector<std::string>& lines, std::int32_t id, const std::string& cls, std::int32_t num,
            const std::string& desc, const std::vector<std::string>& keys) {
@@ -45,7 +50,7 @@ std::vector<std::string> Chain(std::int32_t n) {
 void BM_LoadChain(benchmark::State& state) {
     const std::vector<std::string> lines = Chain(static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
-        auto doc = MakeDocumento(kDocKindDFS);
+        auto doc = Catalogo().Make(kDocKindDFS);
         doc->LoadDocument("Cadeia.dfs", lines);
         benchmark::DoNotOptimize(doc->Objects().Count());
     }
@@ -59,7 +64,7 @@ void BM_DeleteInChain(benchmark::State& state) {
     const std::vector<std::string> lines = Chain(n);
     for (auto _ : state) {
         state.PauseTiming();
-        auto doc = MakeDocumento(kDocKindDFS);
+        auto doc = Catalogo().Make(kDocKindDFS);
         doc->LoadDocument("Cadeia.dfs", lines);
         TVisualObject* middle = doc->Objects().FindByID(n / 2);
         state.ResumeTiming();

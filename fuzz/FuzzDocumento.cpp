@@ -6,9 +6,9 @@
 #include "common/UnitComCodificacao.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
+#include "shell/UnitCatalogo.h"
 #include "visual/UnitVOCnx.h"
 #include "visual/UnitVOComp.h"
-#include "visual/UnitVODocKind.h"
 #include "visual/UnitVOGeometria.h"
 #include "visual/UnitVOGrfCnx.h"
 #include "visual/UnitVOGrfElementos.h"
@@ -23,6 +23,11 @@
 using namespace brelix;
 
 namespace {
+
+const TCatalogoDocumentos& Catalogo() {
+    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+    return *catalogo;
+}
 
 [[noreturn]] void Fail(const char* what) {
     std::fprintf(stderr, "fuzz_documento: %s\n", what);
@@ -85,7 +90,7 @@ void Query(TVisualDocumento& doc) {
 }
 
 void Exercise(std::int32_t docKind, const std::vector<std::string>& lines) {
-    auto doc = MakeDocumento(docKind);
+    auto doc = Catalogo().Make(docKind);
     try {
         doc->LoadDocument("fuzz", lines);
     } catch (const EFileError&) {
@@ -95,7 +100,7 @@ void Exercise(std::int32_t docKind, const std::vector<std::string>& lines) {
 
     const std::string name = "fuzz." + doc->Kind().Extension;
     const std::vector<std::string> text = doc->Text(name);
-    auto again = MakeDocumento(docKind);
+    auto again = Catalogo().Make(docKind);
     try {
         again->LoadDocument(name, text);
     } catch (const EFileError& e) {

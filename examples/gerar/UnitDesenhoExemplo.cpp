@@ -1,15 +1,23 @@
 #include "UnitDesenhoExemplo.h"
 
+#include "shell/UnitCatalogo.h"
 #include "system/UnitVOSisClasses.h"
-#include "visual/UnitVODocKind.h"
 
 #include <stdexcept>
 
 namespace brelix::exemplos {
 
+namespace {
+
+const TCatalogoDocumentos& Catalogo() {
+    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+    return *catalogo;
+}
+
+} // namespace
+
 TDesenho::TDesenho(std::int32_t docKind) {
-    RegisterSistema();
-    doc_ = MakeDocumento(docKind);
+    doc_ = Catalogo().Make(docKind);
     if (doc_ == nullptr) throw std::logic_error("document kind not registered");
     doc_->NewDocument("Exemplo");
 }

@@ -6,10 +6,11 @@
 
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitResultadoFT.h"
+#include "analysis/UnitVFSistemaFT.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
+#include "shell/UnitCatalogo.h"
 #include "shell/UnitComandosDocumento.h"
-#include "system/UnitVFSistemaFT.h"
 #include "visual/UnitVODocKind.h"
 
 #include <filesystem>
@@ -58,8 +59,8 @@ int Recusar(const TArgumentos& a, const TRecusa& recusa, std::ostream& out, std:
     return kSaidaRecusado;
 }
 
-int Check(const TArgumentos& a, std::ostream& out) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+int Check(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
     const TRecusa recusa = VerificarDocumento(*doc);
     if (a.Json) {
         TJson j;
@@ -80,8 +81,9 @@ int Check(const TArgumentos& a, std::ostream& out) {
     return recusa.Houve() ? kSaidaRecusado : kSaidaFeito;
 }
 
-int Variables(const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+int Variables(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out,
+              std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
     const TCandidatosFT c = CandidatosFT(*doc);
     if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
     if (a.Json) {
@@ -104,13 +106,13 @@ bool MesmaExtensao(const std::string& arquivo, const std::string& extensao) {
     return !e.empty() && SameTextAscii(e.substr(1), extensao);
 }
 
-int Convert(const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+int Convert(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
     if (doc->DocKind() == kDocKindDFS)
         throw EUso("um DFS não tem conversão: ele vai direto à função de transferência (use ft)");
     const bool sistema = doc->DocKind() == kDocKindSistema;
     const std::string nome = sistema ? "Sistema -> Grafo" : "Grafo -> DFS";
-    const std::string extensao = FindDocKind(sistema ? kDocKindGrafo : kDocKindDFS)->Extension;
+    const std::string extensao = catalogo.Find(sistema ? kDocKindGrafo : kDocKindDFS)->Extension;
     if (!MesmaExtensao(a.ArquivoSaida, extensao))
         throw EUso(nome + " escreve um documento ." + extensao + ": " + a.ArquivoSaida);
     TConversaoDocumento c = ConverterDocumento(*doc);
@@ -187,8 +189,8 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
     return kSaidaFeito;
 }
 
-int Ft(const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(a.Arquivo);
+int Ft(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
     if (a.Mason && doc->DocKind() != kDocKindDFS)
         throw EUso("--mason vale para um DFS (.dfs): os laços são os do diagrama desenhado");
     if (a.Entre && doc->DocKind() != kDocKindGrafo) throw EUso(kMsgEsforcoEntreSoGrafo);
@@ -228,7 +230,8 @@ void Uso(std::ostream& err, const std::string& mensagem) {
 
 } // namespace
 
-int Executar(const TArgumentos& a, std::ostream& out, std::ostream& err) {
+int Executar(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out,
+             std::ostream& err) {
     switch (a.Comando) {
     case TComando::Ajuda:
         out << TextoAjuda();
@@ -237,13 +240,13 @@ int Executar(const TArgumentos& a, std::ostream& out, std::ostream& err) {
         out << TextoVersao();
         return kSaidaFeito;
     case TComando::Check:
-        return Check(a, out);
+        return Check(catalogo, a, out);
     case TComando::Variables:
-        return Variables(a, out, err);
+        return Variables(catalogo, a, out, err);
     case TComando::Convert:
-        return Convert(a, out, err);
+        return Convert(catalogo, a, out, err);
     case TComando::Ft:
-        return Ft(a, out, err);
+        return Ft(catalogo, a, out, err);
     case TComando::Show:
         return Show(a, out, err);
     }
@@ -252,7 +255,8 @@ int Executar(const TArgumentos& a, std::ostream& out, std::ostream& err) {
 
 int Principal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
-        return Executar(LerArgumentos(args), out, err);
+        const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+        return Executar(*catalogo, LerArgumentos(args), out, err);
     } catch (const EUso& e) {
         Uso(err, e.what());
     } catch (const EFileError& e) {

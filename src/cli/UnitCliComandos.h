@@ -2,16 +2,18 @@
 
 #include "UnitCliArgumentos.h"
 
+#include "visual/UnitVODocKind.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace brelix::cli {
 
-// Runs the command the arguments ask for: results go to `out`, messages to `err`. Raises EUso for a
-// request the document shows to be wrong (a symbol it does not have, --mason on a graph) and
-// EFileError for a file that cannot be read or written. Returns the exit status.
-int Executar(const TArgumentos& a, std::ostream& out, std::ostream& err);
+// Runs the command the arguments ask for, on documents of the catalogue's kinds: results go to `out`,
+// messages to `err`. Raises EUso for a request the document shows to be wrong (a symbol it does not have,
+// --mason on a graph) and EFileError for a file that cannot be read or written. Returns the exit status.
+int Executar(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err);
 
 // The whole program after its name: reads the arguments, runs the command and turns every error
 // into its message and exit status.

@@ -1,4 +1,5 @@
 #include "analysis/UnitAnaliseDFS.h"
+#include "graph/UnitGrfMasonFT.h"
 
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitValidacao.h"
@@ -75,7 +76,7 @@ TResultadoFTDFS CalcularFTDFS(TPreparoFTDFS preparo, std::string_view entrada, s
     r.Grafo = std::move(preparo.Grafo);
     AddRamoDFS(r.Grafo, r.Entrada, r.Saida);
     r.Mason = Mason(r.Grafo);
-    r.Funcao.FromMason(r.Mason.LacosOS, progresso);
+    FromMason(r.Funcao, r.Mason.LacosOS, progresso);
     r.VisaoMason = ShowMason(r.Grafo.Simbolos(), r.Mason);
     return r;
 }

@@ -1,4 +1,5 @@
 #include "analysis/UnitComandoGrafo.h"
+#include "graph/UnitGrfMasonFT.h"
 
 #include "analysis/UnitAnaliseGrafo.h"
 #include "analysis/UnitGeradorDocumento.h"
@@ -37,7 +38,7 @@ TResultadoGrafoDFS CalcularDFSGrafo(const TVisualDocumento& doc, std::int32_t al
         r.Recusa = TRecusa::ComMensagem(kMsgDFSSemExito);
         return r;
     }
-    r.Documento = MakeDocumento(kDocKindDFS);
+    r.Documento = doc.Kind().Catalogo->Make(kDocKindDFS);
     GerarDFS(*r.Documento, doc.Desc() + "DFS", "TDFS", *r.Conversao.Dfs);
     r.Documento->SetMode(kModeSelecionar);
     r.Visao = ShowGrafoDFS(r.Conversao, alturaLinha, larguraColuna);
@@ -96,7 +97,7 @@ TResultadoFTGrafo CalcularFTGrafo(TPreparoFTGrafo preparo, const TEscolhaGrafo& 
         return r;
     }
     r.Dfs = std::move(*conversao.Dfs);
-    r.Funcao.FromMason(MasonOS(r.Dfs), progresso);
+    FromMason(r.Funcao, MasonOS(r.Dfs), progresso);
     return r;
 }
 

@@ -114,24 +114,25 @@ void BlocosTransmitancias(const TGrafo& dfs, std::vector<std::string>& linhas) {
 
 // ---- Graph document ----
 
-// Classes of the graph registry by element kind.
+// Classes of the graph registry by element kind: a one-port's element kind is its branch kind, a
+// two-port's is the kind of its branches divided by ten.
 const char* ClasseElemento(std::int32_t kind) {
     switch (kind) {
-    case 2:
+    case kRamoImpedancia:
         return "TVOGrfImpedancia";
-    case 3:
+    case kRamoFonteEsforco:
         return "TVOGrfFonteEsforco";
-    case 4:
+    case kRamoFonteEsforcoCtrl:
         return "TVOGrfFonteEsforcoCtrl";
-    case 5:
+    case kRamoFonteFluxo:
         return "TVOGrfFonteFluxo";
-    case 6:
+    case kRamoFonteFluxoCtrl:
         return "TVOGrfFonteFluxoCtrl";
-    case 7:
+    case kRamoTransformador1 / 10:
         return "TVOGrfTransformador";
-    case 8:
+    case kRamoGirador1 / 10:
         return "TVOGrfGirador";
-    case 9:
+    case kRamoQuadripolo1 / 10:
         return "TVOGrfDuasPortas";
     default:
         return "";

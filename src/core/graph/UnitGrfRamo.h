@@ -10,18 +10,20 @@ namespace brelix {
 
 // Kinds of branch. A two-port element of element kind k enters the graph as two branches of kinds
 // 10k + 1 and 10k + 2, each holding the other's identifier as its pair.
-constexpr std::int32_t kRamoTransmitancia = 0;
-constexpr std::int32_t kRamoImpedancia = 2;
-constexpr std::int32_t kRamoFonteEsforco = 3;
-constexpr std::int32_t kRamoFonteEsforcoCtrl = 4;
-constexpr std::int32_t kRamoFonteFluxo = 5;
-constexpr std::int32_t kRamoFonteFluxoCtrl = 6;
-constexpr std::int32_t kRamoTransformador1 = 71;
-constexpr std::int32_t kRamoTransformador2 = 72;
-constexpr std::int32_t kRamoGirador1 = 81;
-constexpr std::int32_t kRamoGirador2 = 82;
-constexpr std::int32_t kRamoQuadripolo1 = 91;
-constexpr std::int32_t kRamoQuadripolo2 = 92;
+enum TTipoRamo : std::int32_t {
+    kRamoTransmitancia = 0,
+    kRamoImpedancia = 2,
+    kRamoFonteEsforco = 3,
+    kRamoFonteEsforcoCtrl = 4,
+    kRamoFonteFluxo = 5,
+    kRamoFonteFluxoCtrl = 6,
+    kRamoTransformador1 = 71,
+    kRamoTransformador2 = 72,
+    kRamoGirador1 = 81,
+    kRamoGirador2 = 82,
+    kRamoQuadripolo1 = 91,
+    kRamoQuadripolo2 = 92,
+};
 
 // A branch: a transmittance of a signal-flow diagram or an element of a linear graph. Its ends are
 // held by vertex identifier, so that they survive the deletion and merging of vertices; the graph

@@ -4,8 +4,8 @@
 #include "analysis/UnitComandoGrafo.h"
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitGeradorDocumento.h"
+#include "analysis/UnitVFSistemaFT.h"
 #include "common/UnitComErro.h"
-#include "system/UnitVFSistemaFT.h"
 #include "system/UnitVOSisClasses.h"
 #include "visual/UnitVODocKind.h"
 
@@ -120,14 +120,14 @@ TFTDocumento FTSistema(TVisualDocumento& doc, const TPedidoFT& pedido) {
 
 } // namespace
 
-std::unique_ptr<TVisualDocumento> AbrirDocumento(const std::string& fileName) {
-    RegisterSistema();
+std::unique_ptr<TVisualDocumento> AbrirDocumento(const TCatalogoDocumentos& catalogo,
+                                                 const std::string& fileName) {
     std::string extension = std::filesystem::path(fileName).extension().string();
     if (!extension.empty()) extension.erase(0, 1);
-    const TDocKindInfo* kind = extension.empty() ? nullptr : FindDocKindByExtension(extension);
+    const TDocKindInfo* kind = extension.empty() ? nullptr : catalogo.FindByExtension(extension);
     if (kind == nullptr)
         throw EFileError(fileName, "não é um documento do Brelix (esperava-se a extensão sis, grf ou dfs)");
-    std::unique_ptr<TVisualDocumento> doc = MakeDocumento(kind->DocKind);
+    std::unique_ptr<TVisualDocumento> doc = catalogo.Make(kind->DocKind);
     doc->LoadFile(fileName);
     return doc;
 }
@@ -188,7 +188,7 @@ TConversaoDocumento ConverterDocumento(TVisualDocumento& doc) {
         if (!r.Recusa.Houve()) r.Recusa = TRecusa::ComMensagem(kTituloSistemaNaoValidado);
         return r;
     }
-    r.Documento = MakeDocumento(kDocKindGrafo);
+    r.Documento = doc.Kind().Catalogo->Make(kDocKindGrafo);
     GerarGrafo(*r.Documento, grafo.NomeDocumento, "TGrafo", *grafo.Grafo);
     r.Documento->SetMode(kModeSelecionar);
     return r;

@@ -27,10 +27,11 @@ inline constexpr const char* kMsgEsforcoEntreSoGrafo =
 // A vertex named for the effort between two vertices that the graph does not have.
 inline constexpr const char* kMsgVerticeInexistente = "Vértice inexistente: ";
 
-// A document file of any kind, chosen by its extension (sis, grf or dfs, letter case ignored); the
-// system kind is registered first. Raises EFileError naming the file when the extension is none of
-// these or the file cannot be read as a document of its kind.
-std::unique_ptr<TVisualDocumento> AbrirDocumento(const std::string& fileName);
+// A document file of any kind of the catalogue, chosen by its extension (sis, grf or dfs, letter case
+// ignored). Raises EFileError naming the file when the extension is none of these or the file cannot
+// be read as a document of its kind.
+std::unique_ptr<TVisualDocumento> AbrirDocumento(const TCatalogoDocumentos& catalogo,
+                                                 const std::string& fileName);
 
 // The check every analysis command of the document starts with: the completeness check of the
 // drawing and, for a linear graph or a system, the validation of the linear graph (no element from a

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "graph/UnitGrfLacoOS.h"
 #include "symbolic/UnitFTListFator.h"
 
 #include <array>
@@ -10,7 +9,6 @@
 namespace brelix {
 
 class TListSimboloVal;
-class TProgresso;
 
 // The closing branch of Mason's formula carries this symbol: the loop sets that hold it make up the
 // numerator. A user symbol of the same name would be taken for it.
@@ -30,10 +28,6 @@ public:
     TListFator Num;
     TListFator Den;
 
-    // Replaces the function by the one Mason's formula gives for the loop sets by order (element k
-    // holds the sets of k + 1 non-touching loops) of a diagram closed by the branch -DFS from the
-    // output back to the input; then the canonical form.
-    void FromMason(const TListListLacoOS& sets, TProgresso* progress = nullptr);
     // Canonical form: no null term but a lone one, no negative exponent of a symbol, no negative
     // power of S, terms in canonical order. Common factors are not cancelled.
     void Simplificar();

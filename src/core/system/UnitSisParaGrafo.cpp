@@ -31,10 +31,12 @@ struct TDominioRef {
 };
 
 constexpr TDominioRef kDominiosRef[] = {
-    {kDominioMct, kTipoMctVertice, kTipoMctMassa, kTipoMctMassaAtrito, kTipoMctReferencia, "RefMct"},
-    {kDominioMcr, kTipoMcrVertice, kTipoMcrInercia, kTipoMcrInerciaAtrito, kTipoMcrReferencia, "RefMcr"},
-    {kDominioHid, kTipoHidVertice, kTipoHidReservatorio1Cnt, kTipoHidReservatorio2Cnt, kTipoHidReferencia,
-     "RefHid"},
+    {kDominioTranslacional, kTipoMctVertice, kTipoMctMassa, kTipoMctMassaAtrito, kTipoMctReferencia,
+     "RefMct"},
+    {kDominioRotacional, kTipoMcrVertice, kTipoMcrInercia, kTipoMcrInerciaAtrito, kTipoMcrReferencia,
+     "RefMcr"},
+    {kDominioHidraulico, kTipoHidVertice, kTipoHidReservatorio1Cnt, kTipoHidReservatorio2Cnt,
+     kTipoHidReferencia, "RefHid"},
 };
 
 bool EhMassa(const TDominioRef& d, const TElemento& e) {
@@ -142,14 +144,14 @@ void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
 }
 
 void TSistema::NumerarVertices() {
-    if (Contagem(kDominioEle) > 0) {
+    if (Contagem(kDominioEletrico) > 0) {
         std::int32_t n = 0;
         for (TElemento& e : elementos_)
             if (e.Tipo == kTipoEleVertice) e.Numero = ++n;
-        numeros_[IndiceDominio(kDominioEle)] = n;
+        numeros_[IndiceDominio(kDominioEletrico)] = n;
     }
     // Vertex numbers are never shared between domains: each domain starts after the ones before it.
-    std::int32_t base = numeros_[IndiceDominio(kDominioEle)];
+    std::int32_t base = numeros_[IndiceDominio(kDominioEletrico)];
     for (const TDominioRef& d : kDominiosRef) {
         if (Contagem(d.Dominio) == 0) continue;
         NumerarDominio(d.Dominio, base);
@@ -229,7 +231,7 @@ TConversaoSistema TSistema::ConstruirGrafo() const {
     const auto adicionar = [&](const TElemento& e) {
         if (numerosAdicionados.insert(e.Numero).second) grafo->AddVertice(e.Numero, e.Nome, e.Left, e.Top);
     };
-    if (Contagem(kDominioEle) > 0)
+    if (Contagem(kDominioEletrico) > 0)
         for (const TElemento& e : elementos_)
             if (e.Tipo == kTipoEleVertice) adicionar(e);
     for (const TDominioRef& d : kDominiosRef) {

@@ -9,10 +9,6 @@ namespace brelix {
 
 namespace {
 
-bool DominioFisico(std::int32_t dominio) {
-    return dominio >= kDominioEle && dominio <= kDominioHid;
-}
-
 // A vertex has the single terminal 1 however many wires it takes; a component the terminals it has.
 bool TerminalExiste(const TElemento& e, std::int32_t terminal) {
     if (!e.Componente) return terminal == 1;

@@ -25,10 +25,11 @@ const TSisKindRow* LinhaDeElemento(std::int32_t tipo) {
 
 TParDominios DominiosDoCodigo(std::int32_t dominio) {
     // The couplers' codes follow one another in this order.
-    static constexpr TParDominios kAcopladores[] = {{kDominioEle, kDominioMct}, {kDominioEle, kDominioMcr},
-                                                    {kDominioEle, kDominioHid}, {kDominioMct, kDominioMcr},
-                                                    {kDominioMct, kDominioHid}, {kDominioMcr, kDominioHid}};
-    if (dominio >= kDominioEle && dominio <= kDominioHid) return {dominio, dominio};
+    static constexpr TParDominios kAcopladores[] = {
+        {kDominioEletrico, kDominioTranslacional},   {kDominioEletrico, kDominioRotacional},
+        {kDominioEletrico, kDominioHidraulico},      {kDominioTranslacional, kDominioRotacional},
+        {kDominioTranslacional, kDominioHidraulico}, {kDominioRotacional, kDominioHidraulico}};
+    if (dominio >= kDominioEletrico && dominio <= kDominioHidraulico) return {dominio, dominio};
     if (dominio >= kDominioAcpEleMct && dominio <= kDominioAcpMcrHid)
         return kAcopladores[dominio - kDominioAcpEleMct];
     return {};

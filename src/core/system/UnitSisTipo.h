@@ -1,21 +1,10 @@
 #pragma once
 
+#include "visual/UnitVODominio.h"
+
 #include <cstdint>
 
 namespace brelix {
-
-// Domain codes of system objects. A coupler's code stands for two domains at once.
-inline constexpr std::int32_t kDominioGrafo = 1;
-inline constexpr std::int32_t kDominioEle = 2;
-inline constexpr std::int32_t kDominioMct = 3;
-inline constexpr std::int32_t kDominioMcr = 4;
-inline constexpr std::int32_t kDominioHid = 5;
-inline constexpr std::int32_t kDominioAcpEleMct = 6;
-inline constexpr std::int32_t kDominioAcpEleMcr = 7;
-inline constexpr std::int32_t kDominioAcpEleHid = 8;
-inline constexpr std::int32_t kDominioAcpMctMcr = 9;
-inline constexpr std::int32_t kDominioAcpMctHid = 10;
-inline constexpr std::int32_t kDominioAcpMcrHid = 11;
 
 // Kind codes of system objects, the position of each class in a system document's registry.
 inline constexpr std::int32_t kTipoEleVertice = 1;

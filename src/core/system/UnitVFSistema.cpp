@@ -127,9 +127,9 @@ bool TVFSistema::SingleAxis() const {
         const auto* comp = dynamic_cast<const TVOSisComp*>(&o);
         if (comp == nullptr || comp->Row().Familia == TSisFamilia::Referencia) continue;
         const std::int32_t domain = comp->GetDomain();
-        if (domain != 3 && domain != 4) continue;
+        if (domain != kDominioTranslacional && domain != kDominioRotacional) continue;
         const std::int32_t rot = comp->GetRot();
-        axes[domain - 3][rot == 1 || rot == 3 ? 0 : 1] = true;
+        axes[domain - kDominioTranslacional][rot == 1 || rot == 3 ? 0 : 1] = true;
     }
     return !(axes[0][0] && axes[0][1]) && !(axes[1][0] && axes[1][1]);
 }

@@ -218,11 +218,11 @@ std::int32_t SisTerminalDomain(const TSisKindRow& row, std::int32_t terminal) {
 
 std::int32_t DomainColour(std::int32_t domain) {
     switch (domain) {
-    case 3:
+    case kDominioTranslacional:
         return 0xFF00FF;
-    case 4:
+    case kDominioRotacional:
         return 0xFF0000;
-    case 5:
+    case kDominioHidraulico:
         return 0x008000;
     default:
         return 0;
@@ -231,18 +231,18 @@ std::int32_t DomainColour(std::int32_t domain) {
 
 std::string ToolbarPage(std::int32_t domain) {
     switch (domain) {
-    case 1:
+    case kDominioGrafo:
         return "Grafo";
-    case 2:
+    case kDominioEletrico:
         return "Elétrico";
-    case 3:
+    case kDominioTranslacional:
         return "Mec. Translacional";
-    case 4:
+    case kDominioRotacional:
         return "Mec. Rotacional";
-    case 5:
+    case kDominioHidraulico:
         return "Hidráulico";
     default:
-        return domain >= 6 && domain <= 11 ? "Acopladores" : "";
+        return DominioAcoplador(domain) ? "Acopladores" : "";
     }
 }
 

@@ -132,13 +132,13 @@ const TVOClass& ClassSisConexao() {
 }
 
 const TVOClass& ClassSisDomainComp(std::int32_t domain) {
-    if (domain < 2 || domain > 5) return Classes().Acp;
-    return Classes().DomainComp[static_cast<std::size_t>(domain - 2)];
+    if (!DominioFisico(domain)) return Classes().Acp;
+    return Classes().DomainComp[static_cast<std::size_t>(domain - kDominioEletrico)];
 }
 
 const TVOClass& ClassSisCompCtrl(std::int32_t domain) {
-    const std::int32_t d = domain < 2 || domain > 5 ? 2 : domain;
-    return Classes().CompCtrl[static_cast<std::size_t>(d - 2)];
+    const std::int32_t d = DominioFisico(domain) ? domain : kDominioEletrico;
+    return Classes().CompCtrl[static_cast<std::size_t>(d - kDominioEletrico)];
 }
 
 const TVOClass* SisClassOfKind(std::int32_t kind) {
@@ -152,8 +152,10 @@ const TVOClass* SisVertexClass(std::int32_t domain) {
 }
 
 const TVOClass* SisWireClass(std::int32_t domain) {
-    if (domain < 2 || domain > 5) return nullptr;
-    return SisClassOfKind(47 + domain);
+    // The four wire kinds follow the couplers, one per domain in domain order.
+    constexpr std::int32_t kPrimeiroFio = 49;
+    if (!DominioFisico(domain)) return nullptr;
+    return SisClassOfKind(kPrimeiroFio + domain - kDominioEletrico);
 }
 
 TDocKindInfo SistemaDocKindInfo() {
@@ -168,12 +170,6 @@ TDocKindInfo SistemaDocKindInfo() {
         return std::make_unique<TVFSistema>(kind);
     };
     return info;
-}
-
-const TDocKindInfo& RegisterSistema() {
-    if (const TDocKindInfo* known = FindDocKind(kDocKindSistema)) return *known;
-    RegisterDocKind(SistemaDocKindInfo());
-    return *FindDocKind(kDocKindSistema);
 }
 
 } // namespace brelix

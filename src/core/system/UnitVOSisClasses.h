@@ -34,8 +34,5 @@ const TVOClass* SisWireClass(std::int32_t domain);
 // The system document kind (code 2, header "TSistema", files "sis", new documents "Sistema%d") with
 // its 52 classes in kind order; its documents are TVFSistema.
 TDocKindInfo SistemaDocKindInfo();
-// Makes the kind known to the registry of document kinds; later calls change nothing. The program
-// calls it once at start-up, before it opens or makes a system document.
-const TDocKindInfo& RegisterSistema();
 
 } // namespace brelix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "visual/UnitVODominio.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>

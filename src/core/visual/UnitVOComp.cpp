@@ -38,10 +38,10 @@ std::string_view BeforeLastUnderscore(std::string_view name) {
 } // namespace
 
 char EffortLetter(std::int32_t domain) {
-    return domain >= 1 && domain <= 5 ? kEffortLetters[domain - 1] : '\0';
+    return domain >= kDominioGrafo && domain <= kDominioHidraulico ? kEffortLetters[domain - 1] : '\0';
 }
 char FlowLetter(std::int32_t domain) {
-    return domain >= 1 && domain <= 5 ? kFlowLetters[domain - 1] : '\0';
+    return domain >= kDominioGrafo && domain <= kDominioHidraulico ? kFlowLetters[domain - 1] : '\0';
 }
 
 std::vector<std::string> SplitGains(std::string_view gain) {

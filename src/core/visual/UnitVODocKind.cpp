@@ -1,28 +1,11 @@
 #include "visual/UnitVODocKind.h"
 
 #include "common/UnitComTexto.h"
-#include "visual/UnitVOGrfClasses.h"
 #include "visual/UnitVisualDocumento.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace brelix {
-
-namespace {
-
-// A deque keeps every description at its address while others join.
-std::deque<TDocKindInfo>& Registry() {
-    static std::deque<TDocKindInfo> registry = [] {
-        std::deque<TDocKindInfo> kinds;
-        kinds.push_back(DFSDocKindInfo());
-        kinds.push_back(GrafoDocKindInfo());
-        return kinds;
-    }();
-    return registry;
-}
-
-} // namespace
 
 const TVOClass* TDocKindInfo::FindClass(std::string_view name) const {
     for (const TVOClass* c : Classes)
@@ -39,33 +22,34 @@ bool TDocKindInfo::Holds(const TVOClass& cls) const {
     return std::find(Classes.begin(), Classes.end(), &cls) != Classes.end();
 }
 
-bool RegisterDocKind(TDocKindInfo info) {
-    if (FindDocKind(info.DocKind) != nullptr) return false;
-    Registry().push_back(std::move(info));
+bool TCatalogoDocumentos::Add(TDocKindInfo info) {
+    if (Find(info.DocKind) != nullptr) return false;
+    info.Catalogo = this;
+    kinds_.push_back(std::make_unique<TDocKindInfo>(std::move(info)));
     return true;
 }
 
-const TDocKindInfo* FindDocKind(std::int32_t docKind) {
-    for (const TDocKindInfo& k : Registry())
-        if (k.DocKind == docKind) return &k;
+const TDocKindInfo* TCatalogoDocumentos::Find(std::int32_t docKind) const {
+    for (const auto& k : kinds_)
+        if (k->DocKind == docKind) return k.get();
     return nullptr;
 }
 
-const TDocKindInfo* FindDocKindByExtension(std::string_view extension) {
-    for (const TDocKindInfo& k : Registry())
-        if (SameTextAscii(k.Extension, extension)) return &k;
+const TDocKindInfo* TCatalogoDocumentos::FindByExtension(std::string_view extension) const {
+    for (const auto& k : kinds_)
+        if (SameTextAscii(k->Extension, extension)) return k.get();
     return nullptr;
 }
 
-std::vector<const TDocKindInfo*> DocKinds() {
+std::vector<const TDocKindInfo*> TCatalogoDocumentos::Kinds() const {
     std::vector<const TDocKindInfo*> kinds;
-    for (const TDocKindInfo& k : Registry())
-        kinds.push_back(&k);
+    for (const auto& k : kinds_)
+        kinds.push_back(k.get());
     return kinds;
 }
 
-std::unique_ptr<TVisualDocumento> MakeDocumento(std::int32_t docKind) {
-    const TDocKindInfo* kind = FindDocKind(docKind);
+std::unique_ptr<TVisualDocumento> TCatalogoDocumentos::Make(std::int32_t docKind) const {
+    const TDocKindInfo* kind = Find(docKind);
     if (kind == nullptr) return nullptr;
     if (kind->MakeDocument) return kind->MakeDocument(*kind);
     return std::make_unique<TVisualDocumento>(*kind);

@@ -35,6 +35,9 @@ struct TDocKindInfo {
     const TVOClass* ConnectionClass = nullptr;
     // Makes an empty document of this kind; when empty, a plain TVisualDocumento is made.
     std::function<std::unique_ptr<TVisualDocumento>(const TDocKindInfo&)> MakeDocument;
+    // The catalogue the kind belongs to, so that a document can make documents of the other kinds
+    // (a conversion opens its result as a new document); set when the kind joins a catalogue.
+    const class TCatalogoDocumentos* Catalogo = nullptr;
 
     // The class with exactly this name; the first match in registry order.
     const TVOClass* FindClass(std::string_view name) const;
@@ -43,15 +46,26 @@ struct TDocKindInfo {
     bool Holds(const TVOClass& cls) const;
 };
 
-// The registry of document kinds. The graph and signal-flow kinds are there from the start; other
-// kinds join with RegisterDocKind before their documents are made. A code registered twice is refused
-// (false), so that documents never outlive the description they point to.
-bool RegisterDocKind(TDocKindInfo info);
-const TDocKindInfo* FindDocKind(std::int32_t docKind);
-const TDocKindInfo* FindDocKindByExtension(std::string_view extension);
-std::vector<const TDocKindInfo*> DocKinds();
+// The document kinds a program knows. The program builds its catalogue once at start-up and hands it
+// to whatever opens or makes documents; every document points into it, so it must outlive them.
+// Kinds keep their place in memory while others join.
+class TCatalogoDocumentos {
+public:
+    TCatalogoDocumentos() = default;
+    TCatalogoDocumentos(const TCatalogoDocumentos&) = delete;
+    TCatalogoDocumentos& operator=(const TCatalogoDocumentos&) = delete;
 
-// A new empty document of the kind; none when the kind is not registered.
-std::unique_ptr<TVisualDocumento> MakeDocumento(std::int32_t docKind);
+    // Adds a kind; a code already known is refused (false, nothing changed).
+    bool Add(TDocKindInfo info);
+    const TDocKindInfo* Find(std::int32_t docKind) const;
+    // The kind whose files have this extension (without the period; letter case ignored).
+    const TDocKindInfo* FindByExtension(std::string_view extension) const;
+    std::vector<const TDocKindInfo*> Kinds() const;
+    // A new empty document of the kind; none when the kind is unknown.
+    std::unique_ptr<TVisualDocumento> Make(std::int32_t docKind) const;
+
+private:
+    std::vector<std::unique_ptr<TDocKindInfo>> kinds_;
+};
 
 } // namespace brelix

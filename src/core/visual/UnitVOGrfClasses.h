@@ -40,7 +40,7 @@ const TVOClass& ClassDFSVariavel();
 const TVOClass& ClassDFSTransmitancia();
 const TVOClass& ClassDFSConexao();
 
-// The two document kinds with their class registries, for the registry of document kinds.
+// The two document kinds with their class registries, for the catalogue of document kinds.
 TDocKindInfo GrafoDocKindInfo();
 TDocKindInfo DFSDocKindInfo();
 

@@ -73,7 +73,7 @@ inline std::unique_ptr<brelix::TVisualDocumento> SalvarERecarregar(brelix::TVisu
     fs::create_directories(dir);
     const std::string arquivo = (dir / (nomeBase + "." + doc.Kind().Extension)).string();
     doc.SaveDocument(arquivo);
-    auto lido = brelix::MakeDocumento(doc.DocKind());
+    auto lido = CatalogoTeste().Make(doc.DocKind());
     lido->LoadFile(arquivo);
     std::error_code e;
     fs::remove_all(dir, e);

@@ -23,7 +23,7 @@ TEST(GeradorGrafo, ControlKeysDesignateTheControllingElement) {
     g.AddRamo(4, kRamoFonteEsforcoCtrl, "Ec1", "2", 1, 3, 0, 0, 0, "E(R1)");
     g.AddRamo(5, kRamoFonteFluxoCtrl, "Fc1", "K", 3, 2, 0, 0, 0, "F(Gi_P2)");
     g.AddRamo(6, kRamoFonteFluxoCtrl, "Fc2", "K", 2, 1, 0, 0, 0, "E(Nada)");
-    auto doc = MakeDocumento(kDocKindGrafo);
+    auto doc = CatalogoTeste().Make(kDocKindGrafo);
     GerarGrafo(*doc, "SisGrafo", "TGrafo", g);
     EXPECT_EQ(Inconsistency(*doc), "");
     // IDs: vertices 1-3, R1 4, Gi 7, then Ec1 12, Fc1 15, Fc2 18.

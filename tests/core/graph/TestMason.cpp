@@ -9,6 +9,7 @@
 
 #include "graph/UnitGrfGrafo.h"
 #include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTFuncao.h"
 
 #include <gtest/gtest.h>
@@ -123,7 +124,7 @@ struct TDiagrama {
         EXPECT_NE(AddRamoDFS(g, entrada, nome), nullptr);
         const TListListLacoOS completo = Mason(g).LacosOS, so = MasonOS(g);
         EXPECT_EQ(Conjuntos(so, true), Conjuntos(completo, true)); // the same sets in the same order
-        ft.FromMason(masonCompleto ? completo : so);
+        FromMason(ft, masonCompleto ? completo : so);
         return true;
     }
 

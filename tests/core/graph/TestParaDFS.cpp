@@ -5,6 +5,7 @@
 
 #include "graph/UnitGrfCausal.h"
 #include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "graph/UnitGrfParaDFS.h"
 #include "graph/UnitGrfTransmitancia.h"
 #include "symbolic/UnitFTFuncao.h"
@@ -99,7 +100,7 @@ TEST(ParaDFS, TwoPortWithFourSymbolicGainsRoutesAQuotientThroughAnIntermediateVa
     TGrafo d(*r.Dfs);
     ASSERT_NE(AddRamoDFS(d, "E(Vs)", "E(RL)"), nullptr);
     TFuncao ft;
-    ft.FromMason(MasonOS(d));
+    FromMason(ft, MasonOS(d));
     TListSimboloVal v;
     for (const auto& [nome, valor] :
          {std::pair{"Kee", 1.3}, {"Kef", 0.7}, {"Kfe", 1.9}, {"Kff", 0.4}, {"RL", 2.2}})

@@ -9,6 +9,7 @@
 
 #include "graph/UnitGrfEstrutura.h"
 #include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 #include "graph/UnitGrfParaDFS.h"
 #include "symbolic/UnitFTFuncao.h"
 
@@ -202,7 +203,7 @@ void Comparar(const Rede& r, const Alvo& alvo, int fonte, std::mt19937& rng, Lei
     TGrafo g(*alvo.dfs);
     ASSERT_NE(AddRamoDFS(g, entrada, alvo.nome), nullptr) << entrada << " -> " << alvo.nome;
     TFuncao ft;
-    ft.FromMason(MasonOS(g));
+    FromMason(ft, MasonOS(g));
     ++c.funcoes;
     for (int k = 0; k < 2; ++k) {
         const apoio::Ponto p = PontoAleatorio(rng, kSimbolos);

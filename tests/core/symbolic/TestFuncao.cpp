@@ -2,6 +2,7 @@
 // no evaluation takes, damaged and hostile term lines, Mason's assembly and its progress, and the texts
 // of the canonical form and of the sensitivity (their values are checked on random diagrams in graph).
 
+#include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTFuncao.h"
 
 #include "symbolic/UnitFTProgresso.h"
@@ -110,7 +111,7 @@ TEST(Polynomial, DamagedAndHostileTermLinesNeverBreakAnything) {
 TEST(TransferFunction, FromMasonSignsByOrderAndProgress) {
     TFuncao f;
     TProgressoGravado progress;
-    f.FromMason({}, &progress); // no loop set at all: 0 / 1
+    FromMason(f, {}, &progress); // no loop set at all: 0 / 1
     EXPECT_EQ(Texto(f), "0 / 1 ");
     // Loops G1 = -1/(R.C.S) and G2 = -2.S (not touching each other), and the closing loop through
     // the path P = K.S^-1 touching only the first: T = P.(1 - G2) / (1 - G1 - G2 + G1.G2).
@@ -120,7 +121,7 @@ TEST(TransferFunction, FromMasonSignsByOrderAndProgress) {
     };
     const TListListLacoOS sets = {{set(-1, -1, "R^-1.C^-1"), set(-2, 1, ""), set(-1, -1, "DFS.K")},
                                   {set(2, 0, "R^-1.C^-1"), set(2, 0, "DFS.K")}};
-    f.FromMason(sets, &progress);
+    FromMason(f, sets, &progress);
     EXPECT_EQ(progress.log, "[01 - 3][02 - 2] 1:3.1.2.3 2:2.1.2");
     // Multiplied by R.C and by S, then ordered; within a power, "" before "C.R".
     EXPECT_EQ(Texto(f), "2.C.K.R.S + C.K.R / 2.C.R.S^2 + 2.S + C.R.S + 1 ");

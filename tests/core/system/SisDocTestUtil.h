@@ -3,6 +3,7 @@
 // System documents built as the user builds them, with the catalogue and the connect tool.
 
 #include "common/UnitComTexto.h"
+#include "support/CatalogoTeste.h"
 #include "system/UnitSisTipo.h"
 #include "system/UnitVFSistema.h"
 #include "system/UnitVOSisClasses.h"
@@ -18,8 +19,8 @@
 namespace brelix::testing {
 
 inline std::unique_ptr<TVFSistema> NewSistema(const std::string& name = "Sistema1") {
-    RegisterSistema();
-    std::unique_ptr<TVFSistema> doc(&dynamic_cast<TVFSistema&>(*MakeDocumento(kDocKindSistema).release()));
+    std::unique_ptr<TVFSistema> doc(
+        &dynamic_cast<TVFSistema&>(*CatalogoTeste().Make(kDocKindSistema).release()));
     doc->NewDocument(name);
     return doc;
 }

@@ -106,14 +106,14 @@ void Montar(TAleatorio& a, std::mt19937& rng, TFalta falta) {
         }
     }
     // Wires between vertices: chains, rings and loops on one vertex.
-    for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
+    for (std::int32_t d = kDominioEletrico; d <= kDominioHidraulico; ++d)
         for (std::int32_t k = sorteio(4); k > 0; --k)
             fio(vertice(d), 1, vertice(d), 1);
 
     const TTerminal& t = terminais.front();
     if (falta == TFalta::FioDuplo) fio(t.Id, t.T, vertice(t.Dominio, true), 1);
     if (falta == TFalta::ObjetoAusente) a.d.Fio(t.Id, t.T, 100000, 1);
-    const std::int32_t outro = t.Dominio == kDominioEle ? kDominioHid : kDominioEle;
+    const std::int32_t outro = t.Dominio == kDominioEletrico ? kDominioHidraulico : kDominioEletrico;
     if (falta == TFalta::DominioErrado) fio(vertice(t.Dominio, true), 1, vertice(outro, true), 1);
 }
 

@@ -2,9 +2,9 @@
 // Mason's formula, against their transfer functions worked out by hand at random points. Efforts:
 // velocity, angular velocity, pressure, voltage; flows: force, torque, volume flow, current.
 
+#include "analysis/UnitVFSistemaFT.h"
 #include "core/system/SisDocTestUtil.h"
 #include "support/SolucaoLinear.h"
-#include "system/UnitVFSistemaFT.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // read back unchanged; validation asks for a controlled source's controlling component,
 // translational components along one axis, and names no two components share.
 
+#include "analysis/UnitVFSistemaFT.h"
 #include "core/system/SisDocTestUtil.h"
 #include "support/PastaTemp.h"
-#include "system/UnitVFSistemaFT.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ class SystemFiles : public apoio::PastaTemp {};
 TEST_F(SystemFiles, EveryKindIsPlacedNamedTurnedWiredSavedAndReadBack) {
     auto doc = NewSistema();
     TVOElemento* vertices[4];
-    for (std::int32_t d = kDominioEle; d <= kDominioHid; ++d)
+    for (std::int32_t d = kDominioEletrico; d <= kDominioHidraulico; ++d)
         vertices[d - 2] = &PlaceKind(*doc, SisVertexClass(d)->Kind, {700, 100 * d});
     for (const TSisKindRow& row : SisKinds()) {
         if (row.Terminals == 0) continue;

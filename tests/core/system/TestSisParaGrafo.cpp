@@ -136,9 +136,9 @@ TEST(SisParaGrafo, NumberingGoesOnPastTheFirst255Vertices) {
 // and the system is refused with their reasons.
 TEST(SisRecusa, WiresToMissingEndsAreRefused) {
     TCircuito c;
-    EXPECT_EQ(c.d.S.AddConexao(90, kDominioEle, c.r1, 1, 777, 1), nullptr);
-    EXPECT_EQ(c.d.S.AddConexao(91, kDominioEle, c.r1, 3, c.n1, 1), nullptr);
-    EXPECT_EQ(c.d.S.AddConexao(92, kDominioEle, c.n2, 2, c.n1, 1), nullptr);
+    EXPECT_EQ(c.d.S.AddConexao(90, kDominioEletrico, c.r1, 1, 777, 1), nullptr);
+    EXPECT_EQ(c.d.S.AddConexao(91, kDominioEletrico, c.r1, 3, c.n1, 1), nullptr);
+    EXPECT_EQ(c.d.S.AddConexao(92, kDominioEletrico, c.n2, 2, c.n1, 1), nullptr);
     EsperaRecusa(c.d.S, {"A conexão 90 liga o objeto 777, que não existe no sistema.",
                          "A conexão 91 usa o terminal 3 de R1, que não existe.",
                          "A conexão 92 usa o terminal 2 de N2, que não existe."});
@@ -149,13 +149,13 @@ TEST(SisRecusa, WiresToMissingEndsAreRefused) {
 // friction kind with one gain where it needs two.
 TEST(SisRecusa, ElementsThatContradictTheirKindAreRefused) {
     TCircuito c;
-    c.d.S.AddElemento(50, kDominioEle, true, "", "X", 2, 0, 0, "X1", 99);
-    c.d.S.AddElemento(51, kDominioEle, true, "", "X", 0, 0, 0, "Fio1", kTipoEleConexao);
-    c.d.S.AddElemento(52, kDominioMct, true, "", "R", 2, 0, 0, "R9", kTipoEleResistor);
-    c.d.S.AddElemento(53, kDominioEle, true, "", "", 0, 0, 0, "V9", kTipoEleVertice);
-    c.d.S.AddElemento(54, kDominioMct, false, "", "", 0, 0, 0, "M9", kTipoMctMassa);
-    c.d.S.AddElemento(55, kDominioEle, true, "", "R", 3, 0, 0, "R8", kTipoEleResistor);
-    c.d.S.AddElemento(56, kDominioEle, true, "", "R", -3, 0, 0, "R7", kTipoEleResistor);
+    c.d.S.AddElemento(50, kDominioEletrico, true, "", "X", 2, 0, 0, "X1", 99);
+    c.d.S.AddElemento(51, kDominioEletrico, true, "", "X", 0, 0, 0, "Fio1", kTipoEleConexao);
+    c.d.S.AddElemento(52, kDominioTranslacional, true, "", "R", 2, 0, 0, "R9", kTipoEleResistor);
+    c.d.S.AddElemento(53, kDominioEletrico, true, "", "", 0, 0, 0, "V9", kTipoEleVertice);
+    c.d.S.AddElemento(54, kDominioTranslacional, false, "", "", 0, 0, 0, "M9", kTipoMctMassa);
+    c.d.S.AddElemento(55, kDominioEletrico, true, "", "R", 3, 0, 0, "R8", kTipoEleResistor);
+    c.d.S.AddElemento(56, kDominioEletrico, true, "", "R", -3, 0, 0, "R7", kTipoEleResistor);
     const auto x = c.d.Vert(kTipoMcrVertice, "X");
     c.d.Liga(c.d.Comp(kTipoMcrInerciaAtrito, "J1", "J1"), {x, x});
     EsperaRecusa(c.d.S, {"X1: tipo de elemento 99 desconhecido.", "Fio1: tipo de elemento 49 desconhecido.",

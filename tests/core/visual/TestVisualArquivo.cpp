@@ -98,7 +98,7 @@ void RandomSession(std::int32_t docKind, unsigned seed, const std::string& file)
         made += std::max(before, Connections(*doc).size()) - before;
         if (step % 50 == 49) {
             doc->SaveDocument(file);
-            auto back = MakeDocumento(docKind);
+            auto back = CatalogoTeste().Make(docKind);
             back->LoadFile(file);
             ASSERT_EQ(back->Text(file), doc->Text(file));
             ASSERT_EQ(Inconsistency(*back), "");
@@ -172,7 +172,7 @@ TEST_F(Files, FixedTextsSurviveSavingAndReadingBackByteForByte) {
         EXPECT_EQ(std::make_pair(doc->FileName(), doc->Desc()),
                   std::make_pair(Path(file), fs::path(file).stem().string()));
         EXPECT_EQ(apoio::Slurp(Path(file)), bytes);
-        auto back = MakeDocumento(kind);
+        auto back = CatalogoTeste().Make(kind);
         back->LoadFile(Path(file));
         EXPECT_FALSE(back->NeedsSave());
         EXPECT_EQ(back->NewObject(*back->Kind().Classes[0], {0, 0}).ID(), doc->Objects().LastID() + 1);
@@ -253,7 +253,7 @@ TEST_F(Files, EachDamageIsReportedWithTheFileItsLineAndWhatWasExpected) {
         const std::string file = Path(c.grafo ? "Circuito.grf" : "Malha.dfs");
         apoio::Spit(file, Utf8ToWin1252(c.text).value());
         if (c.size != 0) fs::resize_file(file, c.size);
-        auto doc = MakeDocumento(c.grafo ? kDocKindGrafo : kDocKindDFS);
+        auto doc = CatalogoTeste().Make(c.grafo ? kDocKindGrafo : kDocKindDFS);
         try {
             doc->LoadFile(file);
             EXPECT_EQ(c.mentions, nullptr) << "expected a file error";

@@ -6,6 +6,7 @@
 #include "common/UnitComArquivo.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
+#include "support/CatalogoTeste.h"
 #include "visual/UnitVOCnx.h"
 #include "visual/UnitVOComp.h"
 #include "visual/UnitVODocKind.h"
@@ -24,7 +25,7 @@ namespace brelix::testing {
 
 inline std::unique_ptr<TVisualDocumento> NewDoc(std::int32_t docKind = kDocKindGrafo,
                                                 const std::string& name = "Grafo1") {
-    auto doc = MakeDocumento(docKind);
+    auto doc = CatalogoTeste().Make(docKind);
     doc->NewDocument(name);
     return doc;
 }

@@ -1,4 +1,5 @@
-#include "system/UnitVFSistemaFT.h"
+#include "analysis/UnitVFSistemaFT.h"
+#include "graph/UnitGrfMasonFT.h"
 
 #include "common/UnitComTexto.h"
 #include "graph/UnitGrfEstrutura.h"
@@ -48,7 +49,7 @@ TFTSistema ComputeFT(const TVFSistema& documento, const TSistemaParaFT& preparo,
         r.Mensagem = kMsgDFSSemExito;
         return r;
     }
-    r.Funcao.FromMason(MasonOS(*conversao.Dfs));
+    FromMason(r.Funcao, MasonOS(*conversao.Dfs));
     r.Simbolos = conversao.Dfs->Simbolos();
     r.Titulo = documento.Desc() + "FT";
     return r;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "visual/UnitVODocKind.h"
+
+#include <memory>
+
+namespace brelix {
+
+// The catalogue of the program's document kinds, in the order the file dialogs and the tool pages
+// list them: system, linear graph, signal-flow diagram. The program makes it once at start-up and
+// hands it on; documents point into it, so it lives as long as the last document.
+std::unique_ptr<TCatalogoDocumentos> CriarCatalogo();
+
+} // namespace brelix
