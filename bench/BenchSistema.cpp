@@ -5,7 +5,7 @@
 // above what the document itself holds.
 
 #include "BenchMemoria.h"
-#include "analysis/UnitVFSistemaFT.h"
+#include "analysis/UnitComandoSistema.h"
 #include "shell/UnitCatalogo.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
@@ -23,8 +23,8 @@ using namespace brelix::bench;
 namespace {
 
 const TCatalogoDocumentos& Catalogo() {
-    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
-    return *catalogo;
+    static const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
+    return catalogo->Documentos();
 }
 
 // Draws with the connect tool, as the user does.

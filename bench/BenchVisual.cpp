@@ -14,8 +14,8 @@ using namespace brelix;
 namespace {
 
 const TCatalogoDocumentos& Catalogo() {
-    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
-    return *catalogo;
+    static const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
+    return catalogo->Documentos();
 }
 
 void Block(std::vector<std::string>& lines, std::int32_t id, const std::string& cls, std::int32_t num,

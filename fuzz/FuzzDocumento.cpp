@@ -25,8 +25,8 @@ using namespace brelix;
 namespace {
 
 const TCatalogoDocumentos& Catalogo() {
-    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
-    return *catalogo;
+    static const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
+    return catalogo->Documentos();
 }
 
 [[noreturn]] void Fail(const char* what) {

@@ -10,8 +10,8 @@ namespace brelix::exemplos {
 namespace {
 
 const TCatalogoDocumentos& Catalogo() {
-    static const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
-    return *catalogo;
+    static const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
+    return catalogo->Documentos();
 }
 
 } // namespace

@@ -6,11 +6,9 @@
 
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitResultadoFT.h"
-#include "analysis/UnitVFSistemaFT.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
 #include "shell/UnitCatalogo.h"
-#include "shell/UnitComandosDocumento.h"
 #include "visual/UnitVODocKind.h"
 
 #include <filesystem>
@@ -59,9 +57,9 @@ int Recusar(const TArgumentos& a, const TRecusa& recusa, std::ostream& out, std:
     return kSaidaRecusado;
 }
 
-int Check(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
-    const TRecusa recusa = VerificarDocumento(*doc);
+int Check(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo.Documentos(), a.Arquivo);
+    const TRecusa recusa = catalogo.Comando(*doc).Verificar(*doc);
     if (a.Json) {
         TJson j;
         j.AbrirObjeto();
@@ -81,10 +79,10 @@ int Check(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostrea
     return recusa.Houve() ? kSaidaRecusado : kSaidaFeito;
 }
 
-int Variables(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out,
+int Variables(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out,
               std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
-    const TCandidatosFT c = CandidatosFT(*doc);
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo.Documentos(), a.Arquivo);
+    const TCandidatosFT c = catalogo.Comando(*doc).Candidatos(*doc);
     if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
     if (a.Json) {
         TJson j;
@@ -106,16 +104,16 @@ bool MesmaExtensao(const std::string& arquivo, const std::string& extensao) {
     return !e.empty() && SameTextAscii(e.substr(1), extensao);
 }
 
-int Convert(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
+int Convert(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo.Documentos(), a.Arquivo);
     if (doc->DocKind() == kDocKindDFS)
         throw EUso("um DFS não tem conversão: ele vai direto à função de transferência (use ft)");
     const bool sistema = doc->DocKind() == kDocKindSistema;
     const std::string nome = sistema ? "Sistema -> Grafo" : "Grafo -> DFS";
-    const std::string extensao = catalogo.Find(sistema ? kDocKindGrafo : kDocKindDFS)->Extension;
+    const std::string extensao = catalogo.Documentos().Find(sistema ? kDocKindGrafo : kDocKindDFS)->Extension;
     if (!MesmaExtensao(a.ArquivoSaida, extensao))
         throw EUso(nome + " escreve um documento ." + extensao + ": " + a.ArquivoSaida);
-    TConversaoDocumento c = ConverterDocumento(*doc);
+    TConversaoDocumento c = catalogo.Comando(*doc).Converter(*doc, {});
     if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
     c.Documento->SaveDocument(a.ArquivoSaida);
     if (a.Json) {
@@ -158,13 +156,14 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
     if (a.Sensibilidade) {
         std::string erro;
         if (!ft.CalcularSensibilidade(*a.Sensibilidade, erro))
-            return Recusar(a, TRecusa::ComMensagem(erro), out, err);
+            return Recusar(a, TRecusa::ComMensagem(TMotivoRecusa::ParametroInvalido, erro), out, err);
         relatorio.Sensibilidade = true;
         relatorio.SimboloSensibilidade = *a.Sensibilidade;
     }
     if (!a.Varnel.empty()) {
         std::string erro;
-        if (!ft.PodeExportarVarnel(erro)) return Recusar(a, TRecusa::ComMensagem(erro), out, err);
+        if (!ft.PodeExportarVarnel(erro))
+            return Recusar(a, TRecusa::ComMensagem(TMotivoRecusa::ExportacaoRecusada, erro), out, err);
     }
     if (!a.ArquivoSaida.empty()) {
         ft.SaveFT(a.ArquivoSaida);
@@ -189,8 +188,8 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
     return kSaidaFeito;
 }
 
-int Ft(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo, a.Arquivo);
+int Ft(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo.Documentos(), a.Arquivo);
     if (a.Mason && doc->DocKind() != kDocKindDFS)
         throw EUso("--mason vale para um DFS (.dfs): os laços são os do diagrama desenhado");
     if (a.Entre && doc->DocKind() != kDocKindGrafo) throw EUso(kMsgEsforcoEntreSoGrafo);
@@ -202,12 +201,9 @@ int Ft(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& 
         pedido.Positivo = a.Entre->first;
         pedido.Negativo = a.Entre->second;
     }
-    TFTDocumento r = CalcularFTDocumento(*doc, pedido);
+    TFTDocumento r = catalogo.Comando(*doc).CalcularFT(*doc, pedido, {});
     if (!r.Calculado()) {
-        const bool escolha =
-            r.Recusa.Tipo == TRecusa::TTipo::Mensagem &&
-            (r.Recusa.Mensagem == kMsgEntradaNaoInformada || r.Recusa.Mensagem == kMsgSaidaNaoInformada ||
-             r.Recusa.Mensagem == kMsgEntradaSaida);
+        const bool escolha = r.Recusa.EscolhaRecusada() && !a.Entre;
         return Recusar(a, r.Recusa, out, err, escolha ? NotasEscolha(a, r) : std::vector<std::string>{},
                        escolha ? &r.Candidatos : nullptr);
     }
@@ -230,7 +226,7 @@ void Uso(std::ostream& err, const std::string& mensagem) {
 
 } // namespace
 
-int Executar(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ostream& out,
+int Executar(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out,
              std::ostream& err) {
     switch (a.Comando) {
     case TComando::Ajuda:
@@ -255,7 +251,7 @@ int Executar(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ost
 
 int Principal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
-        const std::unique_ptr<TCatalogoDocumentos> catalogo = CriarCatalogo();
+        const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
         return Executar(*catalogo, LerArgumentos(args), out, err);
     } catch (const EUso& e) {
         Uso(err, e.what());

@@ -51,7 +51,7 @@ TPreparoFTDFS PrepararFTDFS(const TVisualDocumento& doc) {
     preparo.Nome = doc.Desc() + "FT";
     const std::vector<std::string> problemas = ValidarDFS(doc);
     if (!problemas.empty()) {
-        preparo.Recusa = TRecusa::ComVerificacao(ShowCheckLista(kMsgDFSNaoValidado, problemas));
+        preparo.Recusa = TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgDFSNaoValidado, problemas));
         return preparo;
     }
     preparo.Grafo = BuildDFSGraph(doc);
@@ -70,7 +70,7 @@ TResultadoFTDFS CalcularFTDFS(TPreparoFTDFS preparo, std::string_view entrada, s
     r.Entrada = TextoEscolhido(r.Entradas, entrada);
     r.Saida = TextoEscolhido(r.Saidas, saida);
     if (std::string msg = ConferirEscolhaDFS(r.Entrada, r.Saida); !msg.empty()) {
-        r.Recusa = TRecusa::ComMensagem(std::move(msg));
+        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, std::move(msg));
         return r;
     }
     r.Grafo = std::move(preparo.Grafo);

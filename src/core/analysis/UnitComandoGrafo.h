@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/UnitComandoDocumento.h"
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitMensagensConversao.h"
 #include "analysis/UnitVisaoGrafoDFS.h"
@@ -78,5 +79,16 @@ TResultadoFTGrafo CalcularFTGrafo(TPreparoFTGrafo preparo, const TEscolhaGrafo& 
                                   TProgresso* progresso = nullptr);
 TResultadoFTGrafo CalcularFTGrafo(const TVisualDocumento& doc, const TEscolhaGrafo& escolha,
                                   TProgresso* progresso = nullptr);
+
+// Both commands through the interface every document kind has.
+class TComandoGrafo : public TComandoDocumento {
+public:
+    TRecusa Verificar(TVisualDocumento& doc) const override;
+    TCandidatosFT Candidatos(TVisualDocumento& doc) const override;
+    TFTDocumento CalcularFT(TVisualDocumento& doc, const TPedidoFT& pedido,
+                            const TContextoAnalise& contexto) const override;
+    bool Converte() const override { return true; }
+    TConversaoDocumento Converter(TVisualDocumento& doc, const TContextoAnalise& contexto) const override;
+};
 
 } // namespace brelix

@@ -17,6 +17,11 @@ namespace brelix {
 inline constexpr const char* kMsgEntradaNaoInformada = "Variável de entrada não informada";
 inline constexpr const char* kMsgSaidaNaoInformada = "Variável de saída não informada";
 inline constexpr const char* kMsgVerticesInvalidos = "Vértices positivo e negativo inválidos";
+// The effort between two vertices is offered by the choice dialog of a linear graph only.
+inline constexpr const char* kMsgEsforcoEntreSoGrafo =
+    "O esforço entre dois vértices só pode ser escolhido como saída de um grafo linear.";
+// A vertex named for the effort between two vertices that the graph does not have.
+inline constexpr const char* kMsgVerticeInexistente = "Vértice inexistente: ";
 
 // Only list entries can be chosen: the entry the text names (letter case ignored, as in every list
 // lookup), or the empty text when it names none, which is what a combo box then shows.

@@ -37,18 +37,24 @@ TConteudoVerificacao ShowCheckGrafo(const std::string& mensagem, const std::vect
     return c;
 }
 
-TRecusa TRecusa::ComVerificacao(TConteudoVerificacao verificacao) {
+TRecusa TRecusa::ComVerificacao(TMotivoRecusa motivo, TConteudoVerificacao verificacao) {
     TRecusa r;
     r.Tipo = TTipo::Verificacao;
+    r.Motivo = motivo;
     r.Verificacao = std::move(verificacao);
     return r;
 }
 
-TRecusa TRecusa::ComMensagem(std::string mensagem) {
+TRecusa TRecusa::ComMensagem(TMotivoRecusa motivo, std::string mensagem) {
     TRecusa r;
     r.Tipo = TTipo::Mensagem;
+    r.Motivo = motivo;
     r.Mensagem = std::move(mensagem);
     return r;
+}
+
+TRecusa RecusaCancelada() {
+    return TRecusa::ComMensagem(TMotivoRecusa::Cancelado, kMsgAnaliseCancelada);
 }
 
 } // namespace brelix

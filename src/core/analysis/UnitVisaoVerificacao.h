@@ -35,17 +35,39 @@ TConteudoVerificacao ShowCheckLista(const std::string& mensagem, const std::vect
 TConteudoVerificacao ShowCheckGrafo(const std::string& mensagem, const std::vector<std::string>& curtos,
                                     const std::vector<std::string>& desconectados);
 
+// Why a command computed nothing. Callers decide on the reason, never on the text shown.
+enum class TMotivoRecusa {
+    Nenhum,
+    Incompleto,              // the drawing is incomplete or cannot be told apart (check view)
+    GrafoInvalido,           // elements from a vertex to itself or off every closed circuit (check view)
+    MultiDirecional,         // a mechanical domain drawn along both axes
+    EscolhaInvalida,         // the input and output chosen are refused: the choice dialog stays open
+    VerticesOutraComponente, // the effort between two vertices of separate parts of the graph
+    ConversaoSemExito,       // no complete causal assignment: no signal-flow diagram
+    Cancelado,               // the user stopped the analysis; nothing was changed
+    ParametroInvalido,       // a sensitivity to a symbol the function does not have
+    ExportacaoRecusada,      // the function cannot be exported for Varnel
+};
+
 // How a command that computed nothing ended: with the check window or with one message in the
-// message window.
+// message window, and why.
 struct TRecusa {
     enum class TTipo { Nenhuma, Verificacao, Mensagem };
     TTipo Tipo = TTipo::Nenhuma;
+    TMotivoRecusa Motivo = TMotivoRecusa::Nenhum;
     TConteudoVerificacao Verificacao;
     std::string Mensagem;
 
     bool Houve() const { return Tipo != TTipo::Nenhuma; }
-    static TRecusa ComVerificacao(TConteudoVerificacao verificacao);
-    static TRecusa ComMensagem(std::string mensagem);
+    // The choice of input and output was refused: a dialog asks again.
+    bool EscolhaRecusada() const { return Motivo == TMotivoRecusa::EscolhaInvalida; }
+    bool Cancelada() const { return Motivo == TMotivoRecusa::Cancelado; }
+    static TRecusa ComVerificacao(TMotivoRecusa motivo, TConteudoVerificacao verificacao);
+    static TRecusa ComMensagem(TMotivoRecusa motivo, std::string mensagem);
 };
+
+// The text of a cancelled analysis.
+inline constexpr const char* kMsgAnaliseCancelada = "Análise cancelada.";
+TRecusa RecusaCancelada();
 
 } // namespace brelix

@@ -2,7 +2,7 @@
 // Mason's formula, against their transfer functions worked out by hand at random points. Efforts:
 // velocity, angular velocity, pressure, voltage; flows: force, torque, volume flow, current.
 
-#include "analysis/UnitVFSistemaFT.h"
+#include "analysis/UnitComandoSistema.h"
 #include "core/system/SisDocTestUtil.h"
 #include "support/SolucaoLinear.h"
 

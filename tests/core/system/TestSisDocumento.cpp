@@ -2,7 +2,7 @@
 // read back unchanged; validation asks for a controlled source's controlling component,
 // translational components along one axis, and names no two components share.
 
-#include "analysis/UnitVFSistemaFT.h"
+#include "analysis/UnitComandoSistema.h"
 #include "core/system/SisDocTestUtil.h"
 #include "support/PastaTemp.h"
 

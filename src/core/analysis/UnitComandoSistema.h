@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/UnitComandoDocumento.h"
 #include "analysis/UnitMensagensConversao.h"
 #include "graph/UnitGrfGrafo.h"
 #include "symbolic/UnitFTFuncao.h"
@@ -39,6 +40,7 @@ struct TSistemaParaFT {
 // (titled Titulo), with the diagram's symbols. Mensagem is set, and nothing else, when the diagram
 // could not be built or the names are not among the candidates.
 struct TFTSistema {
+    TMotivoRecusa Motivo = TMotivoRecusa::Nenhum;
     std::string Mensagem;
     std::string Titulo;
     std::string Entrada;
@@ -52,5 +54,17 @@ TSistemaParaFT PrepareFT(TVFSistema& documento);
 // Names as the candidates give them; letter case is ignored.
 TFTSistema ComputeFT(const TVFSistema& documento, const TSistemaParaFT& preparo, const std::string& entrada,
                      const std::string& saida);
+
+// "Sistema -> Grafo" opens the graph the system converts to as a new graph document and fills the
+// system result window; "Sistema -> Função de Transferência..." offers the variables of that graph.
+class TComandoSistema : public TComandoDocumento {
+public:
+    TRecusa Verificar(TVisualDocumento& doc) const override;
+    TCandidatosFT Candidatos(TVisualDocumento& doc) const override;
+    TFTDocumento CalcularFT(TVisualDocumento& doc, const TPedidoFT& pedido,
+                            const TContextoAnalise& contexto) const override;
+    bool Converte() const override { return true; }
+    TConversaoDocumento Converter(TVisualDocumento& doc, const TContextoAnalise& contexto) const override;
+};
 
 } // namespace brelix

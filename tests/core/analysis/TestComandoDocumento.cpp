@@ -4,9 +4,11 @@
 // function of every kind, the effort between vertices by number or name included, are run through
 // brelix-cli in tests/cli.)
 
-#include "shell/UnitComandosDocumento.h"
+#include "analysis/UnitComandoDocumento.h"
+#include "analysis/UnitEscolhaFT.h"
 
 #include "core/analysis/ApoioDocumento.h"
+#include "support/CatalogoTeste.h"
 
 using namespace brelix;
 
@@ -25,7 +27,8 @@ TEST(ComandosDocumento, ASignalFlowDocumentGivesItsFunctionWithTheMasonViewButNo
     laco.Transmitancia(x0, x1, "1");
     laco.Transmitancia(x1, x2, "G");
     laco.Transmitancia(x2, x1, "-1.H");
-    const TFTDocumento f = CalcularFTDocumento(laco.Doc(), {"x0", "x2", false, {}, {}});
+    const TComandoDocumento& comando = CatalogoCompleto().Comando(laco.Doc());
+    const TFTDocumento f = comando.CalcularFT(laco.Doc(), {"x0", "x2", false, {}, {}}, {});
     ASSERT_TRUE(f.Calculado()) << f.Recusa.Mensagem;
     EXPECT_EQ(f.Entrada, "X0"); // as the list spells it
     EXPECT_EQ(f.Nome, "LacoFT");
@@ -34,6 +37,8 @@ TEST(ComandosDocumento, ASignalFlowDocumentGivesItsFunctionWithTheMasonViewButNo
     ASSERT_TRUE(f.Mason.has_value());
     EXPECT_EQ(f.Mason->Lacos.Linhas.size(), 2u); // the loop, and the path closed by the branch DFS
     EXPECT_GE(f.Simbolos.IndexOfSimbolo("DFS"), 0);
-    EXPECT_EQ(CalcularFTDocumento(laco.Doc(), {"X0", "", true, "1", "2"}).Recusa.Mensagem,
-              kMsgEsforcoEntreSoGrafo);
+    const TRecusa entre = comando.CalcularFT(laco.Doc(), {"X0", "", true, "1", "2"}, {}).Recusa;
+    EXPECT_EQ(entre.Mensagem, kMsgEsforcoEntreSoGrafo);
+    EXPECT_TRUE(entre.EscolhaRecusada()); // the choice dialog asks again
+    EXPECT_FALSE(comando.Converte());
 }
