@@ -126,13 +126,14 @@ TEST_F(AreaTeste, SaveAsOffersTheKindsExtensionAndFilterAndSalvarAsksOnlyForANev
     EXPECT_EQ(janela.dialogos.size(), 6u);
 }
 
-TEST_F(AreaTeste, SaveAllSavesEachDocumentAsTheActiveOneThenRestoresTheActiveDocument) {
+TEST_F(AreaTeste, SaveAllSavesEachDocumentAsTheActiveOnePastAFailureThenRestoresTheActiveDocument) {
     for (std::int32_t k : {kDocKindSistema, kDocKindGrafo, kDocKindDFS})
         area->NovoDocumento(k);
     area->MostrarDocumento(1);
-    janela.arquivos = {Path("s.sis"), std::nullopt, Path("d.dfs")};
+    janela.arquivos = {Path("s.sis"), Path("falta/g.grf"), Path("d.dfs")}; // the second cannot be written
     area->Executar(TComando::SalvarTodos);
     EXPECT_EQ(janela.Eventos("salvar"), (Textos{"salvar: Sistema1", "salvar: Grafo1", "salvar: DFS1"}));
+    EXPECT_EQ(janela.Eventos("msg").size(), 1u);
     EXPECT_EQ(area->Ativo()->FileName(), "Grafo1");
     EXPECT_EQ(area->ItensJanelas(), (Textos{Path("s.sis"), "Grafo1", Path("d.dfs")}));
 }
