@@ -1,0 +1,36 @@
+#include "shell/UnitJanelaPrincipal.h"
+
+#include "common/UnitComTexto.h"
+
+namespace brelix {
+
+namespace {
+
+// A vertex entry "%d - %s" by its identifier (names need not be unique; identifiers are).
+std::string VerticeDoPedido(const std::string& entrada) {
+    return entrada.empty() ? entrada : IntToStr(VerticeDaEntrada(entrada));
+}
+
+} // namespace
+
+TPedidoFT PedidoEscolhaDFS(const std::string& entrada, const std::string& saida) {
+    TPedidoFT pedido;
+    pedido.Entrada = entrada;
+    pedido.Saida = saida;
+    return pedido;
+}
+
+TPedidoFT PedidoEscolhaGrafo(const TEscolhaGrafo& escolha) {
+    TPedidoFT pedido;
+    pedido.Entrada = escolha.Entrada;
+    if (escolha.UmElemento) {
+        pedido.Saida = escolha.Saida;
+        return pedido;
+    }
+    pedido.EntreVertices = true;
+    pedido.Positivo = VerticeDoPedido(escolha.Positivo);
+    pedido.Negativo = VerticeDoPedido(escolha.Negativo);
+    return pedido;
+}
+
+} // namespace brelix
