@@ -79,8 +79,7 @@ int Check(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out) {
     return recusa.Houve() ? kSaidaRecusado : kSaidaFeito;
 }
 
-int Variables(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out,
-              std::ostream& err) {
+int Variables(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
     const std::unique_ptr<TVisualDocumento> doc = AbrirDocumento(catalogo.Documentos(), a.Arquivo);
     const TCandidatosFT c = catalogo.Comando(*doc).Candidatos(*doc);
     if (c.Recusa.Houve()) return Recusar(a, c.Recusa, out, err);
@@ -226,8 +225,7 @@ void Uso(std::ostream& err, const std::string& mensagem) {
 
 } // namespace
 
-int Executar(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out,
-             std::ostream& err) {
+int Executar(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
     switch (a.Comando) {
     case TComando::Ajuda:
         out << TextoAjuda();

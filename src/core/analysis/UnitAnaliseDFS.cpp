@@ -51,7 +51,8 @@ TPreparoFTDFS PrepararFTDFS(const TVisualDocumento& doc) {
     preparo.Nome = doc.Desc() + "FT";
     const std::vector<std::string> problemas = ValidarDFS(doc);
     if (!problemas.empty()) {
-        preparo.Recusa = TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgDFSNaoValidado, problemas));
+        preparo.Recusa =
+            TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgDFSNaoValidado, problemas));
         return preparo;
     }
     preparo.Grafo = BuildDFSGraph(doc);

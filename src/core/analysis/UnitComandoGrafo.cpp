@@ -16,7 +16,9 @@ namespace {
 // The drawing is complete and its graph structurally valid; otherwise the check view's content.
 TRecusa ChecarGrafo(const TVisualDocumento& doc, TGrafo& grafo) {
     const std::vector<std::string> problemas = ValidarGrafo(doc);
-    if (!problemas.empty()) return TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgGrafoNaoValidado, problemas));
+    if (!problemas.empty())
+        return TRecusa::ComVerificacao(TMotivoRecusa::Incompleto,
+                                       ShowCheckLista(kMsgGrafoNaoValidado, problemas));
     grafo = BuildGrafoGraph(doc);
     std::vector<std::string> curtos;
     std::vector<std::string> desconectados;
@@ -89,7 +91,8 @@ TResultadoFTGrafo CalcularFTGrafo(TPreparoFTGrafo preparo, const TEscolhaGrafo& 
         r.Saida = NomeEsforcoEntre(p, n);
         conversao = FindComponente(preparo.Grafo, p, n);
         if (!conversao.Encontrado()) {
-            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::VerticesOutraComponente, kMsgVerticesOutraComponente);
+            r.Recusa =
+                TRecusa::ComMensagem(TMotivoRecusa::VerticesOutraComponente, kMsgVerticesOutraComponente);
             return r;
         }
     }
@@ -137,7 +140,8 @@ TFTDocumento TComandoGrafo::CalcularFT(TVisualDocumento& doc, const TPedidoFT& p
         // rather than reported as an output left empty.
         for (const std::string* dado : {&pedido.Positivo, &pedido.Negativo}) {
             if (!dado->empty() && EntradaDoVertice(preparo.Vertices, *dado).empty()) {
-                r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgVerticeInexistente + *dado);
+                r.Recusa =
+                    TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgVerticeInexistente + *dado);
                 return r;
             }
         }

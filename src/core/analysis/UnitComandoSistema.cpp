@@ -39,9 +39,9 @@ TRecusa RecusaValidacao(const TValidacaoSistema& validacao) {
 TRecusa RecusaSistema(const TSistemaParaFT& preparo) {
     if (TRecusa r = RecusaValidacao(preparo.Validacao); r.Houve()) return r;
     if (!preparo.GrafoValido())
-        return TRecusa::ComVerificacao(TMotivoRecusa::GrafoInvalido,
-                                       ShowCheckGrafo(kTituloGrafoNaoValidado, preparo.Curtos,
-                                                      preparo.Desconectados));
+        return TRecusa::ComVerificacao(
+            TMotivoRecusa::GrafoInvalido,
+            ShowCheckGrafo(kTituloGrafoNaoValidado, preparo.Curtos, preparo.Desconectados));
     return {};
 }
 
