@@ -238,6 +238,7 @@ void TVisualDocumento::SaveDocument(const std::string& name) {
     if (target.empty()) throw EFileError(target, "o documento não tem nome de arquivo");
     std::vector<std::string> lines = Text(target);
     WriteTextLines(target, lines);
+    const std::string desc = Desc();
     fileName_ = target;
     const auto headerEnd = std::find(lines.begin(), lines.end(), "end");
     header_.Assign(std::vector<std::string>(lines.begin(), headerEnd));
@@ -245,6 +246,8 @@ void TVisualDocumento::SaveDocument(const std::string& name) {
     modified_ = false;
     objects_.SetAllModified(false);
     pilha_.MarcarLimpo();
+    // The description becomes the file's name.
+    if (Desc() != desc) Notificar([](TObservadorDocumento& o) { o.DocumentoAlterado(); });
     Notificar([](TObservadorDocumento& o) { o.DocumentoSalvo(); });
     Notificar([](TObservadorDocumento& o) { o.PilhaAlterada(); });
 }
