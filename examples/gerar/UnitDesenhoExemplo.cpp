@@ -29,9 +29,8 @@ void TDesenho::Tamanho(std::int32_t largura, std::int32_t altura) {
 TVisualObject& TDesenho::Novo(std::int32_t kind, const std::string& nome, std::int32_t x, std::int32_t y) {
     const TVOClass* cls = doc_->Kind().ClassOfKind(kind);
     if (cls == nullptr) throw std::logic_error("no class of kind " + std::to_string(kind));
-    doc_->SetMode(kModeSelecionar);
     TVisualObject& o = doc_->NewObject(*cls, {x, y});
-    if (o.Desc() != nome && !doc_->Objects().Rename(o.Desc(), nome))
+    if (o.Desc() != nome && !doc_->RenameObject(o, nome))
         throw std::logic_error("cannot describe an object as " + nome);
     return o;
 }
@@ -43,25 +42,14 @@ TVOElemento& TDesenho::Vertice(std::int32_t kind, const std::string& nome, std::
 TVOComp& TDesenho::Comp(std::int32_t kind, const std::string& nome, const std::string& ganho, std::int32_t x,
                         std::int32_t y) {
     auto& c = dynamic_cast<TVOComp&>(Novo(kind, nome, x, y));
-    if (!c.SetGain(0, ganho) || !c.SetLbl(ganho)) throw std::logic_error("gain refused: " + ganho);
+    // The label of a new component shows its whole gain and follows the new one.
+    if (!doc_->SetObjectGain(c, 0, ganho) || c.Lbl() != ganho)
+        throw std::logic_error("gain refused: " + ganho);
     return c;
 }
 
-void TDesenho::Pressionar(TVOElemento& e, std::int32_t porta) {
-    TPonto local{15, 15}; // a vertex takes the press anywhere in its box
-    if (e.FixedPorts()) {
-        const TPortInfo info = e.GetPortInfo(porta);
-        local = {info.X - e.Left(), info.Y - e.Top()};
-    }
-    doc_->SetMode(kModeConectar);
-    doc_->PressObject(e, local, {0, 0}, TMouseButton::Left);
-}
-
 void TDesenho::Ligar(TVOElemento& a, std::int32_t portaA, TVOElemento& b, std::int32_t portaB) {
-    const std::size_t antes = static_cast<std::size_t>(doc_->Objects().Count());
-    Pressionar(a, portaA);
-    Pressionar(b, portaB);
-    if (static_cast<std::size_t>(doc_->Objects().Count()) != antes + 1)
+    if (!doc_->Connect(a, portaA, b, portaB))
         throw std::logic_error("no connection from " + a.Desc() + " to " + b.Desc());
 }
 
@@ -72,7 +60,6 @@ void TDesenho::Ligar(TVOElemento& comp, std::initializer_list<TVOElemento*> elem
 }
 
 void TDesenho::Salvar(const std::string& arquivo) {
-    doc_->SetMode(kModeSelecionar);
     doc_->DeselectAll();
     doc_->SaveDocument(arquivo);
 }

@@ -10,9 +10,9 @@
 
 namespace brelix::exemplos {
 
-// Draws a document through the same steps as a user at the display: each object is placed with its
-// tool at a point, renamed and given its gain in the property window, and wired by picking two ports
-// with the connect tool. The document is then saved as the program saves it.
+// Draws a document through the editing operations that the display's tools and property windows
+// call: each object is placed at a point, renamed and given its gain, and two ports are joined. The
+// document is then saved as the program saves it.
 class TDesenho {
 public:
     // A new, empty document of the kind (kDocKindSistema, kDocKindGrafo or kDocKindDFS).
@@ -40,7 +40,6 @@ public:
 
 private:
     TVisualObject& Novo(std::int32_t kind, const std::string& nome, std::int32_t x, std::int32_t y);
-    void Pressionar(TVOElemento& e, std::int32_t porta);
 
     std::unique_ptr<TVisualDocumento> doc_;
 };

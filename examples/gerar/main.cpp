@@ -226,7 +226,7 @@ void FonteControlada(const std::string& arquivo) {
     auto& ec = d.Comp(kGrfFonteEsforcoCtrl, "Ec", "K", 280, 130);
     auto& r2 = d.Comp(kGrfImpedancia, "R2", "R2", 340, 40);
     auto& r3 = d.Comp(kGrfImpedancia, "R3", "R3", 400, 130);
-    ec.SetControlVariable("E(C1)");
+    d.Doc().SetObjectControlVariable(ec, "E(C1)");
     if (ec.ControlVariable() != "E(C1)") throw std::logic_error("control variable not taken");
     d.Ligar(vs, {&a, &terra});
     d.Ligar(r1, {&a, &b});

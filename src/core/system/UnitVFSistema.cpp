@@ -38,7 +38,7 @@ void TVFSistema::TerminalPicked(bool picked, std::int32_t id, TPonto position, s
         pendente_ = now;
         return;
     }
-    if (picked1.Type == type && Join(*first, picked1, *second, terminal, position)) {
+    if (picked1.Type == type && Connect(*first, picked1.Terminal, *second, terminal)) {
         pendente_ = {};
         return;
     }
@@ -46,18 +46,26 @@ void TVFSistema::TerminalPicked(bool picked, std::int32_t id, TPonto position, s
     pendente_ = now;
 }
 
-bool TVFSistema::Join(TVOElemento& first, const TTerminalPendente& from, TVOElemento& second,
-                      std::int32_t terminal, TPonto position) {
-    if (!first.CanTakeConnection(from.Terminal) || !second.CanTakeConnection(terminal)) return false;
+void TVFSistema::CancelPendingEnds() {
+    TVisualDocumento::CancelPendingEnds();
+    pendente_ = {};
+}
+
+bool TVFSistema::Connect(TVOElemento& a, std::int32_t ta, TVOElemento& b, std::int32_t tb) {
+    if (!Holds(a) || !Holds(b) || &a == &b) return false;
+    if (!a.CanTakeConnection(ta) || !b.CanTakeConnection(tb)) return false;
+    const TPortInfo from = a.GetPortInfo(ta);
+    const TPortInfo to = b.GetPortInfo(tb);
+    if (from.Type != to.Type || SisWireClass(from.Type) == nullptr) return false;
+    const TPasso passo(*this, TAcaoEdicao::Conectar);
     const bool components =
-        dynamic_cast<TVOSisComp*>(&first) != nullptr && dynamic_cast<TVOSisComp*>(&second) != nullptr;
-    if (!(components && autoVrt_)) return Wire(from.Type, first, from.Terminal, second, terminal);
+        dynamic_cast<TVOSisComp*>(&a) != nullptr && dynamic_cast<TVOSisComp*>(&b) != nullptr;
+    if (!(components && autoVrt_)) return Wire(from.Type, a, ta, b, tb);
     const TVOClass* vertexClass = SisVertexClass(from.Type);
     if (vertexClass == nullptr) return false;
-    const TPonto at{Midway(from.Position.X, position.X), Midway(from.Position.Y, position.Y)};
+    const TPonto at{Midway(from.X, to.X), Midway(from.Y, to.Y)};
     auto& vertex = dynamic_cast<TVOElemento&>(NewObject(*vertexClass, at));
-    if (Wire(from.Type, first, from.Terminal, vertex, 1) && Wire(from.Type, second, terminal, vertex, 1))
-        return true;
+    if (Wire(from.Type, a, ta, vertex, 1) && Wire(from.Type, b, tb, vertex, 1)) return true;
     DeleteObject(vertex); // takes a wire already drawn to it along
     return false;
 }
@@ -81,10 +89,16 @@ bool TVFSistema::CanJoin(const TVOElemento& a, std::int32_t portA, const TVOElem
     return a.GetPortInfo(portA).Type == b.GetPortInfo(portB).Type;
 }
 
+bool TVFSistema::RotateObject(TVisualObject& object) {
+    auto* comp = dynamic_cast<TVOSisComp*>(&object);
+    if (comp == nullptr || !Holds(object)) return false;
+    const TPasso passo(*this, TAcaoEdicao::Girar);
+    return comp->Rotate();
+}
+
 bool TVFSistema::RotateClicked(TVisualObject& object, TMouseButton button) {
     if (Mode() != kModeGirar || button != TMouseButton::Left) return false;
-    auto* comp = dynamic_cast<TVOSisComp*>(&object);
-    return comp != nullptr && comp->Rotate();
+    return RotateObject(object);
 }
 
 TValidacaoSistema TVFSistema::Validate() const {

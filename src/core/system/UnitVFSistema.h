@@ -68,8 +68,7 @@ public:
     // Drawing a wire. Dropping a terminal clears the pending end. Picking one with nothing pending, or
     // on the pending object again, makes it the pending end; picking a terminal of another domain
     // clears the first object's marks and starts again from the new terminal; picking one of the same
-    // domain on another object draws the wire (or, with AutoVrt and two components, a new vertex
-    // midway and a wire from each terminal to it).
+    // domain on another object draws the wire (Connect).
     void TerminalPicked(bool picked, std::int32_t id, TPonto position, std::int32_t type,
                         std::int32_t terminal);
     void PortClicked(bool picked, std::int32_t id, TPonto position, std::int32_t type,
@@ -77,9 +76,17 @@ public:
     // A wire joins two terminals of the same domain.
     bool CanJoin(const TVOElemento& a, std::int32_t portA, const TVOElemento& b,
                  std::int32_t portB) const override;
+    // Wires terminal ta of a to terminal tb of b, one step: one wire of their domain, or, with AutoVrt
+    // and two components, a vertex of the domain midway between the terminals and a wire from each
+    // terminal to it. Refused (false, nothing changed) for terminals of different domains, a taken
+    // terminal or an object of another document.
+    bool Connect(TVOElemento& a, std::int32_t ta, TVOElemento& b, std::int32_t tb) override;
 
-    // A left click with the rotate tool ("Girar"): a component turns to its next orientation. True when
-    // it turned.
+    // Turns a component to its next orientation, one step: the label follows (AdjustLabel) and the
+    // wires re-route from the new terminal places when next drawn. False for anything that does not
+    // turn.
+    bool RotateObject(TVisualObject& object);
+    // A left click with the rotate tool ("Girar"): RotateObject. True when it turned.
     bool RotateClicked(TVisualObject& object, TMouseButton button);
 
     // Whether the system may be analysed: at least one component; every component complete (every
@@ -103,9 +110,10 @@ public:
     // The command "Sistema -> Grafo", model side.
     TSistemaParaGrafo SystemToGraph();
 
+protected:
+    void CancelPendingEnds() override;
+
 private:
-    bool Join(TVOElemento& first, const TTerminalPendente& from, TVOElemento& second, std::int32_t terminal,
-              TPonto position);
     bool Wire(std::int32_t domain, TVOElemento& a, std::int32_t terminalA, TVOElemento& b,
               std::int32_t terminalB);
     void CheckNames(std::vector<std::string>& problems) const;

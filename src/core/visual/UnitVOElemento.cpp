@@ -4,6 +4,7 @@
 #include "visual/UnitVisualObjectList.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace brelix {
 
@@ -56,6 +57,12 @@ void TVOElemento::AttachConnection(std::int32_t cnxId, std::int32_t port) {
 bool TVOElemento::CanTakeConnection(std::int32_t port) const {
     if (!ValidPort(port)) return false;
     return !fixedPorts_ || connections_[static_cast<std::size_t>(port - 1)] == 0;
+}
+
+void TVOElemento::RestoreConnections(std::vector<std::int32_t> ids) {
+    assert((!fixedPorts_ || ids.size() == connections_.size()) && "one slot per port");
+    connections_ = std::move(ids);
+    ClearPortFlags();
 }
 
 bool TVOElemento::IsConnected() const {

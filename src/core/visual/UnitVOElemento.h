@@ -58,6 +58,9 @@ public:
     void AttachConnection(std::int32_t cnxId, std::int32_t port);
     // A port a new connection may take: within range and, with FixedPorts, free.
     bool CanTakeConnection(std::int32_t port) const;
+    // Puts back the attached connections exactly as an undo step kept them (one slot per port when
+    // FixedPorts); no port stays picked.
+    void RestoreConnections(std::vector<std::int32_t> ids);
 
     virtual TPortInfo GetPortInfo(std::int32_t port) const = 0;
     // Rotation 1 to 4 that selects the port positions; only system components rotate.

@@ -23,15 +23,14 @@ void TVisualDocumento::Resized(std::int32_t width, std::int32_t height) {
         modified_ = true;
 }
 
-void TVisualDocumento::SetDesc(std::string_view desc) {
-    if (header_.SetValue("Desc", desc)) modified_ = true;
-}
-
 void TVisualDocumento::Reset() {
     objects_.Clear();
     header_ = TProps();
     pending_ = {};
     closeRefused_ = false;
+    pilha_.Limpar();
+    profundidade_ = 0;
+    arrastando_ = false;
 }
 
 void TVisualDocumento::NewDocument(const std::string& name, const std::string& headerClass,
@@ -44,6 +43,8 @@ void TVisualDocumento::NewDocument(const std::string& name, const std::string& h
                       "Top=" + IntToStr(top), "Width=" + IntToStr(width), "Height=" + IntToStr(height)});
     SetBounds(left, top, width, height);
     modified_ = false;
+    Notificar([](TObservadorDocumento& o) { o.DocumentoRecarregado(); });
+    Notificar([](TObservadorDocumento& o) { o.PilhaAlterada(); });
 }
 
 void TVisualDocumento::NewDocument(const std::string& name) {
@@ -51,6 +52,7 @@ void TVisualDocumento::NewDocument(const std::string& name) {
 }
 
 TVisualObject& TVisualDocumento::NewObject(const TVOClass& cls, TPonto at) {
+    const TPasso passo(*this, TAcaoEdicao::Colocar);
     const TListVisualObject::TNewName name = objects_.NewName(cls);
     std::vector<std::string> lines = {ObjectLine(objects_.NextID(), cls.Name),
                                       "Num=" + IntToStr(name.Num),
@@ -88,10 +90,15 @@ TVisualObject* TVisualDocumento::ClickAt(TPonto at, const TVOClass* chosen) {
 
 TPropSwitch TVisualDocumento::SelectObject(TVisualObject* object) {
     objects_.DeselectAll();
-    return objects_.SetSelected(object);
+    const TPropSwitch change = objects_.SetSelected(object);
+    // Within an edit the step announces the selection it ends with.
+    if (profundidade_ == 0) Notificar([object](TObservadorDocumento& o) { o.SelecaoAlterada(object); });
+    return change;
 }
 
 void TVisualDocumento::DeleteObject(TVisualObject& object) {
+    if (!Holds(object)) return;
+    const TPasso passo(*this, TAcaoEdicao::Excluir);
     objects_.Remove(object);
     if (pending_.ID != 0 && objects_.FindByID(pending_.ID) == nullptr) pending_ = {};
     modified_ = true;
@@ -100,6 +107,7 @@ void TVisualDocumento::DeleteObject(TVisualObject& object) {
 bool TVisualDocumento::DeleteSelected() {
     TVisualObject* selected = objects_.Selected();
     if (selected == nullptr) return false;
+    const TPasso passo(*this, TAcaoEdicao::Excluir);
     DeleteObject(*selected);
     DeselectAll();
     return true;
@@ -115,17 +123,21 @@ TObjectPress TVisualDocumento::PressObject(TVisualObject& object, TPonto local, 
     }
     if (mode_ != kModeSelecionar || button != TMouseButton::Left || !InsideSensitive(object, local))
         return TObjectPress::Nothing;
+    // The drag's step stays open until the release, so that every grid move of it is one step.
+    EndDrag();
     SelectObject(&object);
+    AbrirPasso(TAcaoEdicao::Mover);
+    arrastando_ = true;
     object.BeginDrag(cursor);
     return TObjectPress::Dragging;
 }
 
 void TVisualDocumento::ReleaseObject(TVisualObject& object, TPonto local) {
-    if (InsideSensitive(object, local)) {
+    if (InsideSensitive(object, local))
         SelectObject(&object);
-        return;
-    }
-    DeselectAll();
+    else
+        DeselectAll();
+    EndDrag();
 }
 
 TPortPick TVisualDocumento::PickPort(TVOElemento& element, TPonto local) {
@@ -156,7 +168,7 @@ void TVisualDocumento::PortClicked(bool picked, std::int32_t id, TPonto, std::in
         auto* first = dynamic_cast<TVOElemento*>(objects_.FindByID(pending_.ID));
         auto* second = dynamic_cast<TVOElemento*>(objects_.FindByID(id));
         if (first != nullptr && second != nullptr) {
-            if (JoinPicked(*first, pending_.Port, *second, port)) {
+            if (Connect(*first, pending_.Port, *second, port)) {
                 pending_ = {};
                 return;
             }
@@ -166,26 +178,6 @@ void TVisualDocumento::PortClicked(bool picked, std::int32_t id, TPonto, std::in
     // No pending end, the same element again, a pending element since deleted, or a pair that does not
     // join: the new pick waits for its partner.
     pending_ = {id, port};
-}
-
-bool TVisualDocumento::JoinPicked(TVOElemento& first, std::int32_t firstPort, TVOElemento& second,
-                                  std::int32_t secondPort) {
-    const TVOClass* vertexClass = kind_->VertexClass;
-    const TVOClass* compClass = kind_->ComponentClass;
-    const TVOClass* cnxClass = kind_->ConnectionClass;
-    if (vertexClass == nullptr || compClass == nullptr || cnxClass == nullptr) return false;
-    const bool firstIsVertex = first.Is(*vertexClass) && second.Is(*compClass);
-    const bool secondIsVertex = second.Is(*vertexClass) && first.Is(*compClass);
-    if (!firstIsVertex && !secondIsVertex) return false;
-    TVOElemento& vertex = firstIsVertex ? first : second;
-    TVOElemento& comp = firstIsVertex ? second : first;
-    const std::int32_t vertexPort = firstIsVertex ? firstPort : secondPort;
-    const std::int32_t compPort = firstIsVertex ? secondPort : firstPort;
-    if (!vertex.CanTakeConnection(vertexPort) || !comp.CanTakeConnection(compPort)) return false;
-    auto* cnx = dynamic_cast<TVOConexao*>(&NewObject(*cnxClass, {0, 0}));
-    if (cnx != nullptr && cnx->Connect(vertex.ID(), vertexPort, compPort, comp.ID())) return true;
-    if (cnx != nullptr) DeleteObject(*cnx);
-    return false;
 }
 
 void TVisualDocumento::UpdateLayout() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "visual/UnitObservadorDocumento.h"
+#include "visual/UnitPilhaDesfazer.h"
 #include "visual/UnitVODocKind.h"
 #include "visual/UnitVOGeometria.h"
 #include "visual/UnitVisualObjectList.h"
@@ -12,6 +14,7 @@
 
 namespace brelix {
 
+class TVOComp;
 class TVOElemento;
 
 // The first end of a connection being made: the picked element and port; (0, 0) when none.
@@ -42,6 +45,13 @@ enum class TSaveAnswer { Sim, Nao, Cancelar };
 // A document without its window: its objects, header, file name, tool mode, the connection being
 // made, reading and writing its file, and the decision on closing. The window draws it and feeds it
 // the user's actions; the analysis commands read its objects.
+//
+// Every change a user makes is one editing operation below (the mouse-level functions and the
+// property windows call them too), and each is one step on the document's undo stack: Undo and Redo
+// give every touched object back its Props lines exactly, re-create deleted objects with their
+// identities at their places in the list and re-attach their connections. Observers hear of every
+// change. Reading a file, CreateObject and LoadObjects (the generators of new documents) are not
+// edits: they record nothing.
 class TVisualDocumento {
 public:
     explicit TVisualDocumento(const TDocKindInfo& kind) : kind_(&kind), objects_(this) {}
@@ -57,7 +67,9 @@ public:
     bool IsNew() const { return isNew_; }
     // Document-level changes: geometry, description, deletions, new objects.
     bool Modified() const { return modified_; }
-    void SetModified(bool value) { modified_ = value; }
+    // Marking the document as (not) matching its file outside an edit also moves the undo stack's
+    // clean place: a generated document that was never saved stays modified whatever is undone.
+    void SetModified(bool value);
     // The document or any of its objects changed since it was last saved or read.
     bool NeedsSave() const { return modified_ || objects_.AnyModified(); }
 
@@ -80,7 +92,12 @@ public:
     void Resized(std::int32_t width, std::int32_t height);
 
     std::string Desc() const { return header_.Value("Desc"); }
-    void SetDesc(std::string_view desc);
+    // An edit of the document's description; refused (false) for a text the file cannot hold.
+    bool SetDesc(std::string_view desc);
+    // Edits of the window's height and width (the fields Altura and Largura); refused (false) outside
+    // 0 to kMaxCoord. The header takes them at the next save.
+    bool SetDocHeight(std::int32_t height);
+    bool SetDocWidth(std::int32_t width);
 
     // Starts an empty, unsaved document named `name`.
     void NewDocument(const std::string& name, const std::string& headerClass, std::int32_t height,
@@ -107,8 +124,8 @@ public:
     // The lines SaveDocument writes to `fileName`.
     std::vector<std::string> Text(const std::string& fileName) const;
 
-    // A new object of the class at the position: the next identity, number and free description;
-    // it becomes the selection and the document is modified.
+    // Placing: a new object of the class at the position, one step: the next identity, number and
+    // free description; it becomes the selection and the document is modified.
     TVisualObject& NewObject(const TVOClass& cls, TPonto at);
     // An object of the class from its lines (loading, generators): raises EObjectError when the lines
     // do not make a valid object, with nothing added; identities, descriptions and numbers within the
@@ -123,18 +140,64 @@ public:
     // connection or the new object, if any.
     TVisualObject* ClickAt(TPonto at, const TVOClass* chosen);
 
-    // Deselects every object, then selects `object` (or nothing).
+    // Deselects every object, then selects `object` (or nothing). Not an edit.
     TPropSwitch SelectObject(TVisualObject* object);
     TPropSwitch DeselectAll() { return SelectObject(nullptr); }
-    // Deletes an object with the connections that depend on it; the document is modified.
+    // Deletes an object with the connections that depend on it, one step: the ports at their other
+    // ends are freed and a controlled source forgets a deleted controlling component.
     void DeleteObject(TVisualObject& object);
     // The Delete key: deletes the selected object, if any, and clears the selection.
     bool DeleteSelected();
 
-    // Mouse presses on an object: `local` in the object's own pixels, `cursor` in screen pixels.
+    // Moves a vertex or component to a position, one step (the fields Posição X and Posição Y): Left
+    // and Top take it and Move becomes "1" where the object has it. Refused (false) for a connection,
+    // whose place follows its ends, and for a coordinate beyond kMaxCoord.
+    bool MoveObject(TVisualObject& object, TPonto position);
+    // Joins port portA of a and port portB of b, one step. Graph and signal-flow documents join one
+    // vertex and one component: the connection runs into the component at its odd ports and out of
+    // it at its even ones, whichever end is given first. Refused (false, nothing changed) for any
+    // other pair, a taken port or an object of another document.
+    virtual bool Connect(TVOElemento& a, std::int32_t portA, TVOElemento& b, std::int32_t portB);
+    // Property edits, one step each, refused (false, nothing recorded) as the object list refuses
+    // them: Num through Renumber, Desc through Rename (of this very object), the label text and its
+    // offsets (within kMaxCoord).
+    bool RenumberObject(TVisualObject& object, std::int32_t num);
+    bool RenameObject(TVisualObject& object, std::string_view desc);
+    bool SetObjectLabel(TVisualObject& object, std::string_view text);
+    bool SetObjectLabelX(TVisualObject& object, std::int32_t x);
+    bool SetObjectLabelY(TVisualObject& object, std::int32_t y);
+    // Gain i (0: the whole Gain) of a component; a label that showed the whole gain before shows the
+    // new whole gain. Refused as TVOComp::SetGain refuses.
+    bool SetObjectGain(TVOComp& comp, std::int32_t i, std::string_view text);
+    // The control variable of a controlled source, by name (TVOComp::SetControlVariable); false for
+    // a component without one.
+    bool SetObjectControlVariable(TVOComp& comp, std::string_view name);
+
+    // Mouse presses on an object: `local` in the object's own pixels, `cursor` in screen pixels. A
+    // press that starts a drag opens one step that lasts until the release.
     TObjectPress PressObject(TVisualObject& object, TPonto local, TPonto cursor, TMouseButton button);
-    // The release after a drag: inside the object it stays selected, outside the selection clears.
+    // A drag step: the object follows the cursor (screen pixels), kept inside the window's width and
+    // the client height, on the 5-pixel grid.
+    void DragObject(TVisualObject& object, TPonto cursor, std::int32_t clientHeight);
+    // The release after a drag: inside the object it stays selected, outside the selection clears;
+    // the whole drag becomes one step (none when nothing moved).
     void ReleaseObject(TVisualObject& object, TPonto local);
+    // Ends a drag whose release never came; any other edit ends it first too.
+    void EndDrag();
+    bool Dragging() const { return arrastando_; }
+
+    // The undo stack. Undo and Redo refuse (false) while there is nothing to take back or do again;
+    // afterwards no port is picked and the selection is what it was after (before) the step.
+    bool CanUndo() const { return pilha_.PodeDesfazer(); }
+    bool CanRedo() const { return pilha_.PodeRefazer(); }
+    bool Undo();
+    bool Redo();
+    const TPilhaDesfazer& UndoStack() const { return pilha_; }
+
+    // Observers hear of every change (see TObservadorDocumento); the document does not own them.
+    void AddObserver(TObservadorDocumento& observer);
+    void RemoveObserver(TObservadorDocumento& observer);
+
     // Picks or drops the port under `local` and tells PortClicked.
     TPortPick PickPort(TVOElemento& element, TPonto local);
 
@@ -143,7 +206,8 @@ public:
     virtual bool CanJoin(const TVOElemento& a, std::int32_t portA, const TVOElemento& b,
                          std::int32_t portB) const;
     // An element's port was picked (true) or dropped (false). Picking a vertex and a component, in
-    // either order, makes a connection between them; any other pair makes the new pick the pending end.
+    // either order, makes a connection between them (Connect); any other pair makes the new pick the
+    // pending end.
     virtual void PortClicked(bool picked, std::int32_t id, TPonto position, std::int32_t type,
                              std::int32_t port);
 
@@ -159,6 +223,26 @@ public:
                       const std::function<bool()>& save);
     std::string CloseQuestion() const;
 
+protected:
+    // One editing operation: the outermost one on the call stack takes a picture of the document
+    // before and after and records the difference as one step (none when nothing changed); any that
+    // run inside it belong to its step. An open drag ends first.
+    class TPasso {
+    public:
+        TPasso(TVisualDocumento& doc, TAcaoEdicao acao);
+        ~TPasso();
+        TPasso(const TPasso&) = delete;
+        TPasso& operator=(const TPasso&) = delete;
+
+    private:
+        TVisualDocumento& doc_;
+    };
+
+    // The object is one of this document's.
+    bool Holds(const TVisualObject& object) const;
+    // Forgets the first end of a connection being made and every picked port (after undo or redo).
+    virtual void CancelPendingEnds();
+
 private:
     struct TLoadIndex;
     TVisualObject& Create(const TVOClass& cls, std::vector<std::string> lines, TLoadIndex* index,
@@ -168,7 +252,18 @@ private:
     void LoadObjectLines(const std::string& source, const std::vector<std::string>& lines, std::size_t from,
                          std::size_t lineNumberBase);
     void Reset();
-    bool JoinPicked(TVOElemento& first, std::int32_t firstPort, TVOElemento& second, std::int32_t secondPort);
+    void AbrirPasso(TAcaoEdicao acao);
+    void FecharPasso();
+    void Aplicar(const TPassoEdicao& passo, bool paraAntes);
+    void AjustarModificado(const std::vector<TVisualObject*>& tocados);
+    void Anunciar(const TPassoEdicao& passo, bool paraAntes, std::int32_t selecaoAnterior);
+    std::int32_t SelectedID() const;
+    TProps& HeaderProps();
+    template <typename F> void Notificar(F&& f) {
+        const std::vector<TObservadorDocumento*> observers = observadores_;
+        for (TObservadorDocumento* o : observers)
+            f(*o);
+    }
 
     const TDocKindInfo* kind_;
     std::string fileName_;
@@ -183,6 +278,13 @@ private:
     std::int32_t top_ = 0;
     std::int32_t width_ = 550;
     std::int32_t height_ = 300;
+
+    TPilhaDesfazer pilha_;
+    std::vector<TObservadorDocumento*> observadores_;
+    int profundidade_ = 0; // editing operations running, the outermost first
+    TAcaoEdicao acao_ = TAcaoEdicao::Colocar;
+    TFotoDocumento antes_;
+    bool arrastando_ = false;
 };
 
 } // namespace brelix

@@ -20,9 +20,7 @@ struct TVisualDocumento::TLoadIndex {
     static std::string NumKey(const std::string& className, std::int32_t num) {
         return className + '\n' + IntToStr(num);
     }
-    void Take(const TVisualObject& o) {
-        Nums.insert(NumKey(o.ClassName(), o.Num()));
-    }
+    void Take(const TVisualObject& o) { Nums.insert(NumKey(o.ClassName(), o.Num())); }
 };
 
 namespace {
@@ -133,6 +131,14 @@ void TVisualDocumento::ReadHeader(const std::string& fileName, const std::vector
 
 void TVisualDocumento::LoadDocument(const std::string& fileName, const std::vector<std::string>& lines) {
     Reset();
+    // The window redraws whatever was read, also when a damaged file stopped the reading.
+    struct TAvisoRecarga {
+        TVisualDocumento& Doc;
+        ~TAvisoRecarga() {
+            Doc.Notificar([](TObservadorDocumento& o) { o.DocumentoRecarregado(); });
+            Doc.Notificar([](TObservadorDocumento& o) { o.PilhaAlterada(); });
+        }
+    } aviso{*this};
     fileName_ = fileName;
     isNew_ = false;
     modified_ = false;
@@ -227,16 +233,23 @@ std::vector<std::string> TVisualDocumento::Text(const std::string& fileName) con
 }
 
 void TVisualDocumento::SaveDocument(const std::string& name) {
+    EndDrag();
     const std::string target = name.empty() ? fileName_ : name;
     if (target.empty()) throw EFileError(target, "o documento não tem nome de arquivo");
     std::vector<std::string> lines = Text(target);
     WriteTextLines(target, lines);
+    const std::string desc = Desc();
     fileName_ = target;
     const auto headerEnd = std::find(lines.begin(), lines.end(), "end");
     header_.Assign(std::vector<std::string>(lines.begin(), headerEnd));
     isNew_ = false;
     modified_ = false;
     objects_.SetAllModified(false);
+    pilha_.MarcarLimpo();
+    // The description becomes the file's name.
+    if (Desc() != desc) Notificar([](TObservadorDocumento& o) { o.DocumentoAlterado(); });
+    Notificar([](TObservadorDocumento& o) { o.DocumentoSalvo(); });
+    Notificar([](TObservadorDocumento& o) { o.PilhaAlterada(); });
 }
 
 } // namespace brelix

@@ -3,6 +3,8 @@
 #include "common/UnitComTexto.h"
 #include "visual/UnitVOGeometria.h"
 
+#include <cassert>
+
 namespace brelix {
 
 namespace {
@@ -90,6 +92,13 @@ void TVisualObject::ObjectRemoved(TVisualObject&) {}
 
 void TVisualObject::LoadFromStrings(std::vector<std::string> lines) {
     id_ = lines.empty() ? -1 : ParseObjectLine(lines.front()).ID;
+    props_.Assign(std::move(lines));
+}
+
+void TVisualObject::RestoreProps(std::vector<std::string> lines) {
+    const std::int32_t id = lines.empty() ? -1 : ParseObjectLine(lines.front()).ID;
+    assert((id_ == -1 || id == id_) && "an undo step gives an object back its own lines");
+    id_ = id;
     props_.Assign(std::move(lines));
 }
 

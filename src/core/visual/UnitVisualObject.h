@@ -124,6 +124,8 @@ public:
     virtual void CheckKeys() const;
     // Checks and applies Props: connections attach to their ends. Raises EObjectError.
     virtual void ApplyProperties();
+    // Puts back Props exactly as an undo step kept them (same identity), without any check or default.
+    void RestoreProps(std::vector<std::string> lines);
 
     TListVisualObject* Owner() const { return owner_; }
     void SetOwner(TListVisualObject* owner) { owner_ = owner; }

@@ -25,14 +25,29 @@ int TListVisualObject::IndexOf(const TVisualObject& o) const {
 }
 
 TVisualObject& TListVisualObject::Add(std::unique_ptr<TVisualObject> object) {
+    return Insert(Count(), std::move(object));
+}
+
+TVisualObject& TListVisualObject::Insert(int index, std::unique_ptr<TVisualObject> object) {
     assert(object != nullptr && object->ID() > 0 && "an object joins its list with a positive identity");
+    assert(index >= 0 && index <= Count() && "an object goes back within the list");
     const bool fresh = byId_.emplace(object->ID(), object.get()).second;
     assert(fresh && "identities are unique within a document");
     (void)fresh;
     object->SetOwner(this);
     lastId_ = std::max(lastId_, object->ID());
-    items_.push_back(std::move(object));
-    return *items_.back();
+    const auto at = items_.insert(items_.begin() + index, std::move(object));
+    return **at;
+}
+
+std::unique_ptr<TVisualObject> TListVisualObject::Detach(TVisualObject& object) {
+    const int index = IndexOf(object);
+    if (index < 0) return nullptr;
+    if (selected_ == &object) selected_ = nullptr;
+    byId_.erase(object.ID());
+    std::unique_ptr<TVisualObject> taken = std::move(items_[static_cast<std::size_t>(index)]);
+    items_.erase(items_.begin() + index);
+    return taken;
 }
 
 void TListVisualObject::Remove(TVisualObject& object) {
@@ -129,10 +144,14 @@ void TListVisualObject::DeselectAll() {
 }
 
 bool TListVisualObject::Rename(std::string_view oldDesc, std::string_view newDesc) {
-    if (newDesc.empty() || !IsStorableText(newDesc) || FindByDesc(newDesc) != nullptr) return false;
     TVisualObject* o = FindByDesc(oldDesc);
-    if (o == nullptr) return false;
-    o->SetDesc(newDesc);
+    return o != nullptr && Rename(*o, newDesc);
+}
+
+bool TListVisualObject::Rename(TVisualObject& object, std::string_view newDesc) {
+    if (newDesc.empty() || !IsStorableText(newDesc) || FindByDesc(newDesc) != nullptr) return false;
+    if (IndexOf(object) < 0) return false;
+    object.SetDesc(newDesc);
     return true;
 }
 

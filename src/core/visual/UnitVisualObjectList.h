@@ -64,6 +64,10 @@ public:
     void Remove(TVisualObject& object);
     // Destroys every object without notices, and starts the identities again from 0.
     void Clear();
+    // An undo step takes an object out (without notices: the step puts back every object it touched)
+    // and puts one back at its old place. Insert keeps identities unique and LastID at or above them.
+    std::unique_ptr<TVisualObject> Detach(TVisualObject& object);
+    TVisualObject& Insert(int index, std::unique_ptr<TVisualObject> object);
 
     std::int32_t NextID() { return ++lastId_; }
     std::int32_t LastID() const { return lastId_; }
@@ -92,6 +96,8 @@ public:
     // Changes a description; refused (false, nothing changed) when another object has the new one,
     // when no object has the old one, or when the new one is empty or cannot be kept in a file.
     bool Rename(std::string_view oldDesc, std::string_view newDesc);
+    // The same for one object of the list (descriptions read from old files may repeat).
+    bool Rename(TVisualObject& object, std::string_view newDesc);
     // Changes a number within a class; an object whose description is still the default one for the
     // old number takes the default one for the new number. Refused (false, nothing changed) when an
     // object of the class has the new number, when the new default description is another object's,

@@ -1,7 +1,8 @@
 #pragma once
 
-// Documents drawn as a user draws them (objects placed, ports picked pair by pair) for the tests of
-// the analysis commands, and a document saved to its file and read back.
+// Documents drawn as a user draws them (objects placed, renamed, given gains, joined port by port,
+// all through the document's editing operations) for the tests of the analysis commands, and a
+// document saved to its file and read back.
 
 #include "core/visual/VisualTestUtil.h"
 #include "support/SolucaoLinear.h"
@@ -39,11 +40,11 @@ public:
                                  std::initializer_list<brelix::TVOGrfVertice*> vertices) {
         auto& c = brelix::testing::Place<brelix::TVOGrfComp>(*doc_, classe);
         if (!desc.empty()) Renomear(c, desc);
-        EXPECT_TRUE(c.SetGain(0, ganho));
+        EXPECT_TRUE(doc_->SetObjectGain(c, 0, ganho));
         std::int32_t porta = 1;
         for (brelix::TVOGrfVertice* v : vertices) {
-            // The vertex picked first and then the component's port, as the connect tool does.
-            brelix::testing::PickBoth(*doc_, *v, 1, c, porta);
+            // The vertex first and then the component's port, as the connect tool picks them.
+            EXPECT_TRUE(doc_->Connect(*v, 1, c, porta));
             EXPECT_EQ(c.VertexAt(porta), v) << c.Desc() << " port " << porta;
             ++porta;
         }
@@ -57,7 +58,7 @@ public:
 
     void Renomear(brelix::TVisualObject& o, const std::string& desc) {
         if (o.Desc() != desc) {
-            EXPECT_TRUE(doc_->Objects().Rename(o.Desc(), desc)) << desc;
+            EXPECT_TRUE(doc_->RenameObject(o, desc)) << desc;
         }
     }
 

@@ -50,7 +50,7 @@ struct Circuito {
             TVOGrfVertice& para, const std::string& controle = {}) {
         r.elementos.push_back({tipo, nome, de.Num(), para.Num(), {g}, controle, -1});
         TVOGrfComp& c = d.Elemento(classe, nome, g.Texto(), {&de, &para});
-        if (!controle.empty()) c.SetControlVariable(controle);
+        if (!controle.empty()) d.Doc().SetObjectControlVariable(c, controle);
     }
     void Dois(const char* classe, int tipo, const std::string& nome, const std::vector<rede::Ganho>& g,
               TVOGrfVertice& v1, TVOGrfVertice& v2, TVOGrfVertice& v3, TVOGrfVertice& v4) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// System documents built as the user builds them, with the catalogue and the connect tool.
+// System documents built as the user builds them, through the document's editing operations.
 
 #include "common/UnitComTexto.h"
 #include "support/CatalogoTeste.h"
@@ -35,17 +35,10 @@ inline TVOSisComp& PlaceComp(TVFSistema& doc, std::int32_t kind, TPonto at = {10
     return PlaceKind<TVOSisComp>(doc, kind, at);
 }
 
-// Draws a wire from terminal ta of a to terminal tb of b with the connect tool, each press at the
-// terminal's place for the current orientation, in the object's own pixels (a vertex anywhere).
+// Draws a wire from terminal ta of a to terminal tb of b, as the connect tool does.
 inline void Connect(TVFSistema& doc, TVOElemento& a, std::int32_t ta, TVOElemento& b, std::int32_t tb) {
-    doc.SetMode(kModeConectar);
-    const auto press = [&doc](TVOElemento& e, std::int32_t t) {
-        TPonto at{15, 15};
-        if (e.FixedPorts()) at = {e.GetPortInfo(t).X - e.Left(), e.GetPortInfo(t).Y - e.Top()};
-        doc.PressObject(e, at, {0, 0}, TMouseButton::Left);
-    };
-    press(a, ta);
-    press(b, tb);
+    if (!doc.Connect(a, ta, b, tb))
+        throw std::logic_error("no wire from " + a.Desc() + " to " + b.Desc() + " terminal " + IntToStr(tb));
 }
 
 // A system drawn through its document: components along one row, each terminal i wired to the
