@@ -26,7 +26,7 @@ void PintarFigura(QPainter& p, const TVisualDocumento& doc, const QRect& area, d
     p.scale(escala, escala);
     p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
     p.translate(-area.topLeft());
-    PintarDocumento(p, doc);
+    PintarDocumento(p, doc, TEstiloPintura::Figura);
 }
 
 bool Falha(QString* erro, const QString& motivo) {

@@ -10,7 +10,8 @@ namespace brelix {
 
 // "Exportar Figura...": the drawing of a document as a figure for a report, in a vector format (SVG,
 // PDF) or as a PNG image. The figure covers the drawing with a margin, on white; the document is drawn
-// exactly as on screen, from the same painting at the figure's own scale.
+// by the same painting as on screen, at the figure's own scale, without the marks of editing (the
+// selection, picked ports).
 
 // The part of the document a figure shows, in document pixels.
 QRect AreaFigura(const TVisualDocumento& doc);

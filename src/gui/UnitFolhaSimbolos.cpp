@@ -54,8 +54,8 @@ void PintarCartao(QPainter& p, const TCartao& cartao) {
     QFont fonte = FonteDocumento();
     fonte.setPixelSize(9);
     p.setFont(fonte);
-    const QString legenda = QFontMetrics(fonte).elidedText(QString::fromStdString(cartao.Legenda), Qt::ElideRight,
-                                                           kLarguraCartao - 6);
+    const QString legenda = QFontMetrics(fonte).elidedText(QString::fromStdString(cartao.Legenda),
+                                                           Qt::ElideRight, kLarguraCartao - 6);
     p.drawText(QRectF(0, 0, kLarguraCartao, kAlturaLegenda), Qt::AlignLeft | Qt::AlignVCenter, legenda);
     for (int rot = 1; rot <= cartao.Orientacoes; ++rot) {
         std::unique_ptr<TVisualObject> o = ObjetoAmostra(*cartao.Classe);

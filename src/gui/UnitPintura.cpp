@@ -42,6 +42,19 @@ QColor Vermelho() {
     return CorDocumento(kCorVermelha);
 }
 
+// What the painting shows of the editing: on screen the selection, the drag and the picked ports; in a
+// figure only the drawing itself.
+struct TVista {
+    TEstiloPintura Estilo;
+
+    std::uint8_t Estado(const TVisualObject& o) const {
+        return Estilo == TEstiloPintura::Figura ? kStateBody : o.State();
+    }
+    bool Escolhida(const TVOElemento& e, std::int32_t porta) const {
+        return Estilo == TEstiloPintura::Tela && e.PortFlag(porta);
+    }
+};
+
 // Text whose top-left corner is at (x, y) in the painter's coordinates.
 void TextoEm(QPainter& p, double x, double y, const QString& texto) {
     const QFontMetrics fm(p.font());
@@ -55,26 +68,26 @@ QSize TamanhoTexto(const QString& texto) {
 
 // The free ports of an element, each a small disc in its colour, red while picked. The painter is at
 // the element's top-left corner.
-void PintarPortas(QPainter& p, const TVOElemento& e) {
+void PintarPortas(QPainter& p, const TVOElemento& e, const TVista& vista) {
     if (!e.FixedPorts()) return;
     p.setPen(Qt::NoPen);
     for (std::int32_t port = 1; port <= e.NumPorts(); ++port) {
         if (e.ConnectionAt(port) != 0) continue;
         const TPortInfo info = e.GetPortInfo(port);
-        p.setBrush(e.PortFlag(port) ? Vermelho() : CorDocumento(info.Color));
+        p.setBrush(vista.Escolhida(e, port) ? Vermelho() : CorDocumento(info.Color));
         p.drawEllipse(CentroDoPixel(info.X - e.Left(), info.Y - e.Top()), 2.5, 2.5);
     }
 }
 
-void PintarVerticeSis(QPainter& p, const TVOSisVertice& v) {
-    const QColor cor = v.PortFlag(1) ? Vermelho() : CorDocumento(DomainColour(v.GetDomain()));
+void PintarVerticeSis(QPainter& p, const TVOSisVertice& v, const TVista& vista) {
+    const QColor cor = vista.Escolhida(v, 1) ? Vermelho() : CorDocumento(DomainColour(v.GetDomain()));
     p.setPen(QPen(cor, 1.0));
     p.setBrush(cor);
     p.drawEllipse(CentroDoPixel(v.Width() / 2, v.Height() / 2), 3.0, 3.0);
 }
 
-void PintarVerticeGrf(QPainter& p, const TVOGrfVertice& v) {
-    const QColor cor = v.PortFlag(1) ? Vermelho() : QColor(Qt::black);
+void PintarVerticeGrf(QPainter& p, const TVOGrfVertice& v, const TVista& vista) {
+    const QColor cor = vista.Escolhida(v, 1) ? Vermelho() : QColor(Qt::black);
     const std::int32_t cx = v.Width() / 2;
     const std::int32_t cy = v.Height() / 2;
     p.setPen(QPen(cor, 1.0));
@@ -116,26 +129,26 @@ QPolygonF Poligono(const std::vector<TPonto>& pontos) {
     return poligono;
 }
 
-QColor CorConexao(const TVOConexao& c) {
-    return (c.State() & kStateSelected) != 0 ? Vermelho() : CorDocumento(c.Colour());
+QColor CorConexao(const TVOConexao& c, const TVista& vista) {
+    return (vista.Estado(c) & kStateSelected) != 0 ? Vermelho() : CorDocumento(c.Colour());
 }
 
 // A wire of a system document: the route the wire lays between its two terminals, in its domain's
 // colour.
-void PintarConexaoSis(QPainter& p, const TVOSisConexao& c) {
+void PintarConexaoSis(QPainter& p, const TVOSisConexao& c, const TVista& vista) {
     const std::vector<TPonto> rota = c.Points();
     if (rota.size() < 2) return;
-    p.setPen(QPen(CorConexao(c), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(CorConexao(c, vista), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(Poligono(rota));
 }
 
 // A connection of a graph or signal-flow diagram: the straight line between the centres of its ends,
 // with the arrow at its middle pointing from the first end to the second.
-void PintarConexaoGrf(QPainter& p, const TVOGrfConexao& c) {
+void PintarConexaoGrf(QPainter& p, const TVOGrfConexao& c, const TVista& vista) {
     const std::vector<TPonto> linha = c.Points();
     if (linha.size() < 2) return;
-    const QColor cor = CorConexao(c);
+    const QColor cor = CorConexao(c, vista);
     p.setPen(QPen(cor, 1.0));
     p.drawLine(CentroDoPixel(linha.front().X, linha.front().Y),
                CentroDoPixel(linha.back().X, linha.back().Y));
@@ -150,52 +163,52 @@ void PintarConexaoGrf(QPainter& p, const TVOGrfConexao& c) {
 }
 
 // Any other connection: its polyline.
-void PintarConexao(QPainter& p, const TVOConexao& c) {
+void PintarConexao(QPainter& p, const TVOConexao& c, const TVista& vista) {
     const std::vector<TPonto> pontos = c.Points();
     if (pontos.size() < 2) return;
-    p.setPen(QPen(CorConexao(c), 1.0));
+    p.setPen(QPen(CorConexao(c, vista), 1.0));
     p.drawPolyline(Poligono(pontos));
 }
 
 // The outline while dragging and the corners while selected, on the rectangle inset by the margin.
-void PintarMoldura(QPainter& p, const TVisualObject& o) {
+void PintarMoldura(QPainter& p, const TVisualObject& o, const TVista& vista) {
     const std::int32_t m = o.Margin();
     const std::int32_t w = o.Width();
     const std::int32_t h = o.Height();
-    if ((o.State() & kStateDragging) != 0) {
+    if ((vista.Estado(o) & kStateDragging) != 0) {
         p.setPen(QPen(Qt::black, 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawRect(ContornoDaCaixa(m, m, w - m, h - m));
     }
-    if ((o.State() & kStateSelected) != 0) {
+    if ((vista.Estado(o) & kStateSelected) != 0) {
         for (const QPoint canto :
              {QPoint(m, m), QPoint(m, h - m - 3), QPoint(w - m - 3, m), QPoint(w - m - 3, h - m - 3)})
             p.fillRect(QRect(canto, QSize(3, 3)), Qt::black);
     }
 }
 
-void PintarElemento(QPainter& p, const TVOElemento& e) {
+void PintarElemento(QPainter& p, const TVOElemento& e, const TVista& vista) {
     p.save();
     p.translate(e.Left(), e.Top());
-    if ((e.State() & kStateBody) != 0) {
-        if (const auto* v = dynamic_cast<const TVOSisVertice*>(&e)) PintarVerticeSis(p, *v);
-        if (const auto* v = dynamic_cast<const TVOGrfVertice*>(&e)) PintarVerticeGrf(p, *v);
+    if ((vista.Estado(e) & kStateBody) != 0) {
+        if (const auto* v = dynamic_cast<const TVOSisVertice*>(&e)) PintarVerticeSis(p, *v, vista);
+        if (const auto* v = dynamic_cast<const TVOGrfVertice*>(&e)) PintarVerticeGrf(p, *v, vista);
         if (const auto* c = dynamic_cast<const TVOSisComp*>(&e)) PintarCompSis(p, *c);
         if (const auto* c = dynamic_cast<const TVOGrfComp*>(&e)) PintarCompGrf(p, *c);
     }
     // A dragged object shows only its outline; its ports go with the body.
-    if ((e.State() & kStateDragging) == 0) PintarPortas(p, e);
-    PintarMoldura(p, e);
+    if ((vista.Estado(e) & kStateDragging) == 0) PintarPortas(p, e, vista);
+    PintarMoldura(p, e, vista);
     p.restore();
 }
 
-void PintarConexaoQualquer(QPainter& p, const TVOConexao& c) {
+void PintarConexaoQualquer(QPainter& p, const TVOConexao& c, const TVista& vista) {
     if (const auto* s = dynamic_cast<const TVOSisConexao*>(&c))
-        PintarConexaoSis(p, *s);
+        PintarConexaoSis(p, *s, vista);
     else if (const auto* g = dynamic_cast<const TVOGrfConexao*>(&c))
-        PintarConexaoGrf(p, *g);
+        PintarConexaoGrf(p, *g, vista);
     else
-        PintarConexao(p, c);
+        PintarConexao(p, c, vista);
 }
 
 // The centre a label is placed around: the object's box, or for a connection the area its geometry
@@ -239,13 +252,14 @@ std::optional<QRect> AreaLegenda(const TVisualObject& o) {
     return QRect(QPoint(canto.X, canto.Y), t);
 }
 
-void PintarObjeto(QPainter& p, const TVisualObject& o) {
+void PintarObjeto(QPainter& p, const TVisualObject& o, TEstiloPintura estilo) {
+    const TVista vista{estilo};
     p.save();
     p.setFont(FonteDocumento());
     if (const auto* c = dynamic_cast<const TVOConexao*>(&o)) {
-        if ((c->State() & kStateBody) != 0) PintarConexaoQualquer(p, *c);
+        if ((vista.Estado(*c) & kStateBody) != 0) PintarConexaoQualquer(p, *c, vista);
     } else if (const auto* e = dynamic_cast<const TVOElemento*>(&o)) {
-        PintarElemento(p, *e);
+        PintarElemento(p, *e, vista);
     }
     if (const std::optional<QRect> legenda = AreaLegenda(o)) {
         p.setPen(Qt::black);
@@ -254,9 +268,9 @@ void PintarObjeto(QPainter& p, const TVisualObject& o) {
     p.restore();
 }
 
-void PintarDocumento(QPainter& p, const TVisualDocumento& doc) {
+void PintarDocumento(QPainter& p, const TVisualDocumento& doc, TEstiloPintura estilo) {
     for (const TVisualObject* o : doc.Objects().PaintOrder())
-        PintarObjeto(p, *o);
+        PintarObjeto(p, *o, estilo);
 }
 
 std::unique_ptr<TVisualObject> ObjetoAmostra(const TVOClass& cls) {

@@ -28,12 +28,17 @@ QColor CorDocumento(std::int32_t cor);
 // given in pixels so that it scales with the drawing.
 QFont FonteDocumento();
 
+// On screen the painting shows the editing too (the selection in red and by its corners, the outline
+// of a dragged object, the picked ports in red); a figure for a report shows only the drawing, as if
+// nothing were selected, dragged or picked.
+enum class TEstiloPintura { Tela, Figura };
+
 // One object: its body (only while the object's state asks for it), its free ports, the outline while
 // it is dragged, the selection corners, and its label.
-void PintarObjeto(QPainter& p, const TVisualObject& o);
+void PintarObjeto(QPainter& p, const TVisualObject& o, TEstiloPintura estilo = TEstiloPintura::Tela);
 
 // Every object of the document, connections first so that they lie behind the rest.
-void PintarDocumento(QPainter& p, const TVisualDocumento& doc);
+void PintarDocumento(QPainter& p, const TVisualDocumento& doc, TEstiloPintura estilo = TEstiloPintura::Tela);
 
 // Where the object's label is drawn, in document pixels; none while it is hidden (empty text, or the
 // object is being dragged).

@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     if (documentos.empty()) return 1;
     std::vector<std::unique_ptr<QMainWindow>> janelas;
     for (const std::unique_ptr<TVisualDocumento>& doc : documentos) {
+        doc->DeselectAll(); // a document window shows its document without a selection when it opens
         janelas.push_back(JanelaDocumento(*doc));
         janelas.back()->show();
     }

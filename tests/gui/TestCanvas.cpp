@@ -67,6 +67,7 @@ private slots:
     void exportar_data();
     void exportar();
     void exportarRecusado();
+    void figuraSemMarcasDeEdicao();
 };
 
 void TestCanvas::mapeamento_data() {
@@ -263,6 +264,24 @@ void TestCanvas::exportarRecusado() {
     QVERIFY(!erro.isEmpty());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("mantido"));
+}
+
+// On screen a picked vertex is red and a selected part has its corners; a figure shows neither.
+void TestCanvas::figuraSemMarcasDeEdicao() {
+    auto doc = DocumentoDeExemplo();
+    auto& vertice = dynamic_cast<TVOElemento&>(doc->Objects()[0]);
+    vertice.TogglePortFlag(1);
+    doc->Objects()[1].Select();
+    const QImage tela = Imagem(*doc, QSize(300, 250));
+    QCOMPARE(Hex(tela.pixel(115, 115)), Hex(qRgb(255, 0, 0)));
+    QCOMPARE(Hex(tela.pixel(200, 150)), Hex(qRgb(0, 0, 0)));
+
+    const QRect area = AreaFigura(*doc);
+    const QImage figura = ImagemFigura(*doc, 1);
+    QCOMPARE(Hex(figura.pixel(QPoint(115, 115) - area.topLeft())), Hex(kVerde));
+    QVERIFY(Branco(figura.pixel(QPoint(200, 150) - area.topLeft())));
+    QCOMPARE(vertice.PortFlag(1), true);
+    QCOMPARE(int(doc->Objects()[1].State()), int(kStateBody | kStateSelected));
 }
 
 QTEST_MAIN(TestCanvas)
