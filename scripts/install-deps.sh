@@ -4,7 +4,9 @@
 #   scripts/install-deps.sh test   the above plus the test and benchmark libraries
 set -euo pipefail
 
-packages=(cmake g++ ninja-build)
+# Qt 6 for the desktop program; its display tests run on Qt's offscreen platform, which needs only a
+# font to draw labels with.
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev fonts-dejavu-core)
 if [ "${1:-test}" = "test" ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
 fi
