@@ -1,7 +1,5 @@
 #pragma once
 
-#include "graph/UnitGrfGrafo.h"
-#include "system/UnitSisResultado.h"
 #include "system/UnitSisSistema.h"
 #include "visual/UnitVisualDocumento.h"
 
@@ -28,19 +26,6 @@ struct TValidacaoSistema {
     std::vector<std::string> Problemas;
     std::string Mensagem;
     bool Ok() const { return Problemas.empty() && Mensagem.empty(); }
-};
-
-// "Sistema -> Grafo", up to what the windows show: the graph for the new graph document (described as
-// NomeDocumento, header class "TGrafo"), the rows of the result window and the two name lists.
-// Nothing but Validacao is filled when the system is refused.
-struct TSistemaParaGrafo {
-    TValidacaoSistema Validacao;
-    std::unique_ptr<TGrafo> Grafo;
-    std::string NomeDocumento;
-    std::vector<std::string> Adicionados;
-    std::vector<std::string> Removidos;
-    TResultadoSis Resultado;
-    bool Ok() const { return Validacao.Ok() && Grafo != nullptr; }
 };
 
 // The first end of a wire being drawn: the picked object, its terminal, the terminal's domain and
@@ -88,20 +73,10 @@ public:
     // axis.
     TValidacaoSistema Validate() const;
 
-    // A new system model from the document's objects, replacing the last one: first every component
-    // and vertex in list order (a controlled source with its resolved control variable), then every
-    // wire. The document keeps it until the next one or its own end.
-    TSistema& BuildModel();
-    const TSistema* Modelo() const { return modelo_.get(); }
-
-    // Validates, builds the model and converts it to a linear graph; none when the system is refused,
-    // with the reasons in `validacao` (a refusal of the conversion itself joins the problem list).
-    // The name lists, when given, receive the vertices the conversion added and removed.
-    std::unique_ptr<TGrafo> ConvertToGraph(TValidacaoSistema& validacao,
-                                           std::vector<std::string>* adicionados = nullptr,
-                                           std::vector<std::string>* removidos = nullptr);
-    // The command "Sistema -> Grafo", model side.
-    TSistemaParaGrafo SystemToGraph();
+    // A new system model from the document's objects: first every component and vertex in list order
+    // (a controlled source with its resolved control variable), then every wire. The model belongs to
+    // the analysis that asked for it, which consumes it: the document keeps nothing of it.
+    std::unique_ptr<TSistema> BuildModel() const;
 
 private:
     bool Join(TVOElemento& first, const TTerminalPendente& from, TVOElemento& second, std::int32_t terminal,
@@ -111,7 +86,6 @@ private:
     void CheckNames(std::vector<std::string>& problems) const;
     bool SingleAxis() const;
 
-    std::unique_ptr<TSistema> modelo_;
     bool autoVrt_ = false;
     TTerminalPendente pendente_;
 };
