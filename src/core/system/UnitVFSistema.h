@@ -17,7 +17,8 @@ inline constexpr const char* kTituloSistemaNaoValidado = "Sistema não validado.
 inline constexpr const char* kMsgNenhumElemento = "Nenhum elemento adicionado no sistema";
 inline constexpr const char* kMsgMultiDirecional = "Sistema mecânico multi-direcional não suportado.";
 // A name shared by two components (their descriptions, or the branch names the conversion derives
-// from them): the conversion would mistake one component's variables for the other's.
+// from them), letter case ignored: the conversion, and every later lookup of a variable by name, would
+// mistake one component's variables for the other's.
 inline constexpr const char* kMsgNomeRepetido = "Nome repetido em mais de um componente: ";
 
 // The verdict of Validate. A list of problems goes to the check view under kTituloSistemaNaoValidado;
@@ -69,8 +70,8 @@ public:
 
     // Whether the system may be analysed: at least one component; every component complete (every
     // terminal wired, a controlled source's variable resolving, a coupler's gains); every vertex with
-    // two wires or more; no name shared by two components; and each mechanical domain drawn along one
-    // axis.
+    // two wires or more; no name shared by two components, letter case ignored; and each mechanical
+    // domain drawn along one axis.
     TValidacaoSistema Validate() const;
 
     // A new system model from the document's objects: first every component and vertex in list order

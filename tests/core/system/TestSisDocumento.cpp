@@ -165,4 +165,16 @@ TEST(SystemValidation, SharedNamesAreListed) {
     EXPECT_TRUE(Reread(*d.doc, "Desc=" + d.vertices["W"]->Desc(), "Desc=" + d.vertices["X"]->Desc())
                     ->Validate()
                     .Ok());
+
+    // Variables are looked up with letter case ignored, so a resistor "R1" and an inductor "r1" share
+    // E(r1): the analysis refuses them rather than give the resistor's voltage for the inductor's.
+    Desenho rl;
+    rl.C(kTipoEleFonteTensao, {"A", "G"});
+    ASSERT_TRUE(rl.doc->Objects().Rename(rl.C(kTipoEleResistor, {"A", "B"}).Desc(), "R1"));
+    ASSERT_TRUE(rl.doc->Objects().Rename(rl.C(kTipoEleIndutor, {"B", "G"}).Desc(), "r1"));
+    EXPECT_EQ(rl.doc->Validate().Problemas,
+              std::vector<std::string>{"Nome repetido em mais de um componente: r1"});
+    const TFTDocumento ft = CatalogoCompleto().Comando(*rl.doc).CalcularFT(
+        *rl.doc, {"E(FonteTensao1)", "E(r1)", false, {}, {}}, {});
+    EXPECT_EQ(ft.Recusa.Motivo, TMotivoRecusa::Incompleto);
 }
