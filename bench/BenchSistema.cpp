@@ -5,8 +5,8 @@
 // above what the document itself holds.
 
 #include "BenchMemoria.h"
-#include "analysis/UnitComandoSistema.h"
 #include "shell/UnitCatalogo.h"
+#include "system/UnitVFSistema.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
 
@@ -22,16 +22,16 @@ using namespace brelix::bench;
 
 namespace {
 
-const TCatalogoDocumentos& Catalogo() {
+const TCatalogo& Catalogo() {
     static const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
-    return catalogo->Documentos();
+    return *catalogo;
 }
 
 // Draws with the connect tool, as the user does.
 class Escada {
 public:
     explicit Escada(int secoes) {
-        std::unique_ptr<TVisualDocumento> d = Catalogo().Make(kDocKindSistema);
+        std::unique_ptr<TVisualDocumento> d = Catalogo().Documentos().Make(kDocKindSistema);
         doc_.reset(dynamic_cast<TVFSistema*>(d.release()));
         doc_->NewDocument("Escada");
         doc_->SetMode(kModeConectar);
@@ -77,14 +77,15 @@ private:
 
 void BM_SistemaEscadaRLC(benchmark::State& state) {
     Escada escada(static_cast<int>(state.range(0)));
+    const TComandoDocumento& comando = Catalogo().Comando(escada.Doc());
+    const TPedidoFT pedido{"E(FonteTensao1)", escada.Saida(), false, {}, {}};
     std::size_t pico = 0, termos = 0;
     for (auto _ : state) {
         const std::size_t antes = BytesEmUso();
         ZerarPico();
         {
-            const TSistemaParaFT preparo = PrepareFT(escada.Doc());
-            const TFTSistema ft = ComputeFT(escada.Doc(), preparo, "E(FonteTensao1)", escada.Saida());
-            if (!ft.Ok()) throw std::runtime_error(ft.Mensagem);
+            const TFTDocumento ft = comando.CalcularFT(escada.Doc(), pedido, {});
+            if (!ft.Calculado()) throw std::runtime_error(ft.Recusa.Mensagem);
             termos = static_cast<std::size_t>(ft.Funcao.Den.Count());
             benchmark::DoNotOptimize(termos);
         }

@@ -164,9 +164,10 @@ TEST_F(CliRecusas, EveryRefusalGivesItsMessageAndStatus) {
         {fc + "--between 4,4", 1, "Vértices positivo e negativo inválidos\n"},
         {fc + "--between 4,9", 1, "Vértice inexistente: 9\n"},
         {fc + "--between D,terra", 1, "Vértice inexistente: terra\n"},
+        // A system's choice is the signal-flow document's dialog, with its messages.
         {ft + "--output E(C9)", 1,
-         "Escolha uma entrada e uma saída entre as variáveis oferecidas.\nA saída \"E(C9)\" não está entre "
-         "as oferecidas: F(Vs), E(R1), F(R1), E(L1), F(L1), E(C1), F(C1)\n"},
+         "Variável de saída não informada\nA saída \"E(C9)\" não está entre as oferecidas: F(Vs), E(R1), "
+         "F(R1), E(L1), F(L1), E(C1), F(C1)\n"},
         // Within the second part the effort between two vertices is found.
         {"ft partes.grf --input E(Vs) --between 1,4", 1, "Os vértices da saída devem pertencer a mesma..."},
         {"ft partes.grf --input E(Vs) --between 4,6", 0, "Variável de Entrada: E(Vs)\n..."},

@@ -1,13 +1,9 @@
 #include "analysis/UnitAnaliseDFS.h"
-#include "graph/UnitGrfMasonFT.h"
 
-#include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitValidacao.h"
 #include "visual/UnitVOGrfClasses.h"
 #include "visual/UnitVOGrfElementos.h"
 #include "visual/UnitVisualDocumento.h"
-
-#include <utility>
 
 namespace brelix {
 
@@ -44,47 +40,6 @@ TGrafo BuildDFSGraph(const TVisualDocumento& doc) {
                                t.Top());
     }
     return grafo;
-}
-
-TPreparoFTDFS PrepararFTDFS(const TVisualDocumento& doc) {
-    TPreparoFTDFS preparo;
-    preparo.Nome = doc.Desc() + "FT";
-    const std::vector<std::string> problemas = ValidarDFS(doc);
-    if (!problemas.empty()) {
-        preparo.Recusa =
-            TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgDFSNaoValidado, problemas));
-        return preparo;
-    }
-    preparo.Grafo = BuildDFSGraph(doc);
-    MarkEntradaSaida(preparo.Grafo, preparo.Entradas, preparo.Saidas);
-    return preparo;
-}
-
-TResultadoFTDFS CalcularFTDFS(TPreparoFTDFS preparo, std::string_view entrada, std::string_view saida,
-                              TProgresso* progresso) {
-    TResultadoFTDFS r;
-    r.Recusa = std::move(preparo.Recusa);
-    r.Nome = std::move(preparo.Nome);
-    r.Entradas = std::move(preparo.Entradas);
-    r.Saidas = std::move(preparo.Saidas);
-    if (r.Recusa.Houve()) return r;
-    r.Entrada = TextoEscolhido(r.Entradas, entrada);
-    r.Saida = TextoEscolhido(r.Saidas, saida);
-    if (std::string msg = ConferirEscolhaDFS(r.Entrada, r.Saida); !msg.empty()) {
-        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, std::move(msg));
-        return r;
-    }
-    r.Grafo = std::move(preparo.Grafo);
-    AddRamoDFS(r.Grafo, r.Entrada, r.Saida);
-    r.Mason = Mason(r.Grafo);
-    FromMason(r.Funcao, r.Mason.LacosOS, progresso);
-    r.VisaoMason = ShowMason(r.Grafo.Simbolos(), r.Mason);
-    return r;
-}
-
-TResultadoFTDFS CalcularFTDFS(const TVisualDocumento& doc, std::string_view entrada, std::string_view saida,
-                              TProgresso* progresso) {
-    return CalcularFTDFS(PrepararFTDFS(doc), entrada, saida, progresso);
 }
 
 } // namespace brelix

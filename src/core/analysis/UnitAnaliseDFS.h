@@ -1,26 +1,18 @@
 #pragma once
 
-#include "analysis/UnitVisaoMason.h"
-#include "analysis/UnitVisaoVerificacao.h"
 #include "graph/UnitGrfGrafo.h"
-#include "graph/UnitGrfMason.h"
-#include "symbolic/UnitFTFuncao.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace brelix {
 
-class TProgresso;
 class TVisualDocumento;
 
-// The analysis of a signal-flow (DFS) document: "DFS -> Função de Transferência...". The drawing is
-// checked, turned into a signal-flow graph whose vertices are the variables (identifier = Num) and
-// whose branches are the transmittances (identifier = Num, pointing from port 1 to port 2); the user
-// chooses an input among the variables no transmittance enters and an output among the others;
-// Mason's formula then gives the transfer function. Every step reads the document's objects only and
-// leaves the document unchanged.
+// The analysis of a signal-flow (DFS) document, "DFS -> Função de Transferência...", starts here: the
+// drawing is checked and turned into a signal-flow graph whose vertices are the variables (identifier
+// = Num) and whose branches are the transmittances (identifier = Num, pointing from port 1 to port 2).
+// Both steps read the document's objects only. The command itself is TComandoDFS.
 
 inline constexpr const char* kMsgDFSNaoValidado = "DFS não validado.";
 inline constexpr const char* kMsgNenhumaVariavel = "Nenhuma variável adicionada no DFS";
@@ -39,42 +31,5 @@ std::vector<std::string> ValidarDFS(const TVisualDocumento& doc);
 // transmittances in document order with their gain texts parsed. A transmittance with a free port is
 // left out.
 TGrafo BuildDFSGraph(const TVisualDocumento& doc);
-
-// The command up to the choice dialog: check, build, and the candidate lists the dialog offers.
-struct TPreparoFTDFS {
-    TRecusa Recusa;                    // the check view when the document is incomplete
-    std::string Nome;                  // the result's name: the document's description followed by "FT"
-    TGrafo Grafo;                      // as BuildDFSGraph made it, with the marks of the candidates
-    std::vector<std::string> Entradas; // variables no transmittance enters, in document order
-    std::vector<std::string> Saidas;   // variables some transmittance enters
-};
-TPreparoFTDFS PrepararFTDFS(const TVisualDocumento& doc);
-
-// Everything the command computed: the Mason view's and the transfer-function window's content.
-struct TResultadoFTDFS {
-    // The check view (incomplete document) or a message of the choice dialog; nothing else is then
-    // filled but what came before the refusal.
-    TRecusa Recusa;
-    std::string Nome;
-    std::vector<std::string> Entradas;
-    std::vector<std::string> Saidas;
-    std::string Entrada; // the chosen list entries
-    std::string Saida;
-    TGrafo Grafo;          // with the closing branch "DFS"; its symbols, DFS among them, sorted
-    TResultadoMason Mason; // the loop search, loops, non-touching table, forest and loop sets
-    TFuncao Funcao;        // the transfer function Saida / Entrada
-    TConteudoMason VisaoMason;
-
-    bool Calculado() const { return !Recusa.Houve(); }
-};
-
-// The rest of the command for the names the dialog returned (or a caller typed): each must name a
-// candidate of its list (letter case ignored), else the dialog's message is the refusal.
-TResultadoFTDFS CalcularFTDFS(TPreparoFTDFS preparo, std::string_view entrada, std::string_view saida,
-                              TProgresso* progresso = nullptr);
-
-// The whole command on a document, for callers without a dialog.
-TResultadoFTDFS CalcularFTDFS(const TVisualDocumento& doc, std::string_view entrada, std::string_view saida,
-                              TProgresso* progresso = nullptr);
 
 } // namespace brelix

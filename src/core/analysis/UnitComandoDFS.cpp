@@ -2,44 +2,70 @@
 
 #include "analysis/UnitAnaliseDFS.h"
 #include "analysis/UnitEscolhaFT.h"
+#include "graph/UnitGrfMason.h"
+#include "graph/UnitGrfMasonFT.h"
 
 #include <utility>
 
 namespace brelix {
 
-TRecusa TComandoDFS::Verificar(TVisualDocumento& doc) const {
-    return PrepararFTDFS(doc).Recusa;
+namespace {
+
+TRecusa Checar(const TVisualDocumento& doc) {
+    const std::vector<std::string> problemas = ValidarDFS(doc);
+    if (problemas.empty()) return {};
+    return TRecusa::ComVerificacao(TMotivoRecusa::Incompleto, ShowCheckLista(kMsgDFSNaoValidado, problemas));
 }
 
-TCandidatosFT TComandoDFS::Candidatos(TVisualDocumento& doc) const {
-    TPreparoFTDFS p = PrepararFTDFS(doc);
-    TCandidatosFT r;
-    r.Recusa = std::move(p.Recusa);
-    r.Entradas = std::move(p.Entradas);
-    r.Saidas = std::move(p.Saidas);
-    return r;
+// The check, and on success the diagram with the candidates marked and listed.
+TRecusa Preparar(const TVisualDocumento& doc, TGrafo& grafo, TCandidatosFT& candidatos) {
+    if (TRecusa r = Checar(doc); r.Houve()) return r;
+    grafo = BuildDFSGraph(doc);
+    MarkEntradaSaida(grafo, candidatos.Entradas, candidatos.Saidas);
+    return {};
 }
 
-TFTDocumento TComandoDFS::CalcularFT(TVisualDocumento& doc, const TPedidoFT& pedido,
+} // namespace
+
+TRecusa TComandoDFS::Verificar(const TVisualDocumento& doc) const {
+    return Checar(doc);
+}
+
+TCandidatosFT TComandoDFS::Candidatos(const TVisualDocumento& doc) const {
+    TCandidatosFT c;
+    TGrafo grafo;
+    c.Recusa = Preparar(doc, grafo, c);
+    return c;
+}
+
+TFTDocumento TComandoDFS::CalcularFT(const TVisualDocumento& doc, const TPedidoFT& pedido,
                                      const TContextoAnalise& contexto) const {
-    TFTDocumento r;
-    TPreparoFTDFS preparo = PrepararFTDFS(doc);
-    r.Candidatos.Entradas = preparo.Entradas;
-    r.Candidatos.Saidas = preparo.Saidas;
-    if (!preparo.Recusa.Houve() && pedido.EntreVertices) {
-        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgEsforcoEntreSoGrafo);
+    return Cancelavel<TFTDocumento>([&] {
+        TFTDocumento r;
+        r.Nome = doc.Desc() + "FT";
+        TGrafo grafo;
+        r.Recusa = Preparar(doc, grafo, r.Candidatos);
+        if (r.Recusa.Houve()) return r;
+        if (pedido.EntreVertices) {
+            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgEsforcoEntreSoGrafo);
+            return r;
+        }
+        // Only list entries can be chosen, as in the dialog.
+        const std::string entrada = TextoEscolhido(r.Candidatos.Entradas, pedido.Entrada);
+        const std::string saida = TextoEscolhido(r.Candidatos.Saidas, pedido.Saida);
+        if (std::string msg = ConferirEscolhaDFS(entrada, saida); !msg.empty()) {
+            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, std::move(msg));
+            return r;
+        }
+        AddRamoDFS(grafo, entrada, saida);
+        TResultadoMason mason = Mason(grafo, contexto.Progresso);
+        FromMason(r.Funcao, mason.LacosOS, contexto.Progresso);
+        r.Entrada = entrada;
+        r.Saida = saida;
+        r.Simbolos = grafo.Simbolos();
+        r.Mason = ShowMason(grafo.Simbolos(), mason);
         return r;
-    }
-    TResultadoFTDFS ft = CalcularFTDFS(std::move(preparo), pedido.Entrada, pedido.Saida, contexto.Progresso);
-    r.Recusa = std::move(ft.Recusa);
-    r.Nome = std::move(ft.Nome);
-    if (r.Recusa.Houve()) return r;
-    r.Entrada = std::move(ft.Entrada);
-    r.Saida = std::move(ft.Saida);
-    r.Funcao = std::move(ft.Funcao);
-    r.Simbolos = ft.Grafo.Simbolos();
-    r.Mason = std::move(ft.VisaoMason);
-    return r;
+    });
 }
 
 } // namespace brelix

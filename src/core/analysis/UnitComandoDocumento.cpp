@@ -8,7 +8,7 @@
 
 namespace brelix {
 
-TConversaoDocumento TComandoDocumento::Converter(TVisualDocumento&, const TContextoAnalise&) const {
+TConversaoDocumento TComandoDocumento::Converter(const TVisualDocumento&, const TContextoAnalise&) const {
     return {};
 }
 

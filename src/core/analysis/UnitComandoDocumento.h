@@ -4,6 +4,7 @@
 #include "analysis/UnitVisaoMason.h"
 #include "analysis/UnitVisaoVerificacao.h"
 #include "symbolic/UnitFTFuncao.h"
+#include "symbolic/UnitFTProgresso.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 #include "system/UnitSisResultado.h"
 #include "visual/UnitVODocKind.h"
@@ -17,16 +18,20 @@
 
 namespace brelix {
 
-class TProgresso;
-
 // The analysis of a document, one command per document kind: the "Algoritmos" items of the main
 // window, and the command-line program, reach every kind through this one interface. A command reads
 // the document's objects and never changes them; what it computed comes back as data that the result
 // windows copy (the check view, the Mason view, the graph-to-DFS view, the system result, the
-// transfer function), and every refusal as a TRecusa with its reason.
+// transfer function), and every refusal as a TRecusa with its reason. The models a command builds on
+// the way (the system model, the linear graph, the signal-flow diagram, Mason's results) are its own
+// and freed before it returns.
+//
+// The two long commands, the transfer function and the conversion, report their stages to the
+// progress object of the context and ask it now and then whether the user stopped them; a stopped
+// command returns the refusal "cancelled" (RecusaCancelada) and nothing else.
 
-// What a command may need from its caller: where to report progress (and whether the user stopped
-// it), and the option values of the views it fills.
+// What a command may need from its caller: where to report progress (and learn whether the user
+// stopped it), and the option values of the views it fills.
 struct TContextoAnalise {
     TProgresso* Progresso = nullptr;
     std::int32_t AlturaLinha = 18;   // ARowHeight: row height of the "Matrizes A" grids
@@ -86,17 +91,30 @@ public:
 
     // The check every command of the document starts with: the completeness of the drawing and, for a
     // linear graph or a system, the validation of the linear graph. Nothing when it may be analysed.
-    virtual TRecusa Verificar(TVisualDocumento& doc) const = 0;
+    virtual TRecusa Verificar(const TVisualDocumento& doc) const = 0;
     // The candidates of the transfer-function command's choice dialog.
-    virtual TCandidatosFT Candidatos(TVisualDocumento& doc) const = 0;
+    virtual TCandidatosFT Candidatos(const TVisualDocumento& doc) const = 0;
     // The transfer function for the choice.
-    virtual TFTDocumento CalcularFT(TVisualDocumento& doc, const TPedidoFT& pedido,
+    virtual TFTDocumento CalcularFT(const TVisualDocumento& doc, const TPedidoFT& pedido,
                                     const TContextoAnalise& contexto) const = 0;
     // Whether the kind has a conversion into the next kind of the pipeline, and the conversion. A
     // kind without one answers with neither a document nor a refusal.
     virtual bool Converte() const { return false; }
-    virtual TConversaoDocumento Converter(TVisualDocumento& doc, const TContextoAnalise& contexto) const;
+    virtual TConversaoDocumento Converter(const TVisualDocumento& doc,
+                                          const TContextoAnalise& contexto) const;
 };
+
+// Runs a command's analysis: a stop by the user becomes the result holding the refusal "cancelled"
+// alone, whatever the analysis had built already freed on the way out.
+template <class TResultado, class FAnalise> TResultado Cancelavel(FAnalise&& analise) {
+    try {
+        return analise();
+    } catch (const EAnaliseCancelada&) {
+        TResultado r;
+        r.Recusa = RecusaCancelada();
+        return r;
+    }
+}
 
 // The program's document kinds, each registered with its analysis command. Documents point into it,
 // so it lives as long as the last document.

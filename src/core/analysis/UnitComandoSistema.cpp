@@ -1,146 +1,123 @@
 #include "analysis/UnitComandoSistema.h"
-#include "graph/UnitGrfMasonFT.h"
 
-#include "analysis/UnitAnaliseGrafo.h"
 #include "analysis/UnitEscolhaFT.h"
+#include "analysis/UnitFTGrafoLinear.h"
 #include "analysis/UnitGeradorDocumento.h"
-#include "common/UnitComTexto.h"
-#include "graph/UnitGrfEstrutura.h"
-#include "graph/UnitGrfMason.h"
 #include "graph/UnitGrfParaDFS.h"
+#include "system/UnitSisResultado.h"
+#include "system/UnitVFSistema.h"
+#include "visual/UnitVODocKind.h"
+
+#include <memory>
+#include <utility>
 
 namespace brelix {
 
 namespace {
 
-// The entry of the list that names the same variable, letter case ignored; empty when none does.
-std::string Offered(const std::vector<std::string>& list, const std::string& name) {
-    for (const std::string& entry : list)
-        if (SameTextAscii(entry, name)) return entry;
-    return {};
+const TVFSistema& Sistema(const TVisualDocumento& doc) {
+    return dynamic_cast<const TVFSistema&>(doc);
 }
 
-TVFSistema& Sistema(TVisualDocumento& doc) {
-    return dynamic_cast<TVFSistema&>(doc);
+// The linear graph a system converts into, with the names of the vertices the conversion added and
+// merged away; or why the system was refused.
+struct TGrafoDoSistema {
+    TRecusa Recusa;
+    std::unique_ptr<TGrafo> Grafo;
+    std::vector<std::string> Adicionados;
+    std::vector<std::string> Removidos;
+};
+
+// Validation, the model and its conversion. The model is the analysis' own: the document keeps
+// nothing of it, whether the conversion succeeds, fails or is stopped. A model the conversion refuses
+// (a damaged file's faults that the document's validation lets through) joins the check view.
+TGrafoDoSistema ConverterSistema(const TVFSistema& sistema, TProgresso* progresso) {
+    TGrafoDoSistema r;
+    const TValidacaoSistema validacao = sistema.Validate();
+    if (!validacao.Problemas.empty()) {
+        r.Recusa = TRecusa::ComVerificacao(TMotivoRecusa::Incompleto,
+                                           ShowCheckLista(kTituloSistemaNaoValidado, validacao.Problemas));
+        return r;
+    }
+    if (!validacao.Mensagem.empty()) {
+        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::MultiDirecional, validacao.Mensagem);
+        return r;
+    }
+    const std::unique_ptr<TSistema> modelo = sistema.BuildModel();
+    TConversaoSistema conversao = modelo->ToGraph(r.Adicionados, r.Removidos, progresso);
+    if (conversao.Grafo == nullptr) {
+        std::vector<std::string>& problemas = conversao.Problemas;
+        if (problemas.empty()) problemas.emplace_back(kTituloSistemaNaoValidado);
+        r.Recusa = TRecusa::ComVerificacao(TMotivoRecusa::Incompleto,
+                                           ShowCheckLista(kTituloSistemaNaoValidado, problemas));
+        return r;
+    }
+    r.Grafo = std::move(conversao.Grafo);
+    return r;
 }
 
-// A system refused by its own validation: the check view with its problems, or the single-axis
-// message.
-TRecusa RecusaValidacao(const TValidacaoSistema& validacao) {
-    if (!validacao.Problemas.empty())
-        return TRecusa::ComVerificacao(TMotivoRecusa::Incompleto,
-                                       ShowCheckLista(kTituloSistemaNaoValidado, validacao.Problemas));
-    if (!validacao.Mensagem.empty())
-        return TRecusa::ComMensagem(TMotivoRecusa::MultiDirecional, validacao.Mensagem);
-    return {};
-}
-
-// ... or by the validation of the linear graph it gives.
-TRecusa RecusaSistema(const TSistemaParaFT& preparo) {
-    if (TRecusa r = RecusaValidacao(preparo.Validacao); r.Houve()) return r;
-    if (!preparo.GrafoValido())
-        return TRecusa::ComVerificacao(
-            TMotivoRecusa::GrafoInvalido,
-            ShowCheckGrafo(kTituloGrafoNaoValidado, preparo.Curtos, preparo.Desconectados));
-    return {};
+// Up to the choice of the transfer function: the system converted and its graph a valid linear graph.
+TGrafoDoSistema GrafoValidado(const TVFSistema& sistema, TProgresso* progresso) {
+    TGrafoDoSistema r = ConverterSistema(sistema, progresso);
+    if (!r.Recusa.Houve()) r.Recusa = ValidarGrafoLinear(*r.Grafo, kTituloGrafoNaoValidado);
+    return r;
 }
 
 } // namespace
 
-TSistemaParaFT PrepareFT(TVFSistema& documento) {
-    TSistemaParaFT r;
-    r.Grafo = documento.ConvertToGraph(r.Validacao);
-    if (r.Grafo == nullptr) return r;
-    if (!CheckEstrutura(*r.Grafo, r.Curtos, r.Desconectados)) return r;
-    ListVariaveis(*r.Grafo, r.Entradas, r.Saidas);
-    return r;
+TRecusa TComandoSistema::Verificar(const TVisualDocumento& doc) const {
+    return GrafoValidado(Sistema(doc), nullptr).Recusa;
 }
 
-TFTSistema ComputeFT(const TVFSistema& documento, const TSistemaParaFT& preparo, const std::string& entrada,
-                     const std::string& saida) {
-    TFTSistema r;
-    if (!preparo.Ok()) {
-        r.Motivo = preparo.Validacao.Mensagem.empty() ? TMotivoRecusa::GrafoInvalido
-                                                      : TMotivoRecusa::MultiDirecional;
-        r.Mensagem =
-            preparo.Validacao.Mensagem.empty() ? kTituloGrafoNaoValidado : preparo.Validacao.Mensagem;
-        return r;
-    }
-    r.Entrada = Offered(preparo.Entradas, entrada);
-    r.Saida = Offered(preparo.Saidas, saida);
-    if (r.Entrada.empty() || r.Saida.empty()) {
-        r = TFTSistema();
-        r.Motivo = TMotivoRecusa::EscolhaInvalida;
-        r.Mensagem = kMsgEntradaSaida;
-        return r;
-    }
-    TConversaoDFS conversao = ConverterGrafoDFSVariavel(*preparo.Grafo);
-    if (!conversao.Dfs || AddRamoDFS(*conversao.Dfs, r.Entrada, r.Saida) == nullptr) {
-        r = TFTSistema();
-        r.Motivo = TMotivoRecusa::ConversaoSemExito;
-        r.Mensagem = kMsgDFSSemExito;
-        return r;
-    }
-    FromMason(r.Funcao, MasonOS(*conversao.Dfs));
-    r.Simbolos = conversao.Dfs->Simbolos();
-    r.Titulo = documento.Desc() + "FT";
-    return r;
+TCandidatosFT TComandoSistema::Candidatos(const TVisualDocumento& doc) const {
+    TCandidatosFT c;
+    const TGrafoDoSistema g = GrafoValidado(Sistema(doc), nullptr);
+    c.Recusa = g.Recusa;
+    if (!c.Recusa.Houve()) ListVariaveis(*g.Grafo, c.Entradas, c.Saidas);
+    return c;
 }
 
-TRecusa TComandoSistema::Verificar(TVisualDocumento& doc) const {
-    return RecusaSistema(PrepareFT(Sistema(doc)));
+TFTDocumento TComandoSistema::CalcularFT(const TVisualDocumento& doc, const TPedidoFT& pedido,
+                                         const TContextoAnalise& contexto) const {
+    return Cancelavel<TFTDocumento>([&] {
+        TFTDocumento r;
+        r.Nome = doc.Desc() + "FT";
+        const TGrafoDoSistema g = GrafoValidado(Sistema(doc), contexto.Progresso);
+        r.Recusa = g.Recusa;
+        if (r.Recusa.Houve()) return r;
+        ListVariaveis(*g.Grafo, r.Candidatos.Entradas, r.Candidatos.Saidas);
+        if (pedido.EntreVertices) {
+            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgEsforcoEntreSoGrafo);
+            return r;
+        }
+        // The system's choice is the signal-flow document's dialog: only list entries can be chosen.
+        const std::string entrada = TextoEscolhido(r.Candidatos.Entradas, pedido.Entrada);
+        TSaidaGrafo saida;
+        saida.Variavel = TextoEscolhido(r.Candidatos.Saidas, pedido.Saida);
+        if (std::string msg = ConferirEscolhaDFS(entrada, saida.Variavel); !msg.empty()) {
+            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, std::move(msg));
+            return r;
+        }
+        TFTDocumento ft = FTDoGrafoLinear(*g.Grafo, entrada, saida, contexto.Progresso);
+        ft.Nome = std::move(r.Nome);
+        ft.Candidatos = std::move(r.Candidatos);
+        return ft;
+    });
 }
 
-TCandidatosFT TComandoSistema::Candidatos(TVisualDocumento& doc) const {
-    TCandidatosFT r;
-    TSistemaParaFT p = PrepareFT(Sistema(doc));
-    r.Recusa = RecusaSistema(p);
-    if (r.Recusa.Houve()) return r;
-    r.Entradas = std::move(p.Entradas);
-    r.Saidas = std::move(p.Saidas);
-    return r;
-}
-
-TFTDocumento TComandoSistema::CalcularFT(TVisualDocumento& doc, const TPedidoFT& pedido,
-                                         const TContextoAnalise&) const {
-    TFTDocumento r;
-    TVFSistema& sistema = Sistema(doc);
-    const TSistemaParaFT preparo = PrepareFT(sistema);
-    r.Recusa = RecusaSistema(preparo);
-    if (r.Recusa.Houve()) return r;
-    r.Candidatos.Entradas = preparo.Entradas;
-    r.Candidatos.Saidas = preparo.Saidas;
-    if (pedido.EntreVertices) {
-        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::EscolhaInvalida, kMsgEsforcoEntreSoGrafo);
+TConversaoDocumento TComandoSistema::Converter(const TVisualDocumento& doc,
+                                               const TContextoAnalise& contexto) const {
+    return Cancelavel<TConversaoDocumento>([&] {
+        TConversaoDocumento r;
+        TGrafoDoSistema g = ConverterSistema(Sistema(doc), contexto.Progresso);
+        r.Recusa = std::move(g.Recusa);
+        if (r.Recusa.Houve()) return r;
+        r.Documento = doc.Kind().Catalogo->Make(kDocKindGrafo);
+        GerarGrafo(*r.Documento, doc.Desc() + "Grafo", "TGrafo", *g.Grafo);
+        r.Documento->SetMode(kModeSelecionar);
+        r.ResultadoSis = FillResultadoSis(*g.Grafo, g.Removidos, g.Adicionados);
         return r;
-    }
-    TFTSistema ft = ComputeFT(sistema, preparo, pedido.Entrada, pedido.Saida);
-    if (!ft.Ok()) {
-        r.Recusa = TRecusa::ComMensagem(ft.Motivo, std::move(ft.Mensagem));
-        return r;
-    }
-    r.Nome = std::move(ft.Titulo);
-    r.Entrada = std::move(ft.Entrada);
-    r.Saida = std::move(ft.Saida);
-    r.Funcao = std::move(ft.Funcao);
-    r.Simbolos = std::move(ft.Simbolos);
-    return r;
-}
-
-TConversaoDocumento TComandoSistema::Converter(TVisualDocumento& doc, const TContextoAnalise&) const {
-    TConversaoDocumento r;
-    TSistemaParaGrafo grafo = Sistema(doc).SystemToGraph();
-    if (!grafo.Ok()) {
-        r.Recusa = RecusaValidacao(grafo.Validacao);
-        if (!r.Recusa.Houve())
-            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::Incompleto, kTituloSistemaNaoValidado);
-        return r;
-    }
-    r.Documento = doc.Kind().Catalogo->Make(kDocKindGrafo);
-    GerarGrafo(*r.Documento, grafo.NomeDocumento, "TGrafo", *grafo.Grafo);
-    r.Documento->SetMode(kModeSelecionar);
-    r.ResultadoSis = std::move(grafo.Resultado);
-    return r;
+    });
 }
 
 } // namespace brelix

@@ -25,6 +25,8 @@ struct TConteudoVerificacao {
     bool EmCurtoVisivel = false;
     bool NaoConectadosVisivel = false;
     TAbaVerificacao AbaAtiva = TAbaVerificacao::EmCurto; // the tab shown when the window opens
+
+    bool operator==(const TConteudoVerificacao&) const = default;
 };
 
 // Validation problems: only the tab "Elementos não validados", which opens.

@@ -1,6 +1,7 @@
 #include "graph/UnitGrfBuscaLacos.h"
 
 #include "graph/UnitGrfGrafo.h"
+#include "symbolic/UnitFTProgresso.h"
 
 #include <unordered_map>
 
@@ -121,7 +122,8 @@ const std::string& NomeEm(const TGrafo& grafo, int posicao) {
 
 } // namespace
 
-TListLaco BuscaLacos(const TGrafo& grafo, TArvore* busca) {
+TListLaco BuscaLacos(const TGrafo& grafo, TArvore* busca, TProgresso* progresso) {
+    TVigia vigia(progresso, 8192);
     const TMapa mapa = Mapear(grafo);
     const int nv = grafo.VerticeCount();
     const bool podar = busca == nullptr;
@@ -148,6 +150,7 @@ TListLaco BuscaLacos(const TGrafo& grafo, TArvore* busca) {
         caminho.ganhos.assign(1, nullptr);
 
         while (!pilha.empty()) {
+            vigia.Passo();
             TQuadro& topo = pilha.back();
             if (topo.proximo == topo.passos->size()) {
                 if (topo.visitado >= 0) visitado[static_cast<std::size_t>(topo.visitado)] = 0;

@@ -1,6 +1,7 @@
 #include "graph/UnitGrfCausal.h"
 
 #include "graph/UnitGrfEquacoes.h"
+#include "symbolic/UnitFTProgresso.h"
 
 namespace brelix {
 
@@ -88,7 +89,8 @@ private:
 
 TAtribuicao AtribuirComArvore(const TMatrizStr& a, const std::vector<char>& fonte,
                               const std::vector<std::string>& nomes, const std::vector<std::string>& fontes,
-                              TArvore& busca) {
+                              TArvore& busca, TProgresso* progresso) {
+    TVigia vigia(progresso, 4096);
     TNo* atual = nullptr;
     for (std::size_t i = 0; i < fontes.size(); ++i)
         atual = i == 0 ? &busca.AddRaiz(0, fontes[i])
@@ -107,6 +109,7 @@ TAtribuicao AtribuirComArvore(const TMatrizStr& a, const std::vector<char>& font
     std::vector<TNivel> pilha{{0, atual, 0}};
     auto& solucao = resultado.Resolvidas;
     while (!pilha.empty()) {
+        vigia.Passo();
         TNivel& nivel = pilha.back();
         const auto& lista = candidatas[static_cast<std::size_t>(nivel.Linha)];
         while (nivel.Proxima < lista.size() && resolvida[static_cast<std::size_t>(lista[nivel.Proxima])])
@@ -133,18 +136,23 @@ TAtribuicao AtribuirComArvore(const TMatrizStr& a, const std::vector<char>& font
     return resultado;
 }
 
-TAtribuicao AtribuirDireto(const TMatrizStr& a, const std::vector<char>& fonte) {
+TAtribuicao AtribuirDireto(const TMatrizStr& a, const std::vector<char>& fonte, TProgresso* progresso) {
+    // A row costs at most a walk over the matrix.
+    TVigia vigia(progresso, 16);
     TAtribuicao resultado;
     const int linhas = a.Linhas();
     const auto candidatas = Candidatas(a, fonte);
     TEmparelhamento m(candidatas, a.Colunas());
-    for (int r = 0; r < linhas; ++r)
+    for (int r = 0; r < linhas; ++r) {
+        vigia.Passo();
         if (!m.Aumentar(r)) return resultado;
+    }
 
     // Invariant: rows r and after are matched to distinct columns that no earlier row is solved for,
     // and those columns are blocked. A trial that keeps the invariant leads to a complete assignment,
     // one that breaks it cannot; the row's own matched column always keeps it.
     for (int r = 0; r < linhas; ++r) {
+        vigia.Passo();
         for (int v : candidatas[static_cast<std::size_t>(r)]) {
             const int dona = m.LinhaDe(v);
             if (dona == r) break;

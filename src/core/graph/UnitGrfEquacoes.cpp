@@ -2,6 +2,7 @@
 
 #include "common/UnitComTexto.h"
 #include "graph/UnitGrfCaminhos.h"
+#include "symbolic/UnitFTProgresso.h"
 #include "symbolic/UnitGrfGanho.h"
 
 #include <algorithm>
@@ -138,10 +139,11 @@ void MontarElementos(const TGrafo& grafo, const TIndiceRamos& indice, TEquacoes&
 // One circuit per chord: the chord put back into the forest closes exactly one circuit, which the
 // search finds leaving the chord's origin by a tree branch (the chord entered the lists last).
 void MontarCompatibilidade(const TGrafo& grafo, const TIndiceRamos& indice, const TComponentes& comps,
-                           TEquacoes& eq) {
+                           TEquacoes& eq, TVigia& vigia) {
     const TFloresta floresta = FindFloresta(comps.Estrutura);
     eq.A4 = TMatrizStr(floresta.Cordas.Count(), 2 * eq.N);
     for (int k = 0; k < floresta.Cordas.Count(); ++k) {
+        vigia.Passo();
         const TRamo* corda = comps.Estrutura.FindRamo(floresta.Cordas[k]);
         if (corda == nullptr) continue;
         TGrafo circuito(floresta.Arvores);
@@ -155,7 +157,7 @@ void MontarCompatibilidade(const TGrafo& grafo, const TIndiceRamos& indice, cons
 // One row per vertex, component by component: the flows leaving it count 1, those entering it -1.
 // In each component the row of the vertex with the most incident branches (the first on ties) is
 // flagged: the others imply it.
-void MontarContinuidade(const TGrafo& grafo, const TComponentes& comps, TEquacoes& eq) {
+void MontarContinuidade(const TGrafo& grafo, const TComponentes& comps, TEquacoes& eq, TVigia& vigia) {
     const int n = eq.N;
     int linhas = 0;
     for (const TGrafo& c : comps.Lista)
@@ -165,6 +167,7 @@ void MontarContinuidade(const TGrafo& grafo, const TComponentes& comps, TEquacoe
     for (const TGrafo& c : comps.Lista) {
         int melhor = -1, maior = -1;
         for (int j = 0; j < c.VerticeCount(); ++j) {
+            vigia.Passo();
             const std::int32_t v = c.Vertice(j).Id;
             const int linha = base + j;
             for (int t = 0; t < n; ++t) {
@@ -217,7 +220,9 @@ void PutEsforcosCaminho(const TGrafo& grafo, const TIndiceRamos& indice, const T
     }
 }
 
-TEquacoes MontarEquacoes(const TGrafo& grafo, const TComponentes& componentes) {
+TEquacoes MontarEquacoes(const TGrafo& grafo, const TComponentes& componentes, TProgresso* progresso) {
+    // A circuit or a vertex row costs a walk over the branches.
+    TVigia vigia(progresso, 16);
     TEquacoes eq;
     eq.N = grafo.RamoCount();
     ListarVariaveis(grafo, eq);
@@ -229,8 +234,8 @@ TEquacoes MontarEquacoes(const TGrafo& grafo, const TComponentes& componentes) {
     }
     const TIndiceRamos indice = IndexarRamos(grafo);
     MontarElementos(grafo, indice, eq, impedancias, controladas, quadripolos);
-    MontarCompatibilidade(grafo, indice, componentes, eq);
-    MontarContinuidade(grafo, componentes, eq);
+    MontarCompatibilidade(grafo, indice, componentes, eq, vigia);
+    MontarContinuidade(grafo, componentes, eq, vigia);
 
     eq.A = TMatrizStr(eq.N + impedancias + controladas + 2 * quadripolos, 2 * eq.N);
     std::int32_t linha = 0;

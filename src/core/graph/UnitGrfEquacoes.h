@@ -11,6 +11,8 @@
 
 namespace brelix {
 
+class TProgresso;
+
 // The variables of a linear graph and its equations as coefficient matrices. Branch i of n has its
 // effort at column i and its flow at column n + i; every matrix has those 2n columns and each row is
 // an equation "sum of coefficient x variable = 0" with the coefficients written as gain texts.
@@ -35,8 +37,10 @@ struct TEquacoes {
     bool ControleDesconhecido = false; // which of the two faults ElementoInvalido has
 };
 
-// Writes the variables and every equation of the graph, given its components (SplitComponentes).
-TEquacoes MontarEquacoes(const TGrafo& grafo, const TComponentes& componentes);
+// Writes the variables and every equation of the graph, given its components (SplitComponentes). A
+// stop by the user, asked of the progress object now and then, raises EAnaliseCancelada.
+TEquacoes MontarEquacoes(const TGrafo& grafo, const TComponentes& componentes,
+                         TProgresso* progresso = nullptr);
 
 // The column of a variable name, ignoring letter case; -1 when no variable has it.
 int ColunaDe(const TEquacoes& eq, std::string_view nome);

@@ -1,5 +1,7 @@
 #include "graph/UnitGrfLacosDisjuntos.h"
 
+#include "symbolic/UnitFTProgresso.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -7,7 +9,9 @@
 
 namespace brelix {
 
-TListListInt TabelaDisjuntos(const TListLaco& lacos) {
+TListListInt TabelaDisjuntos(const TListLaco& lacos, TProgresso* progresso) {
+    // A row costs a test per later loop: a few rows make a step.
+    TVigia vigia(progresso, 16);
     // Each loop's vertices as a bit set over the distinct vertex identifiers, so that a pair is
     // tested a word at a time.
     std::unordered_map<std::int32_t, int> bit;
@@ -29,6 +33,7 @@ TListListInt TabelaDisjuntos(const TListLaco& lacos) {
     };
     TListListInt tabela;
     for (std::size_t i = 0; i < lacos.size(); ++i) {
+        vigia.Passo();
         TListInt& linha = tabela.AddList();
         for (std::size_t j = i + 1; j < lacos.size(); ++j)
             if (disjuntos(i, j)) linha.Add(static_cast<std::int32_t>(j));
@@ -138,7 +143,7 @@ void Intersectar(const TListInt& linha, const std::vector<std::int32_t>& candida
 // extend it. For each set it calls novo(order index, index of the set without its last loop in its
 // own order's list, the loops of that smaller set, last loop) and takes back the index of the new
 // set in its order's list. Single loops are the sets of order index 0, numbered by loop.
-template <class FNovo> void PercorrerConjuntos(const TListListInt& tabela, FNovo&& novo) {
+template <class FNovo> void PercorrerConjuntos(const TListListInt& tabela, TVigia& vigia, FNovo&& novo) {
     std::vector<TNivel> niveis;
     std::vector<std::int32_t> caminho;
     for (int i = 0; i < tabela.Count(); ++i) {
@@ -151,6 +156,7 @@ template <class FNovo> void PercorrerConjuntos(const TListListInt& tabela, FNovo
 
         std::size_t nivel = 0;
         for (;;) {
+            vigia.Passo();
             if (niveis[nivel].proximo == niveis[nivel].candidatos.size()) {
                 caminho.pop_back();
                 if (nivel == 0) break;
@@ -175,14 +181,16 @@ template <class FNovo> void PercorrerConjuntos(const TListListInt& tabela, FNovo
 
 } // namespace
 
-TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos) {
+TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos,
+                                   TProgresso* progresso) {
     TListListLacoOS ordens;
     if (lacos.empty()) return ordens;
+    TVigia vigia(progresso, 4096);
 
     // A first walk only counts, so that every order's list is allocated once at its final size:
     // the lists of a large diagram hold hundreds of thousands of sets.
     std::vector<std::size_t> contagem{lacos.size()};
-    PercorrerConjuntos(tabela,
+    PercorrerConjuntos(tabela, vigia,
                        [&](std::size_t ordem, std::size_t, const std::vector<std::int32_t>&, std::int32_t) {
                            if (contagem.size() <= ordem) contagem.push_back(0);
                            return contagem[ordem]++;
@@ -194,12 +202,13 @@ TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& 
     for (std::size_t i = 0; i < lacos.size(); ++i)
         ordens[0].emplace_back().InsertLaco(static_cast<std::int32_t>(i), lacos[i]);
     TMontador montador(lacos);
-    PercorrerConjuntos(tabela, [&](std::size_t ordem, std::size_t pai,
-                                   const std::vector<std::int32_t>& caminho, std::int32_t x) {
-        TListLacoOS& lista = ordens[ordem];
-        lista.push_back(montador.Montar(ordens[ordem - 1][pai], caminho, x));
-        return lista.size() - 1;
-    });
+    PercorrerConjuntos(
+        tabela, vigia,
+        [&](std::size_t ordem, std::size_t pai, const std::vector<std::int32_t>& caminho, std::int32_t x) {
+            TListLacoOS& lista = ordens[ordem];
+            lista.push_back(montador.Montar(ordens[ordem - 1][pai], caminho, x));
+            return lista.size() - 1;
+        });
     return ordens;
 }
 

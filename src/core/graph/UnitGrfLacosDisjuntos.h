@@ -6,9 +6,14 @@
 
 namespace brelix {
 
+class TProgresso;
+
+// Both ask the progress object, when given, now and then whether the user stopped the analysis, and
+// then raise EAnaliseCancelada.
+
 // Row i lists, ascending, the loops j > i that share no vertex with loop i. Sharing a branch is not
 // what counts: loops that meet at a vertex touch.
-TListListInt TabelaDisjuntos(const TListLaco& lacos);
+TListListInt TabelaDisjuntos(const TListLaco& lacos, TProgresso* progresso = nullptr);
 
 // Every set of mutually non-touching loops with the product of its gains, by order: element k holds
 // the sets of k + 1 loops in lexicographic order of their indices. The sets come straight from the
@@ -16,6 +21,7 @@ TListListInt TabelaDisjuntos(const TListLaco& lacos);
 // it and touch none of the set, so no tree of the sets is ever built. Each set is built exactly as
 // if its loops were inserted one by one from the last to the first (TLacoOS::InsertLaco), products
 // and symbol order included.
-TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos);
+TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos,
+                                   TProgresso* progresso = nullptr);
 
 } // namespace brelix

@@ -3,6 +3,7 @@
 #include "graph/UnitGrfBuscaLacos.h"
 #include "graph/UnitGrfGrafo.h"
 #include "graph/UnitGrfLacosDisjuntos.h"
+#include "symbolic/UnitFTProgresso.h"
 
 #include <algorithm>
 #include <climits>
@@ -69,7 +70,7 @@ bool TemFilho(const TNo& no, std::int32_t id) {
 // A root per loop with its row of the table as children; a node x below node q then gets, in
 // order, the loops of row x that are also children of q. Children are all added before any of
 // them is extended, the first child's subtree being completed before the second is extended.
-TArvore FlorestaDisjuntos(const TListListInt& tabela) {
+TArvore FlorestaDisjuntos(const TListListInt& tabela, TVigia& vigia) {
     TArvore floresta;
     std::vector<TNo*> pendentes;
     for (int i = 0; i < tabela.Count(); ++i) {
@@ -79,6 +80,7 @@ TArvore FlorestaDisjuntos(const TListListInt& tabela) {
         for (auto it = raiz.Filhos.rbegin(); it != raiz.Filhos.rend(); ++it)
             pendentes.push_back(it->get());
         while (!pendentes.empty()) {
+            vigia.Passo();
             TNo& x = *pendentes.back();
             pendentes.pop_back();
             for (std::int32_t k : tabela[x.Id])
@@ -93,7 +95,7 @@ TArvore FlorestaDisjuntos(const TListListInt& tabela) {
 // Order 1 holds each loop alone; every other node of the forest, visited in pre-order, makes a set
 // of its level's order from the loops on its path, inserted from the node up so that the indices
 // read ascending.
-TListListLacoOS ConjuntosDaFloresta(const TArvore& floresta, const TListLaco& lacos) {
+TListListLacoOS ConjuntosDaFloresta(const TArvore& floresta, const TListLaco& lacos, TVigia& vigia) {
     TListListLacoOS ordens(static_cast<std::size_t>(floresta.NivelMax() + 1));
     if (ordens.empty()) return ordens;
     for (std::size_t i = 0; i < lacos.size(); ++i) {
@@ -105,6 +107,7 @@ TListListLacoOS ConjuntosDaFloresta(const TArvore& floresta, const TListLaco& la
         for (auto it = raiz->Filhos.rbegin(); it != raiz->Filhos.rend(); ++it)
             pendentes.push_back(it->get());
         while (!pendentes.empty()) {
+            vigia.Passo();
             const TNo* x = pendentes.back();
             pendentes.pop_back();
             TLacoOS& os = ordens[static_cast<std::size_t>(x->Nivel)].emplace_back();
@@ -119,20 +122,25 @@ TListListLacoOS ConjuntosDaFloresta(const TArvore& floresta, const TListLaco& la
 
 } // namespace
 
-TResultadoMason Mason(TGrafo& grafo) {
+TResultadoMason Mason(TGrafo& grafo, TProgresso* progresso) {
     grafo.CollectSimbolos();
     TResultadoMason r;
-    r.Lacos = BuscaLacos(grafo, &r.Busca);
-    r.Disjuntos = TabelaDisjuntos(r.Lacos);
-    r.Floresta = FlorestaDisjuntos(r.Disjuntos);
-    r.LacosOS = ConjuntosDaFloresta(r.Floresta, r.Lacos);
+    IniciarEtapa(progresso, TEtapaAnalise::BuscaLacos);
+    r.Lacos = BuscaLacos(grafo, &r.Busca, progresso);
+    IniciarEtapa(progresso, TEtapaAnalise::LacosDisjuntos);
+    r.Disjuntos = TabelaDisjuntos(r.Lacos, progresso);
+    TVigia vigia(progresso, 4096);
+    r.Floresta = FlorestaDisjuntos(r.Disjuntos, vigia);
+    r.LacosOS = ConjuntosDaFloresta(r.Floresta, r.Lacos, vigia);
     return r;
 }
 
-TListListLacoOS MasonOS(TGrafo& grafo) {
+TListListLacoOS MasonOS(TGrafo& grafo, TProgresso* progresso) {
     grafo.CollectSimbolos();
-    const TListLaco lacos = BuscaLacos(grafo, nullptr);
-    return ConjuntosDisjuntos(TabelaDisjuntos(lacos), lacos);
+    IniciarEtapa(progresso, TEtapaAnalise::BuscaLacos);
+    const TListLaco lacos = BuscaLacos(grafo, nullptr, progresso);
+    IniciarEtapa(progresso, TEtapaAnalise::LacosDisjuntos);
+    return ConjuntosDisjuntos(TabelaDisjuntos(lacos, progresso), lacos, progresso);
 }
 
 } // namespace brelix

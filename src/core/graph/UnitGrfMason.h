@@ -13,6 +13,7 @@
 namespace brelix {
 
 class TGrafo;
+class TProgresso;
 
 // Marks every vertex that some branch enters as an output candidate (2) and every other vertex that
 // has no mark yet as an input candidate (1); then lists the names of both kinds in vertex order.
@@ -36,10 +37,12 @@ struct TResultadoMason {
 
 // Collects the diagram's symbols, finds every loop and every set of mutually non-touching loops
 // with their gain products. Sets of each order come in lexicographic order of their loop indices.
-TResultadoMason Mason(TGrafo& grafo);
+// With a progress object, the two stages (loop search, non-touching sets) are reported as they begin,
+// and a stop by the user raises EAnaliseCancelada.
+TResultadoMason Mason(TGrafo& grafo, TProgresso* progresso = nullptr);
 
 // The same loop sets as Mason, built straight from the non-touching table without the search tree
 // or the forest.
-TListListLacoOS MasonOS(TGrafo& grafo);
+TListListLacoOS MasonOS(TGrafo& grafo, TProgresso* progresso = nullptr);
 
 } // namespace brelix

@@ -20,6 +20,8 @@ std::string LinhaOrdem(int order, int count) {
 } // namespace
 
 void FromMason(TFuncao& funcao, const TListListLacoOS& sets, TProgresso* progress) {
+    IniciarEtapa(progress, TEtapaAnalise::FuncaoTransferencia);
+    TVigia vigia(progress, 256);
     TProgresso silent;
     TProgresso& report = progress != nullptr ? *progress : silent;
     TListFator& Num = funcao.Num;
@@ -55,6 +57,7 @@ void FromMason(TFuncao& funcao, const TListListLacoOS& sets, TProgresso* progres
         pending.into->AddFator(pending.key, std::move(pending.symbols), pending.k);
         pending.into = nullptr;
         report.PassoProgresso(pending.set);
+        vigia.Passo();
     };
     double sign = 1.0;
     for (std::size_t order = 0; order < sets.size(); ++order) {

@@ -4,6 +4,7 @@
 #include "graph/UnitGrfCaminhos.h"
 #include "graph/UnitGrfCausal.h"
 #include "graph/UnitGrfTransmitancia.h"
+#include "symbolic/UnitFTProgresso.h"
 
 #include <algorithm>
 
@@ -25,11 +26,13 @@ struct TPendente {
 
 // Every solved row becomes transmittances from its other variables into the solved one.
 void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGrafo& dfs,
-                    std::vector<std::string>& intermediarias) {
+                    std::vector<std::string>& intermediarias, TProgresso* progresso) {
+    TVigia vigia(progresso, 16);
     const TMatrizStr& a = eq.A;
     std::int32_t contador = 0;
     std::vector<TPendente> pendentes;
     for (std::int32_t r = 0; r < a.Linhas(); ++r) {
+        vigia.Passo();
         const int d = resolvidas[static_cast<std::size_t>(r)];
         const std::string& cd = a.Get(r, d);
         for (std::int32_t q = 0; q < a.Colunas(); ++q) {
@@ -86,9 +89,9 @@ TConversaoDFS SoDiagrama(TResultadoDFS&& r) {
 } // namespace
 
 TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, const TSaidaEsforco* saida,
-                       TBuscaCausal modo) {
+                       TBuscaCausal modo, TProgresso* progresso) {
     TResultadoDFS res;
-    res.Equacoes = MontarEquacoes(grafo, componentes);
+    res.Equacoes = MontarEquacoes(grafo, componentes, progresso);
     const TEquacoes& eq = res.Equacoes;
     if (!eq.ElementoInvalido.empty()) {
         res.Falha = eq.ControleDesconhecido ? TFalhaDFS::ControleDesconhecido : TFalhaDFS::PortaSemPar;
@@ -96,9 +99,10 @@ TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, con
         return res;
     }
 
-    const TAtribuicao atribuicao = modo == TBuscaCausal::ComArvore
-                                       ? AtribuirComArvore(eq.A, eq.Fonte, eq.Variaveis, eq.Fontes, res.Busca)
-                                       : AtribuirDireto(eq.A, eq.Fonte);
+    const TAtribuicao atribuicao =
+        modo == TBuscaCausal::ComArvore
+            ? AtribuirComArvore(eq.A, eq.Fonte, eq.Variaveis, eq.Fontes, res.Busca, progresso)
+            : AtribuirDireto(eq.A, eq.Fonte, progresso);
     if (!atribuicao.Completa) {
         res.Falha = TFalhaDFS::SemAtribuicao;
         return res;
@@ -109,22 +113,26 @@ TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, con
     TGrafo& dfs = res.Dfs.emplace(true);
     for (std::size_t k = 0; k < eq.Variaveis.size(); ++k)
         dfs.AddVertice(static_cast<std::int32_t>(k) + 1, eq.Variaveis[k]);
-    Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias);
+    Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias, progresso);
     if (saida != nullptr && saida->Componente != nullptr) SaidaEsforco(grafo, eq, *saida, dfs);
     return res;
 }
 
-TResultadoDFS ConverterGrafoDFS(const TGrafo& grafo) {
+TResultadoDFS ConverterGrafoDFS(const TGrafo& grafo, TProgresso* progresso) {
+    IniciarEtapa(progresso, TEtapaAnalise::GrafoParaDFS);
     const TComponentes componentes = SplitComponentes(grafo);
-    return BuildDFS(grafo, componentes, nullptr, TBuscaCausal::ComArvore);
+    return BuildDFS(grafo, componentes, nullptr, TBuscaCausal::ComArvore, progresso);
 }
 
-TConversaoDFS ConverterGrafoDFSVariavel(const TGrafo& grafo) {
+TConversaoDFS ConverterGrafoDFSVariavel(const TGrafo& grafo, TProgresso* progresso) {
+    IniciarEtapa(progresso, TEtapaAnalise::GrafoParaDFS);
     const TComponentes componentes = SplitComponentes(grafo);
-    return SoDiagrama(BuildDFS(grafo, componentes, nullptr, TBuscaCausal::Direta));
+    return SoDiagrama(BuildDFS(grafo, componentes, nullptr, TBuscaCausal::Direta, progresso));
 }
 
-TConversaoDFS FindComponente(const TGrafo& grafo, std::int32_t positivo, std::int32_t negativo) {
+TConversaoDFS FindComponente(const TGrafo& grafo, std::int32_t positivo, std::int32_t negativo,
+                             TProgresso* progresso) {
+    IniciarEtapa(progresso, TEtapaAnalise::GrafoParaDFS);
     const TComponentes componentes = SplitComponentes(grafo);
     const auto it = std::find_if(componentes.Lista.begin(), componentes.Lista.end(),
                                  [&](const TGrafo& c) { return Contem(c, positivo) && Contem(c, negativo); });
@@ -134,7 +142,7 @@ TConversaoDFS FindComponente(const TGrafo& grafo, std::int32_t positivo, std::in
         return c;
     }
     const TSaidaEsforco saida{positivo, negativo, &*it};
-    return SoDiagrama(BuildDFS(grafo, componentes, &saida, TBuscaCausal::Direta));
+    return SoDiagrama(BuildDFS(grafo, componentes, &saida, TBuscaCausal::Direta, progresso));
 }
 
 std::string NomeEsforcoEntre(std::int32_t positivo, std::int32_t negativo) {

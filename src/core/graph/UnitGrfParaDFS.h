@@ -12,11 +12,14 @@
 
 namespace brelix {
 
+class TProgresso;
+
 // The conversion of a validated linear graph into a signal-flow diagram: every branch gives an
 // effort and a flow variable; the element and topological equations are solved, each for one
 // variable chosen by the causal assignment, and every solved equation becomes transmittances from
 // its other variables into the solved one. Variable k of the 2n is vertex k + 1 of the diagram;
-// transmittance t is named "T<t>". The graph itself is never changed.
+// transmittance t is named "T<t>". The graph itself is never changed. With a progress object the
+// entry points report their stage, and a stop by the user raises EAnaliseCancelada.
 
 // Why a conversion produced no diagram.
 enum class TFalhaDFS {
@@ -63,15 +66,16 @@ struct TConversaoDFS {
 // The conversion itself, from the graph split by SplitComponentes; with an output, the component
 // holds both of its vertices.
 TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, const TSaidaEsforco* saida,
-                       TBuscaCausal modo);
+                       TBuscaCausal modo, TProgresso* progresso = nullptr);
 
 // For the result view: every result, the search tree with every trial.
-TResultadoDFS ConverterGrafoDFS(const TGrafo& grafo);
+TResultadoDFS ConverterGrafoDFS(const TGrafo& grafo, TProgresso* progresso = nullptr);
 // With a variable of the graph as output: the diagram only.
-TConversaoDFS ConverterGrafoDFSVariavel(const TGrafo& grafo);
+TConversaoDFS ConverterGrafoDFSVariavel(const TGrafo& grafo, TProgresso* progresso = nullptr);
 // With the effort between two vertices as output, named NomeEsforcoEntre (positive, negative). Not
 // found when no component holds both vertices; nothing is built then.
-TConversaoDFS FindComponente(const TGrafo& grafo, std::int32_t positivo, std::int32_t negativo);
+TConversaoDFS FindComponente(const TGrafo& grafo, std::int32_t positivo, std::int32_t negativo,
+                             TProgresso* progresso = nullptr);
 // "E(p, n)".
 std::string NomeEsforcoEntre(std::int32_t positivo, std::int32_t negativo);
 

@@ -1,5 +1,6 @@
 #include "system/UnitSisSistema.h"
 
+#include "symbolic/UnitFTProgresso.h"
 #include "symbolic/UnitPropGanho.h"
 #include "system/UnitSisRamos.h"
 #include "system/UnitSisTipo.h"
@@ -78,23 +79,27 @@ std::string GanhoDoRamo(const TElemento& e, const TRamoDoTipo& r) {
 } // namespace
 
 TConversaoSistema TSistema::Converter(std::vector<std::string>* adicionados,
-                                      std::vector<std::string>* removidos) {
+                                      std::vector<std::string>* removidos, TProgresso* progresso) {
+    IniciarEtapa(progresso, TEtapaAnalise::SistemaParaGrafo);
     TConversaoSistema resultado;
     resultado.Problemas = Verificar();
     if (!resultado.Problemas.empty()) return resultado;
     convertido_ = true;
-    UnirVertices(removidos);
-    DividirConexoes(adicionados);
+    // A wire merged or split, or a component's branches built, costs a walk over the wires.
+    TVigia vigia(progresso, 16);
+    UnirVertices(removidos, vigia);
+    DividirConexoes(adicionados, vigia);
     NumerarVertices();
-    return ConstruirGrafo();
+    return ConstruirGrafo(vigia);
 }
 
 // Vertices wired to each other are one node: the first end of each such wire takes over the wires
 // of the second, which disappears. A chain or a ring of wired vertices collapses into its first vertex; a
 // wire that a ring has turned into a loop on one vertex just goes.
-void TSistema::UnirVertices(std::vector<std::string>* removidos) {
+void TSistema::UnirVertices(std::vector<std::string>* removidos, TVigia& vigia) {
     int i = 0;
     while (i < conexoes_.Count()) {
+        vigia.Passo();
         TConexao& c = conexoes_.At(i);
         if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || c.Elemento1()->Componente ||
             c.Elemento2()->Componente) {
@@ -114,9 +119,10 @@ void TSistema::UnirVertices(std::vector<std::string>* removidos) {
 }
 
 // A wire straight from one component to another gets a vertex of its domain halfway between them.
-void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
+void TSistema::DividirConexoes(std::vector<std::string>* adicionados, TVigia& vigia) {
     int i = 0;
     while (i < conexoes_.Count()) {
+        vigia.Passo();
         TConexao& c = conexoes_.At(i);
         if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || !c.Elemento1()->Componente ||
             !c.Elemento2()->Componente) {
@@ -221,7 +227,7 @@ void TSistema::NumerarDominio(std::int32_t dominio, std::int32_t base) {
     numeros_[IndiceDominio(dominio)] = usados;
 }
 
-TConversaoSistema TSistema::ConstruirGrafo() const {
+TConversaoSistema TSistema::ConstruirGrafo(TVigia& vigia) const {
     TConversaoSistema resultado;
     auto grafo = std::make_unique<TGrafo>(true);
 
@@ -259,6 +265,7 @@ TConversaoSistema TSistema::ConstruirGrafo() const {
     std::int32_t n = 0;
     for (const bool controladas : {false, true}) {
         for (const TElemento& e : elementos_) {
+            vigia.Passo();
             if (!e.Componente || TipoEhFonteCtrl(e.Tipo) != controladas) continue;
             const auto ramos = RamosDoTipo(e.Tipo);
             for (std::size_t k = 0; k < ramos.size(); ++k) {

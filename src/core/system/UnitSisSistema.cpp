@@ -79,13 +79,13 @@ void TSistema::RemoveElemento(const TElemento* elemento) {
     elementos_.Remove(elemento);
 }
 
-TConversaoSistema TSistema::ToGraph() {
-    return Converter(nullptr, nullptr);
+TConversaoSistema TSistema::ToGraph(TProgresso* progresso) {
+    return Converter(nullptr, nullptr, progresso);
 }
 
 TConversaoSistema TSistema::ToGraph(std::vector<std::string>& adicionados,
-                                    std::vector<std::string>& removidos) {
-    return Converter(&adicionados, &removidos);
+                                    std::vector<std::string>& removidos, TProgresso* progresso) {
+    return Converter(&adicionados, &removidos, progresso);
 }
 
 } // namespace brelix

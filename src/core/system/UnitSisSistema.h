@@ -12,6 +12,9 @@
 
 namespace brelix {
 
+class TProgresso;
+class TVigia;
+
 // What a conversion of a system gives: the linear graph, or none and the reasons, one line per fault,
 // each naming the element or wire at fault.
 struct TConversaoSistema {
@@ -65,9 +68,11 @@ public:
     // Merges wired vertices, splits wires between components, numbers the vertices and builds the
     // linear graph. The model is consumed: a second call is refused. A system that Verificar faults is
     // refused unchanged. The second form also appends the names of the vertices the conversion added
-    // and removed.
-    TConversaoSistema ToGraph();
-    TConversaoSistema ToGraph(std::vector<std::string>& adicionados, std::vector<std::string>& removidos);
+    // and removed. With a progress object the stage is reported, and a stop by the user raises
+    // EAnaliseCancelada (the model is then of no further use).
+    TConversaoSistema ToGraph(TProgresso* progresso = nullptr);
+    TConversaoSistema ToGraph(std::vector<std::string>& adicionados, std::vector<std::string>& removidos,
+                              TProgresso* progresso = nullptr);
 
 private:
     static constexpr std::size_t IndiceDominio(std::int32_t dominio) {
@@ -80,12 +85,13 @@ private:
     std::int32_t NovoId();
     void RemoveElemento(const TElemento* elemento);
 
-    TConversaoSistema Converter(std::vector<std::string>* adicionados, std::vector<std::string>* removidos);
-    void UnirVertices(std::vector<std::string>* removidos);
-    void DividirConexoes(std::vector<std::string>* adicionados);
+    TConversaoSistema Converter(std::vector<std::string>* adicionados, std::vector<std::string>* removidos,
+                                TProgresso* progresso);
+    void UnirVertices(std::vector<std::string>* removidos, TVigia& vigia);
+    void DividirConexoes(std::vector<std::string>* adicionados, TVigia& vigia);
     void NumerarVertices();
     void NumerarDominio(std::int32_t dominio, std::int32_t base);
-    TConversaoSistema ConstruirGrafo() const;
+    TConversaoSistema ConstruirGrafo(TVigia& vigia) const;
 
     TListConexao conexoes_;
     TListElemento elementos_;

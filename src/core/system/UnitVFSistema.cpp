@@ -1,11 +1,11 @@
 #include "system/UnitVFSistema.h"
 
+#include "common/UnitComTexto.h"
 #include "system/UnitVOSisClasses.h"
 #include "system/UnitVOSisComp.h"
 #include "visual/UnitVOCnx.h"
 
 #include <map>
-#include <set>
 
 namespace brelix {
 
@@ -118,20 +118,19 @@ TValidacaoSistema TVFSistema::Validate() const {
 }
 
 void TVFSistema::CheckNames(std::vector<std::string>& problems) const {
-    // Each name once per component: a component's description is also its branch's name.
+    // Each name once per component: a component's description is also its branch's name. Variables
+    // are looked up by name with letter case ignored, so "R1" and "r1" are one name; the spelling
+    // that repeats an earlier one is reported, once however often it comes.
     std::map<std::string, int> holders;
-    std::vector<std::string> order;
     for (const TVisualObject& o : Objects()) {
         const auto* comp = dynamic_cast<const TVOSisComp*>(&o);
         if (comp == nullptr) continue;
-        std::set<std::string> names{comp->Desc()};
+        std::map<std::string, std::string> names{{UpperAscii(comp->Desc()), comp->Desc()}};
         for (std::string& name : comp->BranchNames())
-            names.insert(std::move(name));
-        for (const std::string& name : names)
-            if (++holders[name] == 2) order.push_back(name);
+            names.emplace(UpperAscii(name), std::move(name));
+        for (const auto& [key, name] : names)
+            if (++holders[key] == 2) problems.push_back(kMsgNomeRepetido + name);
     }
-    for (const std::string& name : order)
-        problems.push_back(kMsgNomeRepetido + name);
 }
 
 bool TVFSistema::SingleAxis() const {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "graph/UnitGrfGrafo.h"
-#include "system/UnitSisResultado.h"
 #include "system/UnitSisSistema.h"
 #include "visual/UnitVisualDocumento.h"
 
@@ -19,7 +17,8 @@ inline constexpr const char* kTituloSistemaNaoValidado = "Sistema não validado.
 inline constexpr const char* kMsgNenhumElemento = "Nenhum elemento adicionado no sistema";
 inline constexpr const char* kMsgMultiDirecional = "Sistema mecânico multi-direcional não suportado.";
 // A name shared by two components (their descriptions, or the branch names the conversion derives
-// from them): the conversion would mistake one component's variables for the other's.
+// from them), letter case ignored: the conversion, and every later lookup of a variable by name, would
+// mistake one component's variables for the other's.
 inline constexpr const char* kMsgNomeRepetido = "Nome repetido em mais de um componente: ";
 
 // The verdict of Validate. A list of problems goes to the check view under kTituloSistemaNaoValidado;
@@ -28,19 +27,6 @@ struct TValidacaoSistema {
     std::vector<std::string> Problemas;
     std::string Mensagem;
     bool Ok() const { return Problemas.empty() && Mensagem.empty(); }
-};
-
-// "Sistema -> Grafo", up to what the windows show: the graph for the new graph document (described as
-// NomeDocumento, header class "TGrafo"), the rows of the result window and the two name lists.
-// Nothing but Validacao is filled when the system is refused.
-struct TSistemaParaGrafo {
-    TValidacaoSistema Validacao;
-    std::unique_ptr<TGrafo> Grafo;
-    std::string NomeDocumento;
-    std::vector<std::string> Adicionados;
-    std::vector<std::string> Removidos;
-    TResultadoSis Resultado;
-    bool Ok() const { return Validacao.Ok() && Grafo != nullptr; }
 };
 
 // The first end of a wire being drawn: the picked object, its terminal, the terminal's domain and
@@ -91,24 +77,14 @@ public:
 
     // Whether the system may be analysed: at least one component; every component complete (every
     // terminal wired, a controlled source's variable resolving, a coupler's gains); every vertex with
-    // two wires or more; no name shared by two components; and each mechanical domain drawn along one
-    // axis.
+    // two wires or more; no name shared by two components, letter case ignored; and each mechanical
+    // domain drawn along one axis.
     TValidacaoSistema Validate() const;
 
-    // A new system model from the document's objects, replacing the last one: first every component
-    // and vertex in list order (a controlled source with its resolved control variable), then every
-    // wire. The document keeps it until the next one or its own end.
-    TSistema& BuildModel();
-    const TSistema* Modelo() const { return modelo_.get(); }
-
-    // Validates, builds the model and converts it to a linear graph; none when the system is refused,
-    // with the reasons in `validacao` (a refusal of the conversion itself joins the problem list).
-    // The name lists, when given, receive the vertices the conversion added and removed.
-    std::unique_ptr<TGrafo> ConvertToGraph(TValidacaoSistema& validacao,
-                                           std::vector<std::string>* adicionados = nullptr,
-                                           std::vector<std::string>* removidos = nullptr);
-    // The command "Sistema -> Grafo", model side.
-    TSistemaParaGrafo SystemToGraph();
+    // A new system model from the document's objects: first every component and vertex in list order
+    // (a controlled source with its resolved control variable), then every wire. The model belongs to
+    // the analysis that asked for it, which consumes it: the document keeps nothing of it.
+    std::unique_ptr<TSistema> BuildModel() const;
 
 protected:
     void CancelPendingEnds() override;
@@ -119,7 +95,6 @@ private:
     void CheckNames(std::vector<std::string>& problems) const;
     bool SingleAxis() const;
 
-    std::unique_ptr<TSistema> modelo_;
     bool autoVrt_ = false;
     TTerminalPendente pendente_;
 };

@@ -1,19 +1,29 @@
 // The commands "Grafo -> DFS", "Grafo -> Função de Transferência..." and "DFS -> Função de
-// Transferência..." run without a display, end to end from drawn documents: every refusal with the
-// message or check view it shows, and transfer functions of drawn networks checked against a direct
-// solve (support/RedeLinear.h) and against the generated DFS document saved, read back and analysed.
+// Transferência..." run without a display through their document kind's command, end to end from
+// drawn documents: every refusal with its reason and the message or check view it shows, and transfer
+// functions of drawn networks checked against a direct solve (support/RedeLinear.h) and against the
+// generated DFS document saved, read back and analysed.
 
 #include "core/analysis/ApoioDocumento.h"
 #include "support/RedeLinear.h"
 
-#include "analysis/UnitAnaliseDFS.h"
-#include "analysis/UnitComandoGrafo.h"
+#include "analysis/UnitComandoDocumento.h"
+#include "analysis/UnitEscolhaFT.h"
+#include "support/CatalogoTeste.h"
 
 using namespace brelix;
 using apoio::Complexo;
 using apoio::Desenho;
 
 namespace {
+
+const TComandoDocumento& Comando(const TVisualDocumento& doc) {
+    return CatalogoCompleto().Comando(doc);
+}
+
+TFTDocumento FT(const TVisualDocumento& doc, const TPedidoFT& pedido) {
+    return Comando(doc).CalcularFT(doc, pedido, {});
+}
 
 // A refusal as one text: the message, or the check view's caption and the lists of its shown tabs,
 // the one that opens marked with "*".
@@ -67,21 +77,21 @@ struct Circuito {
     void Conferir(const std::string& fonte, const std::string& elemento, const TVOGrfVertice& positivo,
                   const TVOGrfVertice& negativo, std::mt19937& rng) {
         const std::string entrada = "E(" + fonte + ")", saida = "E(" + elemento + ")";
-        const auto vertice = [](const TVOGrfVertice& v) {
-            return std::to_string(v.Num()) + " - " + v.Desc();
-        };
-        const TResultadoFTGrafo ft = CalcularFTGrafo(d.Doc(), {entrada, true, saida, {}, {}});
-        const TResultadoFTGrafo entre =
-            CalcularFTGrafo(d.Doc(), {entrada, false, {}, vertice(positivo), vertice(negativo)});
-        const TResultadoGrafoDFS conv = CalcularDFSGrafo(d.Doc());
-        ASSERT_TRUE(ft.Calculado() && entre.Calculado() && conv.Calculado())
+        const TFTDocumento ft = FT(d.Doc(), {entrada, saida, false, {}, {}});
+        // The positive vertex by identifier, the negative one by name.
+        const TFTDocumento entre =
+            FT(d.Doc(), {entrada, {}, true, std::to_string(positivo.Num()), negativo.Desc()});
+        const TConversaoDocumento conv = Comando(d.Doc()).Converter(d.Doc(), {});
+        ASSERT_TRUE(ft.Calculado() && entre.Calculado() && conv.Convertido())
             << ft.Recusa.Mensagem << entre.Recusa.Mensagem << conv.Recusa.Mensagem;
+        EXPECT_EQ(entre.Saida,
+                  "E(" + std::to_string(positivo.Num()) + ", " + std::to_string(negativo.Num()) + ")");
         auto lido = apoio::SalvarERecarregar(*conv.Documento, d.Doc().FileName() + "DFS");
-        const TResultadoFTDFS dfs = CalcularFTDFS(*lido, entrada, saida);
+        const TFTDocumento dfs = FT(*lido, {entrada, saida, false, {}, {}});
         ASSERT_TRUE(dfs.Calculado()) << dfs.Recusa.Mensagem;
 
         std::vector<std::string> simbolos;
-        for (const TSimboloVal& s : ft.Dfs.Simbolos())
+        for (const TSimboloVal& s : ft.Simbolos)
             if (s.Nome != "DFS") simbolos.push_back(s.Nome);
         for (int ponto = 0; ponto < 6; ++ponto) {
             const apoio::Ponto p = apoio::PontoAleatorio(rng, simbolos, 0.4, 3.0, -1.1, 1.5);
@@ -144,51 +154,63 @@ TEST(ComandoRecusas, EachCommandRefusesWithTheMessageOrTheCheckViewItShows) {
     trafo.Elemento("TVOGrfTransformador", "Tr", "N", {&p1, &p2, &s1, &s2});
     trafo.Elemento("TVOGrfImpedancia", "R", "R", {&s1, &s2});
 
-    enum Comando { FTDFS, GrafoDFS, FTElemento, FTEntre };
+    enum Pedido { FT1, Converter, FTEntre };
     const std::string semE = "Variável de entrada não informada", semS = "Variável de saída não informada";
+    using M = TMotivoRecusa;
     const struct {
         Desenho& d;
-        Comando cmd;
+        Pedido cmd;
         std::string a, b, c, esperado;
+        TMotivoRecusa motivo;
     } casos[] = {
-        {dfsVazio, FTDFS, "x", "y", "",
-         "DFS não validado. *[Nenhuma variável adicionada no DFS; Nenhuma transmitância adicionada no DFS]"},
-        {dfs, FTDFS, "x", "X", "",
+        {dfsVazio, FT1, "x", "y", "",
+         "DFS não validado. *[Nenhuma variável adicionada no DFS; Nenhuma transmitância adicionada no DFS]",
+         M::Incompleto},
+        {dfs, FT1, "x", "X", "",
          "DFS não validado. *[solta; Transmitancia2; Descrição repetida: X; O símbolo DFS é reservado: "
-         "Transmitancia1]"},
+         "Transmitancia1]",
+         M::Incompleto},
         // Only list entries can be chosen: an output is no input, an input no output.
-        {malha, FTDFS, "", "x3", "", semE},
-        {malha, FTDFS, "x2", "x3", "", semE},
-        {malha, FTDFS, "x1", "x1", "", semS},
-        {malha, FTDFS, "x1", "nada", "", semS},
-        {grafoVazio, GrafoDFS, "", "", "",
-         "Grafo não validado. *[Nenhum vértice adicionado no grafo; Nenhum ramo adicionado no grafo]"},
-        {grafo, GrafoDFS, "", "", "",
-         "Grafo não validado. *[Solto; Z; Ec; Q; Descrição repetida: Tr_P2; O símbolo DFS é reservado: L]"},
-        {aberto, GrafoDFS, "", "", "", "Grafo não validado. [] *[R2]"},
-        {curto, FTElemento, "E(E1)", "E(R1)", "", "Grafo não validado. *[R2] []"},
-        {trafo, FTElemento, "", "E(R)", "", semE},
-        {trafo, FTElemento, "E(R)", "E(R)", "", semE}, // not a source
-        {trafo, FTElemento, "E(E1)", "", "", semS},
-        {trafo, FTElemento, "E(E1)", "E(E1)", "", semS}, // a source
-        {trafo, FTEntre, "E(E1)", "1 - P1", "", semS},
-        {trafo, FTEntre, "E(E1)", "1 - P1", "1 - P1", "Vértices positivo e negativo inválidos"},
-        {trafo, FTEntre, "E(E1)", "1 - P1", "3 - S1",
-         "Os vértices da saída devem pertencer a mesma componente do grafo."},
+        {malha, FT1, "", "x3", "", semE, M::EscolhaInvalida},
+        {malha, FT1, "x2", "x3", "", semE, M::EscolhaInvalida},
+        {malha, FT1, "x1", "x1", "", semS, M::EscolhaInvalida},
+        {malha, FT1, "x1", "nada", "", semS, M::EscolhaInvalida},
+        {malha, FTEntre, "x1", "1", "2", kMsgEsforcoEntreSoGrafo, M::EscolhaInvalida},
+        {grafoVazio, Converter, "", "", "",
+         "Grafo não validado. *[Nenhum vértice adicionado no grafo; Nenhum ramo adicionado no grafo]",
+         M::Incompleto},
+        {grafo, Converter, "", "", "",
+         "Grafo não validado. *[Solto; Z; Ec; Q; Descrição repetida: Tr_P2; O símbolo DFS é reservado: L]",
+         M::Incompleto},
+        {aberto, Converter, "", "", "", "Grafo não validado. [] *[R2]", M::GrafoInvalido},
+        {curto, FT1, "E(E1)", "E(R1)", "", "Grafo não validado. *[R2] []", M::GrafoInvalido},
+        {trafo, FT1, "", "E(R)", "", semE, M::EscolhaInvalida},
+        {trafo, FT1, "E(R)", "E(R)", "", semE, M::EscolhaInvalida}, // not a source
+        {trafo, FT1, "E(E1)", "", "", semS, M::EscolhaInvalida},
+        {trafo, FT1, "E(E1)", "E(E1)", "", semS, M::EscolhaInvalida}, // a source
+        {trafo, FTEntre, "E(E1)", "P1", "", semS, M::EscolhaInvalida},
+        {trafo, FTEntre, "E(E1)", "1", "P1", "Vértices positivo e negativo inválidos", M::EscolhaInvalida},
+        {trafo, FTEntre, "E(E1)", "p1", "S1", "Vértice inexistente: p1", M::EscolhaInvalida},
+        {trafo, FTEntre, "E(E1)", "P1", "3",
+         "Os vértices da saída devem pertencer a mesma componente do grafo.", M::VerticesOutraComponente},
     };
     for (const auto& k : casos) {
         SCOPED_TRACE(k.esperado);
         TVisualDocumento& doc = k.d.Doc();
-        const TEscolhaGrafo e = k.cmd == FTEntre ? TEscolhaGrafo{k.a, false, {}, k.b, k.c}
-                                                 : TEscolhaGrafo{k.a, true, k.b, {}, {}};
-        const TRecusa r = k.cmd == FTDFS      ? CalcularFTDFS(doc, k.a, k.b).Recusa
-                          : k.cmd == GrafoDFS ? CalcularDFSGrafo(doc).Recusa
-                                              : CalcularFTGrafo(doc, e).Recusa;
+        const TRecusa r = k.cmd == Converter ? Comando(doc).Converter(doc, {}).Recusa
+                          : k.cmd == FTEntre ? FT(doc, {k.a, {}, true, k.b, k.c}).Recusa
+                                             : FT(doc, {k.a, k.b, false, {}, {}}).Recusa;
         EXPECT_EQ(Recusa(r), k.esperado);
+        EXPECT_EQ(r.Motivo, k.motivo);
+        EXPECT_EQ(r.EscolhaRecusada(), k.motivo == M::EscolhaInvalida);
     }
     // A refused graph gives no document; a refused choice still offers the candidates.
-    EXPECT_EQ(CalcularDFSGrafo(aberto.Doc()).Documento, nullptr);
-    EXPECT_EQ(CalcularFTDFS(malha.Doc(), "", "").Saidas, (std::vector<std::string>{"x2", "x3"}));
+    const TConversaoDocumento recusada = Comando(aberto.Doc()).Converter(aberto.Doc(), {});
+    EXPECT_TRUE(recusada.Documento == nullptr && !recusada.VisaoGrafoDFS);
+    // A signal-flow diagram is the last kind: its command has no conversion.
+    EXPECT_FALSE(Comando(malha.Doc()).Converte());
+    EXPECT_FALSE(Comando(malha.Doc()).Converter(malha.Doc(), {}).Recusa.Houve());
+    EXPECT_EQ(FT(malha.Doc(), {}).Candidatos.Saidas, (std::vector<std::string>{"x2", "x3"}));
 }
 
 // RC/RL ladders of one to three sections fed by E1 from N0 to the ground G.

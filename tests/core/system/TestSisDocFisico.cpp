@@ -128,10 +128,9 @@ TEST(PhysicalSystems, TextbookSystemsAgreeWithTheirHandFormulas) {
         SCOPED_TRACE(livro.Nome);
         Desenho d;
         Desenhar(d, livro.Partes);
-        const TSistemaParaFT preparo = PrepareFT(*d.doc);
-        ASSERT_TRUE(preparo.Ok()) << preparo.Validacao.Mensagem;
-        const TFTSistema ft = ComputeFT(*d.doc, preparo, livro.Entrada, livro.Saida);
-        ASSERT_TRUE(ft.Ok()) << ft.Mensagem;
+        const TFTDocumento ft = CatalogoCompleto().Comando(*d.doc).CalcularFT(
+            *d.doc, {livro.Entrada, livro.Saida, false, {}, {}}, {});
+        ASSERT_TRUE(ft.Calculado()) << ft.Recusa.Mensagem;
         std::vector<std::string> simbolos;
         for (const TSimboloVal& s : ft.Simbolos)
             if (s.Nome != kSimboloDFS) simbolos.push_back(s.Nome);

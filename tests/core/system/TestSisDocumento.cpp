@@ -91,7 +91,7 @@ TEST(SystemValidation, AControlledSourceNeedsItsControllingComponent) {
     EXPECT_TRUE(d.doc->Validate().Ok());
     d.doc->DeleteObject(c);
     EXPECT_EQ(d.doc->Validate().Problemas, std::vector<std::string>{"FonteCorrenteCtrl1"});
-    EXPECT_FALSE(PrepareFT(*d.doc).Ok());
+    EXPECT_EQ(CatalogoCompleto().Comando(*d.doc).Verificar(*d.doc).Motivo, TMotivoRecusa::Incompleto);
 }
 
 // Keys that the property window would never write (a source controlled by another controlled
@@ -106,12 +106,14 @@ TEST(SystemValidation, SelfControlledAndChainedControlledSourcesNeverCrash) {
     c1.SetControlVariable("i(Resistor1)");
     auto copy = Reread(*d.doc, "VarID=" + IntToStr(r.ID()), "VarID=" + IntToStr(c1.ID()));
     ASSERT_TRUE(copy->Validate().Ok());
-    const TSistemaParaFT p = PrepareFT(*copy);
-    EXPECT_TRUE(!p.Ok() || !p.Entradas.empty());
-    for (const std::string& in : p.Entradas)
-        for (const std::string& out : p.Saidas) {
-            const TFTSistema ft = ComputeFT(*copy, p, in, out);
-            EXPECT_TRUE(ft.Ok() || ft.Mensagem == kMsgDFSSemExito) << ft.Mensagem;
+    const TComandoDocumento& comando = CatalogoCompleto().Comando(*copy);
+    const TCandidatosFT c = comando.Candidatos(*copy);
+    EXPECT_TRUE(c.Recusa.Houve() || !c.Entradas.empty());
+    for (const std::string& in : c.Entradas)
+        for (const std::string& out : c.Saidas) {
+            const TFTDocumento ft = comando.CalcularFT(*copy, {in, out, false, {}, {}}, {});
+            EXPECT_TRUE(ft.Calculado() || ft.Recusa.Motivo == TMotivoRecusa::ConversaoSemExito)
+                << ft.Recusa.Mensagem;
         }
 }
 
@@ -127,10 +129,14 @@ TEST(SystemValidation, TheSingleAxisRule) {
     TVOSisComp& m = d.C(kTipoMctMassa, {"X", "X"});
     EXPECT_TRUE(d.doc->Validate().Ok()) << "the mass lies horizontally like the force source";
     Rotate(*d.doc, m);
-    const TSistemaParaFT p = PrepareFT(*d.doc); // the analysis refuses it with the validation's message
-    EXPECT_TRUE(p.Validacao.Problemas.empty());
-    EXPECT_EQ(p.Validacao.Mensagem, kMsgMultiDirecional);
-    EXPECT_EQ(ComputeFT(*d.doc, p, "F(FonteForca1)", "E(Massa1)").Mensagem, kMsgMultiDirecional);
+    EXPECT_TRUE(d.doc->Validate().Problemas.empty());
+    // The analysis refuses it with the validation's message.
+    const TRecusa recusa = CatalogoCompleto()
+                               .Comando(*d.doc)
+                               .CalcularFT(*d.doc, {"F(FonteForca1)", "E(Massa1)", false, {}, {}}, {})
+                               .Recusa;
+    EXPECT_EQ(recusa.Motivo, TMotivoRecusa::MultiDirecional);
+    EXPECT_EQ(recusa.Mensagem, kMsgMultiDirecional);
     Rotate(*d.doc, f); // upright too
     EXPECT_TRUE(d.doc->Validate().Ok());
     // The rotational domain on its own: a spring along the torque source, then across it.
@@ -159,4 +165,16 @@ TEST(SystemValidation, SharedNamesAreListed) {
     EXPECT_TRUE(Reread(*d.doc, "Desc=" + d.vertices["W"]->Desc(), "Desc=" + d.vertices["X"]->Desc())
                     ->Validate()
                     .Ok());
+
+    // Variables are looked up with letter case ignored, so a resistor "R1" and an inductor "r1" share
+    // E(r1): the analysis refuses them rather than give the resistor's voltage for the inductor's.
+    Desenho rl;
+    rl.C(kTipoEleFonteTensao, {"A", "G"});
+    ASSERT_TRUE(rl.doc->Objects().Rename(rl.C(kTipoEleResistor, {"A", "B"}).Desc(), "R1"));
+    ASSERT_TRUE(rl.doc->Objects().Rename(rl.C(kTipoEleIndutor, {"B", "G"}).Desc(), "r1"));
+    EXPECT_EQ(rl.doc->Validate().Problemas,
+              std::vector<std::string>{"Nome repetido em mais de um componente: r1"});
+    const TFTDocumento ft = CatalogoCompleto().Comando(*rl.doc).CalcularFT(
+        *rl.doc, {"E(FonteTensao1)", "E(r1)", false, {}, {}}, {});
+    EXPECT_EQ(ft.Recusa.Motivo, TMotivoRecusa::Incompleto);
 }
