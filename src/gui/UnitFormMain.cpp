@@ -159,8 +159,7 @@ void TFormMain::CriarBarras() {
     linha->addWidget(CriarBarra(BotoesArquivo(), QStringLiteral("ToolBarFile")), 0, Qt::AlignTop);
     linha->addWidget(CriarBarra(BotoesControle(), QStringLiteral("ToolBarCtrl")), 0, Qt::AlignTop);
     CriarPaginas();
-    linha->addWidget(paginas_, 1, Qt::AlignTop | Qt::AlignLeft);
-    linha->addStretch(0);
+    linha->addWidget(paginas_, 1, Qt::AlignTop);
     setCentralWidget(painel);
 }
 

@@ -46,6 +46,8 @@ TVisualForm::TVisualForm(TVisualDocumento& documento, TAreaTrabalho& area, TDial
         emit EstadoAlterado();
     });
 
+    // A document read from a file or made by a conversion shows without a selection.
+    documento.DeselectAll();
     posicionando_ = true;
     setGeometry(documento.Left(), std::max(documento.Top(), topoMinimo), documento.Width(),
                 documento.Height());
@@ -140,7 +142,7 @@ void TVisualForm::Ativado() {
     // The selection clears on activation, which brings up the document's own property window (through
     // the notice of the new selection); not while a press that arrived first selects or drags an object.
     const bool limpar = !documento_->Dragging() && QGuiApplication::mouseButtons() == Qt::NoButton;
-    if (limpar && documento_->Objects().Selected() != nullptr)
+    if (limpar)
         documento_->DeselectAll();
     else
         dialogos_.MostrarPropriedades(*documento_);
