@@ -150,12 +150,4 @@ inline void Arrastar(TVisualForm& janela, TPonto de, TPonto para) {
     QApplication::sendEvent(&janela.Canvas(), &m2);
     Soltar(janela, para);
 }
-// A move without a button (the hint follows it).
-inline void Passar(TVisualForm& janela, TPonto p) {
-    const QPoint q(p.X, p.Y);
-    QMouseEvent m(QEvent::MouseMove, q, janela.Canvas().mapToGlobal(q), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(&janela.Canvas(), &m);
-}
-
 } // namespace brelix::testing

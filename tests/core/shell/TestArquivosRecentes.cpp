@@ -8,8 +8,6 @@
 #include "shell/UnitMenuPrincipal.h"
 #include "visual/UnitVOGrfClasses.h"
 
-#include <set>
-
 using namespace brelix;
 using apoio::AreaTeste;
 namespace fs = std::filesystem;
@@ -160,19 +158,4 @@ TEST_F(AreaTeste, AFigureIsOfferedUnderTheDocumentsNameInTheFigureFormatsAndAFai
     EXPECT_EQ(janela.Eventos("figura"),
               (Textos{"figura: Sistema1 -> " + Path("fig.pdf"), "figura: Sistema1 -> " + Path("fig.png")}));
     EXPECT_EQ(janela.Eventos("msg"), Textos{"msg: disco cheio"});
-}
-
-TEST(Menus, EditarFollowsArquivoAndShortcutsAreUnique) {
-    std::vector<std::string> nomes;
-    for (const TMenu* m : BarraDeMenus())
-        nomes.push_back(m->Caption);
-    EXPECT_EQ(nomes, (Textos{"Arquivo", "Editar", "Algoritmos", "Janelas", "Resultados", "Opções"}));
-    std::set<std::string_view> atalhos;
-    for (int c = 0; c <= static_cast<int>(TComando::ExportarFigura); ++c) {
-        const std::string_view atalho = AtalhoDoComando(static_cast<TComando>(c));
-        if (atalho.empty()) continue;
-        EXPECT_TRUE(atalhos.insert(atalho).second) << atalho;
-        EXPECT_NE(ItemDoComando(static_cast<TComando>(c)), nullptr) << atalho; // reachable by menu too
-    }
-    EXPECT_EQ(ItemDoComando(TComando::Desfazer)->Caption, "Desfazer");
 }
