@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,6 +102,8 @@ QIcon IconeDaClasse(const TVOClass& cls) {
 }
 
 QIcon IconeDoComando(TComando comando) {
+    const std::vector<TComando>& com = ComandosComIcone();
+    if (std::find(com.begin(), com.end(), comando) == com.end()) return {};
     return Icone(QRectF(0, 0, 24, 24), [comando](QPainter& p) { PintarComando(p, comando); });
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "shell/UnitComandos.h"
 #include "visual/UnitVOClass.h"
 
 #include <QIcon>
+
+#include <vector>
 
 namespace brelix {
 
@@ -13,28 +16,9 @@ namespace brelix {
 // that button and drawing always match. Connection classes show a connection in their colour.
 QIcon IconeDaClasse(const TVOClass& cls);
 
-// The commands of the file and control tool bars.
-enum class TComando {
-    Abrir,
-    Salvar,
-    SalvarComo,
-    SalvarTodos,
-    NovoSistema,
-    NovoGrafo,
-    NovoDFS,
-    SalvarFT,
-    Selecionar,
-    Conectar,
-    Girar,
-    SistemaGrafo,
-    SistemaFT,
-    GrafoDFS,
-    GrafoFT,
-    DFSFT,
-    ExportarFigura,
-};
-inline constexpr int kNumComandos = static_cast<int>(TComando::ExportarFigura) + 1;
-
+// The commands with a picture: those of the file and control tool bars and of the "Editar" menu.
+const std::vector<TComando>& ComandosComIcone();
+// Empty for a command without a picture (a menu item only).
 QIcon IconeDoComando(TComando comando);
 
 } // namespace brelix

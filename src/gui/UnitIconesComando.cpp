@@ -171,7 +171,36 @@ void Figura(QPainter& p) {
     Ponta(p, {12, 23.5}, {0, 1}, 3, 2.6, kAzul);
 }
 
+// A hooked arrow for taking an edit back (pointing left) or doing it again (mirrored).
+void Volta(QPainter& p, bool refazer) {
+    p.save();
+    if (refazer) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath gancho;
+    gancho.moveTo(7, 9);
+    gancho.lineTo(14, 9);
+    gancho.cubicTo(22, 9, 22, 20, 14, 20);
+    gancho.lineTo(9, 20);
+    p.setPen(Caneta(kAzul, 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(gancho);
+    Ponta(p, {2.5, 9}, {-1, 0}, 6, 4.5, kAzul);
+    p.restore();
+}
+
 } // namespace
+
+const std::vector<TComando>& ComandosComIcone() {
+    using C = TComando;
+    static const std::vector<TComando> comandos = {
+        C::Abrir,     C::Salvar,         C::SalvarComo, C::SalvarTodos, C::NovoSistema,
+        C::NovoGrafo, C::NovoDFS,        C::SalvarFT,   C::Selecionar,  C::Conectar,
+        C::Girar,     C::SistemaGrafo,   C::SistemaFT,  C::GrafoDFS,    C::GrafoFT,
+        C::DFSFT,     C::ExportarFigura, C::Desfazer,   C::Refazer};
+    return comandos;
+}
 
 void PintarComando(QPainter& p, TComando comando) {
     switch (comando) {
@@ -234,6 +263,22 @@ void PintarComando(QPainter& p, TComando comando) {
         break;
     case TComando::ExportarFigura:
         Figura(p);
+        break;
+    case TComando::Desfazer:
+        Volta(p, false);
+        break;
+    case TComando::Refazer:
+        Volta(p, true);
+        break;
+    case TComando::Nenhum:
+    case TComando::Fechar:
+    case TComando::ResultadoSistemaGrafo:
+    case TComando::ResultadoGrafoDFS:
+    case TComando::ResultadoMason:
+    case TComando::ResultadoFT:
+    case TComando::Opcoes:
+    case TComando::Sobre:
+        // Menu items without a button have no picture.
         break;
     }
 }

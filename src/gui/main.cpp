@@ -1,80 +1,73 @@
-// brelix [DOCUMENT...]: shows each document given (sis, grf or dfs) in a window of its own, or a new
-// system document when none is given. Ctrl + wheel zooms, Ctrl+0 returns to 100 %, and "Exportar
-// Figura..." writes the drawing as SVG, PDF or PNG.
+// brelix [FILE...]: the desktop program. The splash shows while the main window and the program's
+// windows are made; then the files given (documents sis, grf, dfs, or a transfer function fts) open
+// as "Abrir..." opens them.
+//
+// brelix --capturas FOLDER [FILE...] writes pictures of the windows (see UnitCapturas) once they are
+// shown, and ends; scripts/screenshots.sh runs it on the examples.
 
-#include "common/UnitComErro.h"
-#include "gui/UnitCanvasDocumento.h"
-#include "gui/UnitExportarFigura.h"
-#include "gui/UnitIcones.h"
+#include "gui/UnitCapturas.h"
+#include "gui/UnitDialogoArquivo.h"
+#include "gui/UnitDialogos.h"
+#include "gui/UnitFormAbout.h"
+#include "gui/UnitFormMain.h"
+#include "gui/UnitFormSplash.h"
 #include "shell/UnitCatalogo.h"
-#include "visual/UnitVODocKind.h"
+#include "shell/UnitOpcoes.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QFileDialog>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QScrollArea>
+#include <QTimer>
 
+#include <cstdio>
 #include <memory>
-#include <vector>
-
-namespace {
 
 using namespace brelix;
-
-// A document's window, for as long as the main window is not built: the canvas in a scroll area and
-// the export command.
-std::unique_ptr<QMainWindow> JanelaDocumento(TVisualDocumento& doc) {
-    auto janela = std::make_unique<QMainWindow>();
-    janela->setWindowTitle(QString::fromStdString(doc.FileName()));
-    auto* rolagem = new QScrollArea(janela.get());
-    auto* canvas = new TCanvasDocumento(doc);
-    rolagem->setWidget(canvas);
-    rolagem->setWidgetResizable(true);
-    rolagem->setBackgroundRole(QPalette::Base);
-    janela->setCentralWidget(rolagem);
-    QAction* exportar =
-        janela->menuBar()
-            ->addMenu(QStringLiteral("Arquivo"))
-            ->addAction(IconeDoComando(TComando::ExportarFigura), QStringLiteral("Exportar Figura..."));
-    QMainWindow* dono = janela.get();
-    QObject::connect(exportar, &QAction::triggered, dono, [dono, &doc]() {
-        const QString arquivo = QFileDialog::getSaveFileName(
-            dono, QStringLiteral("Exportar Figura"), QString::fromStdString(doc.Desc()), FiltroFiguras());
-        if (arquivo.isEmpty()) return;
-        QString erro;
-        if (!ExportarFigura(doc, arquivo, &erro)) QMessageBox::critical(dono, QStringLiteral("Brelix"), erro);
-    });
-    janela->resize(canvas->sizeHint().grownBy(QMargins(0, 0, 24, 48)));
-    return janela;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brelix"));
+    QApplication::setApplicationVersion(TFormAbout::Versao());
+
+    QStringList arquivos = QApplication::arguments().mid(1);
+    QString capturas;
+    if (arquivos.size() >= 2 && arquivos.front() == QLatin1String("--capturas")) {
+        capturas = arquivos[1];
+        arquivos = arquivos.mid(2);
+    }
+
     const std::unique_ptr<TCatalogo> catalogo = CriarCatalogo();
-    std::vector<std::unique_ptr<TVisualDocumento>> documentos;
-    for (const QString& arquivo : QApplication::arguments().mid(1)) {
-        try {
-            documentos.push_back(AbrirDocumento(catalogo->Documentos(), arquivo.toStdString()));
-        } catch (const EFileError& e) {
-            QMessageBox::critical(nullptr, QStringLiteral("Brelix"), QString::fromStdString(e.what()));
-        }
+    TOpcoes opcoes;
+    const std::unique_ptr<TSeletorArquivos> seletor = CriarSeletorArquivos();
+    // The dialogs are children of the main window and go before it.
+    std::unique_ptr<TFormMain> principal;
+    std::unique_ptr<TDialogos> dialogos;
+    {
+        TFormSplash splash;
+        splash.show();
+        PercorrerInicio(splash, [&](const TPassoInicio& passo) {
+            if (passo.Janela == "FormMain") {
+                principal = std::make_unique<TFormMain>(*catalogo, opcoes, *seletor,
+                                                        QApplication::applicationDirPath().toStdString());
+            } else if (passo.Janela == "FormMsg") {
+                // Every single-instance window, in the order of the start-up list.
+                dialogos = CriarDialogos(principal.get());
+                principal->SetDialogos(*dialogos);
+            }
+        });
+        QObject::connect(principal.get(), &TFormMain::Encerrado, &app, &QApplication::quit);
+        principal->show();
     }
-    if (QApplication::arguments().size() <= 1) {
-        documentos.push_back(catalogo->Documentos().Make(kDocKindSistema));
-        documentos.back()->NewDocument("Sistema1");
+    principal->AbrirArquivos(arquivos);
+
+    if (!capturas.isEmpty()) {
+        // Once the windows are on the screen and drawn.
+        QTimer::singleShot(1000, principal.get(), [&] {
+            QString erro;
+            const bool ok = SalvarCapturas(*principal, capturas, &erro);
+            if (!ok) std::fprintf(stderr, "brelix: %s\n", qPrintable(erro));
+            QApplication::exit(ok ? 0 : 1);
+        });
     }
-    if (documentos.empty()) return 1;
-    std::vector<std::unique_ptr<QMainWindow>> janelas;
-    for (const std::unique_ptr<TVisualDocumento>& doc : documentos) {
-        doc->DeselectAll(); // a document window shows its document without a selection when it opens
-        janelas.push_back(JanelaDocumento(*doc));
-        janelas.back()->show();
-    }
-    return QApplication::exec();
+    const int resultado = QApplication::exec();
+    dialogos.reset();
+    return resultado;
 }

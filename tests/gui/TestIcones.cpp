@@ -99,8 +99,9 @@ void TestIcones::classesDistintas() {
 // Every command has a visible icon of its own, drawn at the device's pixel ratio rather than enlarged.
 void TestIcones::comandos() {
     std::vector<std::pair<QString, QImage>> imagens;
-    for (int i = 0; i < kNumComandos; ++i) {
-        const QIcon icone = IconeDoComando(static_cast<TComando>(i));
+    for (const TComando comando : ComandosComIcone()) {
+        const int i = static_cast<int>(comando);
+        const QIcon icone = IconeDoComando(comando);
         for (const int lado : {16, 24, 48})
             QVERIFY2(Opacos(ImagemIcone(icone, lado)) >= lado * lado / 10,
                      qPrintable(QStringLiteral("command %1 nearly empty at %2 pixels").arg(i).arg(lado)));

@@ -37,6 +37,7 @@ TAreaTrabalho::~TAreaTrabalho() = default;
 
 void TAreaTrabalho::Iniciar(const std::string& pastaExecutavel) {
     opcoes_.LoadOptions(pastaExecutavel);
+    recentes_.Ler(opcoes_);
     AutoVrtEmSistemas();
     SetActiveDocument(nullptr);
 }
@@ -44,7 +45,17 @@ void TAreaTrabalho::Iniciar(const std::string& pastaExecutavel) {
 bool TAreaTrabalho::Habilitado(TComando comando) const {
     if (const std::optional<TJanelaResultado> janela = JanelaDoResultado(comando))
         return resultados_.Tem(*janela);
-    return paginas_.Habilitado(comando);
+    const TVisualDocumento* ativo = Ativo();
+    switch (comando) {
+    case TComando::Desfazer:
+        return ativo != nullptr && ativo->CanUndo();
+    case TComando::Refazer:
+        return ativo != nullptr && ativo->CanRedo();
+    case TComando::ExportarFigura:
+        return ativo != nullptr;
+    default:
+        return paginas_.Habilitado(comando);
+    }
 }
 
 void TAreaTrabalho::Executar(TComando comando) {
@@ -108,6 +119,15 @@ void TAreaTrabalho::Executar(TComando comando) {
     case TComando::Girar:
         PressionarControle(kModeGirar);
         return;
+    case TComando::Desfazer:
+        Desfazer();
+        return;
+    case TComando::Refazer:
+        Refazer();
+        return;
+    case TComando::ExportarFigura:
+        ExportarFigura();
+        return;
     }
 }
 
@@ -130,12 +150,14 @@ void TAreaTrabalho::Abrir() {
     AbrirArquivo(*arquivo);
 }
 
-void TAreaTrabalho::AbrirArquivo(const std::string& arquivo) {
+bool TAreaTrabalho::AbrirArquivo(const std::string& arquivo) {
     const std::string extensao = Extensao(arquivo);
+    bool aberto = false;
     try {
         if (SameTextAscii(extensao, kExtensaoFT)) {
             resultados_.FT.LoadFT(arquivo);
             resultados_.TemFT = true;
+            aberto = true;
             Atualizar();
             janela_.MostrarResultado(TJanelaResultado::FT);
         } else if (const TDocKindInfo* kind =
@@ -145,15 +167,31 @@ void TAreaTrabalho::AbrirArquivo(const std::string& arquivo) {
             std::unique_ptr<TVisualDocumento> documento = catalogo_.Documentos().Make(kind->DocKind);
             documento->LoadFile(arquivo);
             AddDocument(std::move(documento));
+            aberto = true;
         }
         // Any other file opens nothing, yet its folder still becomes the default one.
     } catch (const EFileError& e) {
         // A damaged or unreadable file: the message names it, nothing was opened and the command ends.
         janela_.ShowMsg(e.what());
+        return false;
+    }
+    opcoes_.ChangeDefaultDir(std::filesystem::path(CaminhoRecente(arquivo)).parent_path().string());
+    if (aberto) recentes_.Usar(arquivo, opcoes_);
+    PressionarControle(kModeSelecionar);
+    return aberto;
+}
+
+void TAreaTrabalho::AbrirRecente(std::size_t i) {
+    if (i >= recentes_.Lista().size()) return;
+    const std::string arquivo = recentes_.Lista()[i];
+    std::error_code erro;
+    if (!std::filesystem::is_regular_file(arquivo, erro)) {
+        janela_.ShowMsg(kMsgRecenteAusente + arquivo);
+        recentes_.Retirar(arquivo, opcoes_);
+        janela_.AtualizarEstado();
         return;
     }
-    opcoes_.ChangeDefaultDir(std::filesystem::path(arquivo).parent_path().string());
-    PressionarControle(kModeSelecionar);
+    AbrirArquivo(arquivo);
 }
 
 bool TAreaTrabalho::Salvar() {
@@ -191,6 +229,7 @@ bool TAreaTrabalho::SalvarDocumentoComo(TVisualDocumento& documento) {
         try {
             documento.SaveDocument(*nome);
             salvo = true;
+            recentes_.Usar(*nome, opcoes_);
         } catch (const EFileError& e) {
             janela_.ShowMsg(e.what());
         }
@@ -230,6 +269,39 @@ bool TAreaTrabalho::SalvarFT() {
         janela_.ShowMsg(e.what());
         return false;
     }
+}
+
+bool TAreaTrabalho::ExportarFigura() {
+    TVisualDocumento* ativo = Ativo();
+    if (ativo == nullptr) return false;
+    TDialogoArquivo dialogo;
+    dialogo.Filtro = kFiltroFiguras;
+    dialogo.ExtensaoPadrao = "svg";
+    dialogo.ExtensaoDoFiltro = true;
+    dialogo.Pasta = opcoes_.Config().DefaultDir;
+    dialogo.NomeArquivo = ativo->Desc();
+    dialogo.ConfirmarSubstituicao = true;
+    const std::optional<std::string> nome = janela_.DialogoSalvar(dialogo);
+    if (!nome) return false;
+    if (const std::optional<std::string> erro = janela_.ExportarFigura(*ativo, *nome)) {
+        janela_.ShowMsg(*erro);
+        return false;
+    }
+    return true;
+}
+
+bool TAreaTrabalho::Desfazer() {
+    TVisualDocumento* ativo = Ativo();
+    if (ativo == nullptr || !ativo->Undo()) return false;
+    janela_.AtualizarEstado();
+    return true;
+}
+
+bool TAreaTrabalho::Refazer() {
+    TVisualDocumento* ativo = Ativo();
+    if (ativo == nullptr || !ativo->Redo()) return false;
+    janela_.AtualizarEstado();
+    return true;
 }
 
 bool TAreaTrabalho::FecharPrograma() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/UnitComandoDocumento.h"
+#include "shell/UnitArquivosRecentes.h"
 #include "shell/UnitComandos.h"
 #include "shell/UnitEstadoPaginas.h"
 #include "shell/UnitFerramentas.h"
@@ -50,6 +51,15 @@ public:
     // the transfer-function window. The file's folder becomes the default folder. A file that cannot
     // be read is reported and nothing else happens.
     void Abrir();
+    // A file by its path, as Abrir opens the file the dialog gives (files named on the command line or
+    // dropped on the main window): a document of its kind, or a transfer-function file; its folder
+    // becomes the default folder and it heads the recent files. A file that cannot be read is
+    // reported and nothing else happens. True when a document or a function was opened.
+    bool AbrirArquivo(const std::string& arquivo);
+    // The recent file i of the "Arquivo" menu. A file that is no longer there is reported and leaves
+    // the list.
+    void AbrirRecente(std::size_t i);
+    const std::vector<std::string>& Recentes() const { return recentes_.Lista(); }
     // The active document under its name, or through Salvar Como when it was never saved. True when
     // the file was written.
     bool Salvar();
@@ -59,6 +69,14 @@ public:
     void SalvarTodos();
     // The transfer-function result to a file, when there is one.
     bool SalvarFT();
+    // "Exportar Figura...": the save dialog on the figure formats, in the default folder, offering the
+    // document's description; the display writes the file. True when it was written.
+    bool ExportarFigura();
+
+    // ---- Editar ----
+    // The active document's last edit taken back, or done again; false when there is none.
+    bool Desfazer();
+    bool Refazer();
     // "Fechar" and closing the main window: the documents, from the first, are made active and asked
     // to close; the first that stays open stops it. True when none is left and the program may end.
     bool FecharPrograma();
@@ -117,7 +135,6 @@ public:
 private:
     bool SalvarDocumento(TVisualDocumento& documento);
     bool SalvarDocumentoComo(TVisualDocumento& documento);
-    void AbrirArquivo(const std::string& arquivo);
     void Atualizar();
     void AplicarModo(std::int32_t modo);
     void AutoVrtEmSistemas();
@@ -141,6 +158,7 @@ private:
     std::string botaoPressionado_;
     TEstadoPaginas paginas_;
     TResultados resultados_;
+    TArquivosRecentes recentes_;
 };
 
 } // namespace brelix

@@ -35,6 +35,10 @@ enum class TComando {
     Selecionar,
     Conectar,
     Girar,
+    // "Editar": the active document's undo stack, and its drawing as a figure for a report
+    Desfazer,
+    Refazer,
+    ExportarFigura,
 };
 
 } // namespace brelix

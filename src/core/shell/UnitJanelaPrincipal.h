@@ -25,6 +25,8 @@ struct TDialogoArquivo {
     std::string Pasta;                  // the folder it starts in
     std::string NomeArquivo;            // the name it offers
     bool ConfirmarSubstituicao = false; // asks before replacing a file
+    // The default extension follows the filter the user picks (figures: svg, pdf or png).
+    bool ExtensaoDoFiltro = false;
 };
 
 // The two choice dialogs "Função de Transferência": an input and an output variable, or, for a linear
@@ -51,6 +53,10 @@ public:
     // The options window filled with the settings; what it holds when closed with "Confirmar".
     virtual std::optional<TEntradaOpcoes> EditarOpcoes(const TConfigOpcoes& config) = 0;
     virtual void MostrarSobre() = 0;
+    // "Exportar Figura...": the document's drawing written to the file, in the format of its
+    // extension; the reason when it could not be written.
+    virtual std::optional<std::string> ExportarFigura(TVisualDocumento& documento,
+                                                      const std::string& arquivo) = 0;
 
     // Shows a result window, filled from the workspace's results.
     virtual void MostrarResultado(TJanelaResultado janela) = 0;

@@ -58,11 +58,49 @@ const std::vector<TMenu>& MenusPrincipais() {
     return menus;
 }
 
+const TMenu& MenuEditar() {
+    using C = TComando;
+    static const TMenu menu = {"MenuEditar",
+                               "Editar",
+                               {{"EditarDesfazer", "Desfazer", C::Desfazer},
+                                {"EditarRefazer", "Refazer", C::Refazer},
+                                {"EditarExportarFigura", "Exportar Figura...", C::ExportarFigura}}};
+    return menu;
+}
+
+std::vector<const TMenu*> BarraDeMenus() {
+    std::vector<const TMenu*> barra;
+    for (const TMenu& menu : MenusPrincipais()) {
+        barra.push_back(&menu);
+        if (menu.Nome == "MenuArquivo") barra.push_back(&MenuEditar());
+    }
+    return barra;
+}
+
 const TItemMenu* ItemDoComando(TComando comando) {
-    for (const TMenu& menu : MenusPrincipais())
-        for (const TItemMenu& item : menu.Itens)
+    for (const TMenu* menu : BarraDeMenus())
+        for (const TItemMenu& item : menu->Itens)
             if (item.Comando == comando) return &item;
     return nullptr;
+}
+
+std::string_view AtalhoDoComando(TComando comando) {
+    switch (comando) {
+    case TComando::Abrir:
+        return "Ctrl+O";
+    case TComando::Salvar:
+        return "Ctrl+S";
+    case TComando::SalvarComo:
+        return "Ctrl+Shift+S";
+    case TComando::Sobre:
+        return "F1";
+    case TComando::Desfazer:
+        return "Ctrl+Z";
+    case TComando::Refazer:
+        return "Ctrl+Shift+Z";
+    default:
+        return {};
+    }
 }
 
 } // namespace brelix

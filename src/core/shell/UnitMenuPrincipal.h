@@ -20,6 +20,9 @@ inline constexpr const char* kFiltroAbrir =
 inline constexpr const char* kFiltroSalvar =
     "Arquivos de DFS (*.dfs)|*.dfs|Arquivos de Grafo (*.grf)|*.grf|"
     "Arquivos de Sistema (*.sis)|*.sis|Arquivos de Função (*.fts)|*.fts";
+// "Exportar Figura...": the formats a figure is written in, chosen by the file's extension.
+inline constexpr const char* kFiltroFiguras =
+    "Figura SVG (*.svg)|*.svg|Figura PDF (*.pdf)|*.pdf|Figura PNG (*.png)|*.png";
 // The extension of a transfer-function file.
 inline constexpr const char* kExtensaoFT = "fts";
 
@@ -41,9 +44,16 @@ struct TMenu {
     bool ListaJanelas = false;
 };
 
-// The menu bar from left to right.
+// The program's five menus from left to right.
 const std::vector<TMenu>& MenusPrincipais();
-// The item that runs a command; none for the commands of buttons only.
+// "Editar": Desfazer and Refazer on the active document's undo stack, and Exportar Figura.
+const TMenu& MenuEditar();
+// The menu bar as the window shows it: the five menus with "Editar" after "Arquivo".
+std::vector<const TMenu*> BarraDeMenus();
+// The item that runs a command, in any menu of the bar; none for the commands of buttons only.
 const TItemMenu* ItemDoComando(TComando comando);
+
+// The keyboard shortcut of a command in the portable text form ("Ctrl+Shift+S"); empty for none.
+std::string_view AtalhoDoComando(TComando comando);
 
 } // namespace brelix

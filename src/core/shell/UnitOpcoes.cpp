@@ -5,6 +5,7 @@
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
@@ -158,6 +159,17 @@ bool TOpcoes::SetKey(std::string_view name, std::string_view value) {
     }
     lines_.push_back(std::move(line));
     return true;
+}
+
+bool TOpcoes::RemoveKey(std::string_view name) {
+    const auto named = [name](const std::string& line) {
+        std::string_view lineName;
+        return LineName(line, lineName) && SameTextAscii(lineName, name);
+    };
+    const auto first = std::remove_if(lines_.begin(), lines_.end(), named);
+    const bool found = first != lines_.end();
+    lines_.erase(first, lines_.end());
+    return found;
 }
 
 std::string TOpcoes::Value(std::string_view name) const {

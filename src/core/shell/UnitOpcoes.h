@@ -82,6 +82,9 @@ public:
     // or an "=" or nothing in the name.
     bool SetKey(std::string_view name, std::string_view value);
 
+    // Takes out every line named `name` (letter case ignored); true when there was one. Not saved.
+    bool RemoveKey(std::string_view name);
+
     // The value of the first line named `name`; empty when there is none.
     std::string Value(std::string_view name) const;
 

@@ -227,6 +227,17 @@ TVOConexao* TListVisualObject::ConnectionAt(TPonto p) const {
     return nullptr;
 }
 
+TVisualObject* TListVisualObject::ElementAt(TPonto p) const {
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+        TVisualObject* o = it->get();
+        if (dynamic_cast<const TVOConexao*>(o) != nullptr) continue;
+        if (p.X >= o->Left() && p.X < o->Left() + o->Width() && p.Y >= o->Top() &&
+            p.Y < o->Top() + o->Height())
+            return o;
+    }
+    return nullptr;
+}
+
 std::vector<TVisualObject*> TListVisualObject::PaintOrder() const {
     std::vector<TVisualObject*> order;
     order.reserve(items_.size());

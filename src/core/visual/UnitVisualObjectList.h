@@ -118,6 +118,10 @@ public:
     // The first connection whose line passes within 3 pixels of the point; none when no connection
     // takes the click (the document then handles it as a click on empty space).
     TVOConexao* ConnectionAt(TPonto p) const;
+    // The vertex or component whose 30 x 30 box holds the point, the one drawn on top when boxes
+    // overlap (the later in the list); none when the point lies on no element. A press there goes to
+    // that element; elsewhere to ConnectionAt and the empty area.
+    TVisualObject* ElementAt(TPonto p) const;
     // Connections first, behind everything else; then the other objects; each in list order.
     std::vector<TVisualObject*> PaintOrder() const;
 

@@ -68,6 +68,12 @@ struct JanelaFalsa : TJanelaPrincipal {
     }
     std::optional<TEntradaOpcoes> EditarOpcoes(const TConfigOpcoes&) override { return opcoes; }
     void MostrarSobre() override { eventos.push_back("sobre"); }
+    // A figure is "written" unless `erroFigura` holds a reason.
+    std::optional<std::string> erroFigura;
+    std::optional<std::string> ExportarFigura(TVisualDocumento& d, const std::string& arquivo) override {
+        eventos.push_back("figura: " + d.FileName() + " -> " + arquivo);
+        return erroFigura;
+    }
     void MostrarResultado(TJanelaResultado j) override {
         eventos.push_back("resultado: " + std::to_string(static_cast<int>(j)));
     }

@@ -148,6 +148,27 @@ TEST(Geometry, TheConnectionsArrowLiesAtTheMiddlePointingToTheSecondEndAndPresse
     EXPECT_FALSE(HitTestPolyline({{5, 5}}, {5, 5}));
 }
 
+// A press goes to the element whose box holds it, the later one where two overlap; never to a
+// connection, whatever lies under its line; outside every box to nothing.
+TEST(Geometry, APressGoesToTheTopmostElementUnderIt) {
+    auto doc = NewDoc();
+    auto& v = Place(*doc, "TVOGrfVertice", {100, 100});
+    auto& z = Place(*doc, "TVOGrfImpedancia", {120, 100});
+    auto& w = Place(*doc, "TVOGrfVertice", {300, 100});
+    PickBoth(*doc, v, 1, z, 1);
+    ASSERT_EQ(Connections(*doc).size(), 1u);
+    const TListVisualObject& objects = doc->Objects();
+    struct Caso {
+        TPonto p;
+        const TVisualObject* esperado;
+    };
+    for (const Caso& c :
+         {Caso{{100, 100}, &v}, Caso{{119, 129}, &v}, Caso{{120, 100}, &z}, Caso{{129, 110}, &z},
+          Caso{{149, 129}, &z}, Caso{{150, 110}, nullptr}, Caso{{99, 110}, nullptr},
+          Caso{{100, 130}, nullptr}, Caso{{315, 115}, &w}, Caso{{200, 115}, nullptr}})
+        EXPECT_EQ(objects.ElementAt(c.p), c.esperado) << c.p.X << ", " << c.p.Y;
+}
+
 // Offered sorted from the other uncontrolled components, stored as letter, identity and port, following
 // a rename and a renumbering, and cleared when the component goes.
 TEST(ControlVariables, CandidatesKeysRenamesAndDeletion) {
