@@ -51,7 +51,6 @@ TFormOpcoes::TFormOpcoes(QWidget* parent)
     BtnFonte->setObjectName(QStringLiteral("BtnFonte"));
     BtnFonte->setText(QStringLiteral("..."));
     BtnFonte->setToolTip(QStringLiteral("Alterar Fonte"));
-    BtnFonte->setAutoRaise(true);
     CBCnx->setObjectName(QStringLiteral("CBCnx"));
     BtnConfirmar->setObjectName(QStringLiteral("BtnConfirmar"));
     BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));

@@ -22,7 +22,7 @@ QGroupBox* GrupoCampo(const char* nome, const char* titulo, QWidget* campo, QWid
     grupo->setObjectName(QString::fromLatin1(nome));
     grupo->setFixedWidth(kLarguraGrupo);
     auto* layout = new QVBoxLayout(grupo);
-    layout->setContentsMargins(4, 2, 4, 4);
+    layout->setContentsMargins(6, 2, 6, 4);
     layout->addWidget(campo);
     return grupo;
 }
@@ -72,7 +72,7 @@ TJanelaPropVOGanho::TJanelaPropVOGanho(FMensagem mensagem, QWidget* parent)
     botoes->addWidget(BtnOK);
     botoes->addWidget(BtnCancelar);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 6);
+    layout->setContentsMargins(0, 4, 0, 6);
     layout->addLayout(campos);
     layout->addLayout(botoes);
     AbrirGanho(kCaptionGanho, "1", false, true, true);
