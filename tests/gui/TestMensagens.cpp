@@ -20,51 +20,42 @@ class TestMensagens : public QObject {
     Q_OBJECT
 
 private slots:
-    void mensagemModalFechada_data();
-    void mensagemModalFechada();
+    void mensagem();
     void perguntaSalvar_data();
     void perguntaSalvar();
     void verificacao_data();
     void verificacao();
 };
 
-void TestMensagens::mensagemModalFechada_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Fechar") << false;
-    QTest::newRow("Escape") << true;
-}
-
-void TestMensagens::mensagemModalFechada() {
-    QFETCH(bool, escape);
+void TestMensagens::mensagem() {
     TFormMsg msg;
-    bool visto = false;
-    QuandoModal([&](QWidget* modal) {
-        visto = modal == &msg;
-        QCOMPARE(msg.windowTitle(), QStringLiteral("Brelix"));
-        QCOMPARE(msg.LabelMsg->text(), QStringLiteral("Variável de entrada não informada"));
-        QCOMPARE(msg.LabelMsg->width(), 365);
-        QVERIFY(msg.LabelMsg->alignment() & Qt::AlignHCenter);
-        QCOMPARE(msg.BtnCancel->text(), QStringLiteral("Fechar"));
-        QCOMPARE(msg.focusWidget(), msg.BtnCancel);
-        // The window's size is fixed: its border does not let the user resize it.
-        QCOMPARE(msg.minimumSize(), msg.maximumSize());
-        if (escape)
-            QTest::keyClick(&msg, Qt::Key_Escape);
-        else
-            QTest::mouseClick(msg.BtnCancel, Qt::LeftButton);
-    });
-    msg.ShowMsg("Variável de entrada não informada");
-    QVERIFY(visto);
-    QVERIFY(!msg.isVisible());
+    for (const bool escape : {false, true}) {
+        bool visto = false;
+        QuandoModal([&](QWidget* modal) {
+            visto = modal == &msg;
+            QCOMPARE(msg.windowTitle(), QStringLiteral("Brelix"));
+            QCOMPARE(msg.LabelMsg->text(), QStringLiteral("Variável de entrada não informada"));
+            QCOMPARE(msg.LabelMsg->width(), 365);
+            QVERIFY(msg.LabelMsg->alignment() & Qt::AlignHCenter);
+            QCOMPARE(msg.focusWidget(), msg.BtnCancel);
+            QCOMPARE(msg.minimumSize(), msg.maximumSize()); // a border the user cannot drag
+            if (escape)
+                QTest::keyClick(&msg, Qt::Key_Escape);
+            else
+                QTest::mouseClick(msg.BtnCancel, Qt::LeftButton);
+        });
+        msg.ShowMsg("Variável de entrada não informada");
+        QVERIFY(visto && !msg.isVisible());
+    }
 }
 
 void TestMensagens::perguntaSalvar_data() {
     QTest::addColumn<QString>("botao");
     QTest::addColumn<int>("resposta");
-    QTest::newRow("Sim") << "BtnSim" << static_cast<int>(TSaveAnswer::Sim);
-    QTest::newRow("Não") << "BtnNao" << static_cast<int>(TSaveAnswer::Nao);
-    QTest::newRow("Cancelar") << "BtnCancelar" << static_cast<int>(TSaveAnswer::Cancelar);
-    QTest::newRow("Escape") << "" << static_cast<int>(TSaveAnswer::Cancelar);
+    QTest::newRow("Sim") << "BtnSim" << int(TSaveAnswer::Sim);
+    QTest::newRow("Não") << "BtnNao" << int(TSaveAnswer::Nao);
+    QTest::newRow("Cancelar") << "BtnCancelar" << int(TSaveAnswer::Cancelar);
+    QTest::newRow("Escape") << "" << int(TSaveAnswer::Cancelar);
 }
 
 void TestMensagens::perguntaSalvar() {
@@ -73,13 +64,12 @@ void TestMensagens::perguntaSalvar() {
     TFormSaveFile pergunta;
     QuandoModal([&](QWidget*) {
         QCOMPARE(pergunta.LabelPergunta->text(), QStringLiteral("Salvar o arquivo Grafo1?"));
-        QCOMPARE(pergunta.BtnNao->text(), QStringLiteral("Não"));
         if (botao.isEmpty())
             QTest::keyClick(&pergunta, Qt::Key_Escape);
         else
             QTest::mouseClick(pergunta.findChild<QPushButton*>(botao), Qt::LeftButton);
     });
-    QCOMPARE(static_cast<int>(pergunta.Perguntar("Salvar o arquivo Grafo1?")), resposta);
+    QCOMPARE(int(pergunta.Perguntar("Salvar o arquivo Grafo1?")), resposta);
 }
 
 void TestMensagens::verificacao_data() {
@@ -90,15 +80,15 @@ void TestMensagens::verificacao_data() {
     QTest::addColumn<QString>("texto");
     QTest::newRow("validation problems")
         << ShowCheckLista("DFS não validado.", {"Nenhuma variável adicionada no DFS", "Variavel3"})
-        << QString::fromUtf8(kAbaNaoValidados) << QList<bool>{true, false, false} << "MemoV"
+        << "Elementos não validados" << QList<bool>{true, false, false} << "MemoV"
         << "Nenhuma variável adicionada no DFS\nVariavel3";
     QTest::newRow("short-circuited elements")
-        << ShowCheckGrafo("Grafo não validado.", {"Impedancia2"}, {"Impedancia5"})
-        << QString::fromUtf8(kAbaEmCurto) << QList<bool>{false, true, true} << "MemoD"
+        << ShowCheckGrafo("Grafo não validado.", {"Impedancia2"}, {"Impedancia5"}) << "Elementos em curto"
+        << QList<bool>{false, true, true} << "MemoD"
         << "Impedancia5";
     QTest::newRow("nothing short-circuited: the unconnected tab opens")
         << ShowCheckGrafo("Grafo não validado.", {}, {"Impedancia5", "Impedancia6"})
-        << QString::fromUtf8(kAbaNaoConectados) << QList<bool>{false, true, true} << "MemoD"
+        << "Elementos não conectados" << QList<bool>{false, true, true} << "MemoD"
         << "Impedancia5\nImpedancia6";
 }
 
@@ -109,11 +99,10 @@ void TestMensagens::verificacao() {
     QFETCH(QString, memo);
     QFETCH(QString, texto);
     TFormCheckGrf janela;
-    // A refusal after another one: nothing of the first stays.
-    janela.Preencher(ShowCheckGrafo("antes", {"Velho1"}, {"Velho2"}));
+    janela.Preencher(ShowCheckGrafo("antes", {"Velho1"}, {"Velho2"})); // an earlier refusal leaves nothing
     QuandoModal([&](QWidget*) {
         QCOMPARE(janela.size(), QSize(375, 200));
-        QCOMPARE(janela.PanelMsg->text(), QString::fromStdString(conteudo.Mensagem));
+        QCOMPARE(janela.PanelMsg->text().toStdString(), conteudo.Mensagem);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(janela.PageControl->isTabVisible(i), visiveis[i]);
         QCOMPARE(janela.PageControl->tabText(janela.PageControl->currentIndex()), aba);
