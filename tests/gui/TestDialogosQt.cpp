@@ -42,6 +42,9 @@ struct TPrincipal : TJanelaPrincipal {
     }
     std::optional<TEntradaOpcoes> EditarOpcoes(const TConfigOpcoes& c) override { return d.EditarOpcoes(c); }
     void MostrarSobre() override {}
+    std::optional<std::string> ExportarFigura(TVisualDocumento&, const std::string&) override {
+        return std::nullopt;
+    }
     void MostrarResultado(TJanelaResultado j) override { d.MostrarResultado(j, *area); }
     void MostrarJanela(TVisualDocumento&) override {}
     void FecharJanela(TVisualDocumento& doc) override { d.OcultarPropriedades(doc); }
