@@ -1,6 +1,7 @@
 #include "UnitDesenhoExemplo.h"
 
 #include "shell/UnitCatalogo.h"
+#include "system/UnitVFSistema.h"
 #include "system/UnitVOSisClasses.h"
 
 #include <stdexcept>
@@ -19,7 +20,9 @@ const TCatalogoDocumentos& Catalogo() {
 TDesenho::TDesenho(std::int32_t docKind) {
     doc_ = Catalogo().Make(docKind);
     if (doc_ == nullptr) throw std::logic_error("document kind not registered");
-    doc_->NewDocument("Exemplo");
+    // Where the program opens a new document: below the main window's strip, right of the property
+    // window.
+    doc_->NewDocument("Exemplo", doc_->Kind().HeaderClass, 300, 550, 130, 230);
 }
 
 void TDesenho::Tamanho(std::int32_t largura, std::int32_t altura) {
@@ -46,6 +49,16 @@ TVOComp& TDesenho::Comp(std::int32_t kind, const std::string& nome, const std::s
     if (!doc_->SetObjectGain(c, 0, ganho) || c.Lbl() != ganho)
         throw std::logic_error("gain refused: " + ganho);
     return c;
+}
+
+void TDesenho::Girar(TVOComp& comp, int vezes) {
+    auto& sistema = dynamic_cast<TVFSistema&>(*doc_);
+    for (int i = 0; i < vezes; ++i)
+        if (!sistema.RotateObject(comp)) throw std::logic_error(comp.Desc() + " does not turn");
+}
+
+void TDesenho::Mover(TVisualObject& o, std::int32_t x, std::int32_t y) {
+    if (!doc_->MoveObject(o, {x, y})) throw std::logic_error("cannot move " + o.Desc());
 }
 
 void TDesenho::Ligar(TVOElemento& a, std::int32_t portaA, TVOElemento& b, std::int32_t portaB) {

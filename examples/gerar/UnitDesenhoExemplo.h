@@ -28,6 +28,12 @@ public:
     TVOComp& Comp(std::int32_t kind, const std::string& nome, const std::string& ganho, std::int32_t x,
                   std::int32_t y);
 
+    // Turns a system component to its next orientation, `vezes` times, as the rotate tool does.
+    void Girar(TVOComp& comp, int vezes = 1);
+    // Moves an object to the point, as dragging it there does: an unmoved graph component then stays
+    // where it is put instead of sitting midway between its vertices.
+    void Mover(TVisualObject& o, std::int32_t x, std::int32_t y);
+
     // Wires the component's ports 1, 2, ... to the given elements, in order.
     void Ligar(TVOElemento& comp, std::initializer_list<TVOElemento*> elementos);
     // Wires one port of each element.

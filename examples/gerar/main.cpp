@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ void SerieRLC(const std::string& arquivo) {
     auto& r1 = d.Comp(kTipoEleResistor, "R1", "R1", 120, 40);
     auto& l1 = d.Comp(kTipoEleIndutor, "L1", "L1", 240, 40);
     auto& c1 = d.Comp(kTipoEleCapacitor, "C1", "C1", 300, 120);
+    d.Girar(c1); // upright, across the output
     d.Ligar(vs, {&n1, &n0});
     d.Ligar(r1, {&n1, &n2});
     d.Ligar(l1, {&n2, &n3});
@@ -51,6 +53,7 @@ void PassaBaixasRC(const std::string& arquivo) {
     auto& vs = d.Comp(kTipoEleFonteTensao, "Vs", "Vs", 60, 120);
     auto& r = d.Comp(kTipoEleResistor, "R", "R", 130, 40);
     auto& c = d.Comp(kTipoEleCapacitor, "C", "C", 200, 120);
+    d.Girar(c);
     d.Ligar(vs, {&n1, &n0});
     d.Ligar(r, {&n1, &n2});
     d.Ligar(c, {&n2, &n0});
@@ -73,7 +76,9 @@ void EscadaRLC(int secoes, const std::string& arquivo) {
         auto& saida = d.Vertice(kTipoEleVertice, "A" + n, x + passo, 40);
         d.Ligar(d.Comp(kTipoEleResistor, "R" + n, "R" + n, x + 35, 40), {anterior, &meio});
         d.Ligar(d.Comp(kTipoEleIndutor, "L" + n, "L" + n, x + 110, 40), {&meio, &saida});
-        d.Ligar(d.Comp(kTipoEleCapacitor, "C" + n, "C" + n, x + passo, 130), {&saida, &terra});
+        auto& c = d.Comp(kTipoEleCapacitor, "C" + n, "C" + n, x + passo, 130);
+        d.Girar(c); // the shunt capacitors stand upright between the line and the ground
+        d.Ligar(c, {&saida, &terra});
         anterior = &saida;
     }
     d.Salvar(arquivo);
@@ -256,6 +261,11 @@ void LacosDFS(const std::string& arquivo) {
             (x[static_cast<std::size_t>(de - 1)]->Left() + x[static_cast<std::size_t>(para - 1)]->Left()) / 2;
         auto& t = d.Comp(kDFSTransmitancia, nome, ganho, xm, y);
         d.Ligar(t, {x[static_cast<std::size_t>(de - 1)], x[static_cast<std::size_t>(para - 1)]});
+        // A feedback transmittance is put above or below the chain, away from the forward one
+        // between the same variables.
+        if (y != 120) d.Mover(t, xm, y);
+        // Below the chain the label goes under the transmittance, clear of its two lines.
+        if (y > 120 && !d.Doc().SetObjectLabelY(t, 20)) throw std::logic_error("label of " + nome);
     };
     for (int k = 1; k <= 5; ++k)
         transmitancia("G" + IntToStr(k), "G" + IntToStr(k), k, k + 1, 120);
