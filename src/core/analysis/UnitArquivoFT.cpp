@@ -31,7 +31,7 @@ struct TLinhasSecao {
 };
 
 std::string Aspas(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return Excerpt(text);
 }
 
 // Splits the lines after the two names into the three sections. A section that occurs twice gets

@@ -20,7 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string SystemReason() { return std::strerror(errno); }
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 // A name beside the target that no other writer uses at the same time.
 fs::path TemporaryBeside(const fs::path& target) {

@@ -22,6 +22,17 @@ TEST(Encoding, EveryByteRoundTripsAndUnmappableOrInvalidTextIsRefused) {
     EXPECT_EQ(Win1252ToUtf8("Fun\xE7\xE3o \x80"), "Função €");
     for (const char* bad : {"Ω", "漢字", "\xFF\xFE", "\xC3"}) // the last two are not UTF-8
         EXPECT_FALSE(Utf8ToWin1252(bad).has_value()) << bad;
+    // Only the shortest form of a character is UTF-8: an overlong carriage return (two and three
+    // bytes) would otherwise become a line break in the file; surrogates, values past U+10FFFF and
+    // cut sequences are not characters either.
+    for (const char* bad : {"a\xC0\x8D"
+                            "b",
+                            "\xC1\xBF", "\xE0\x80\x8D", "\xF0\x80\x80\x8D", "\xED\xA0\x80",
+                            "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xE2\x82", "\x80"}) {
+        EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+        EXPECT_FALSE(Utf8ToWin1252(bad).has_value()) << bad;
+    }
+    EXPECT_TRUE(IsValidUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
 }
 
 TEST(Lines, AnyLineEndSplitsAndAFinalEndAddsNoLine) {
