@@ -146,8 +146,8 @@ TArquivoFT LerArquivoFT(const std::string& fileName) {
 }
 
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
-                     const TListSimboloVal& simbolos, TFuncao& funcao) {
-    WriteTextLines(fileName, LinhasArquivoFT(entrada, saida, simbolos, funcao));
+                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
+    WriteTextLines(fileName, LinhasArquivoFT(entrada, saida, simbolos, funcao), opcoes);
 }
 
 } // namespace brelix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
@@ -34,6 +35,6 @@ TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::
 // Reads and writes the file; EFileError on any failure. Writing replaces the file atomically.
 TArquivoFT LerArquivoFT(const std::string& fileName);
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
-                     const TListSimboloVal& simbolos, TFuncao& funcao);
+                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes = {});
 
 } // namespace brelix

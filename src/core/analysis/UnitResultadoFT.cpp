@@ -88,8 +88,8 @@ void TResultadoFT::ShowFT(const std::string& name, const std::string& input, con
     Mostrar();
 }
 
-void TResultadoFT::SaveFT(const std::string& fileName) {
-    GravarArquivoFT(fileName, entrada_, saida_, simbolos_, funcao_);
+void TResultadoFT::SaveFT(const std::string& fileName, const TOpcoesGravacao& opcoes) {
+    GravarArquivoFT(fileName, entrada_, saida_, simbolos_, funcao_, opcoes);
     nomeArquivo_ = fileName;
 }
 
@@ -184,9 +184,10 @@ std::string TResultadoFT::NomeVarnelSugerido() const {
     return name + ".vrn";
 }
 
-bool TResultadoFT::ExportVarnel(const std::string& fileName, std::string& erro) const {
+bool TResultadoFT::ExportVarnel(const std::string& fileName, std::string& erro,
+                                const TOpcoesGravacao& opcoes) const {
     if (!PodeExportarVarnel(erro)) return false;
-    return brelix::ExportVarnel(funcao_, fileName, erro);
+    return brelix::ExportVarnel(funcao_, fileName, erro, opcoes);
 }
 
 } // namespace brelix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
@@ -88,7 +89,7 @@ public:
     // Writes the transfer-function file with the current symbol values; the file then names the
     // result. Raises EFileError when the file cannot be written (any old file stays as it was, and
     // so does the result's name).
-    void SaveFT(const std::string& fileName);
+    void SaveFT(const std::string& fileName, const TOpcoesGravacao& opcoes = {});
     // Reads a transfer-function file into the result; the file then names it. Raises EFileError,
     // naming the file, when it cannot be read or does not hold a transfer function that can be
     // evaluated; the result is then left as it was.
@@ -120,7 +121,8 @@ public:
     // vrn (in place of fts), so that confirming it can never overwrite the transfer-function file.
     std::string NomeVarnelSugerido() const;
     // Writes the Varnel file from the last evaluation; false with the reason on any failure.
-    bool ExportVarnel(const std::string& fileName, std::string& erro) const;
+    bool ExportVarnel(const std::string& fileName, std::string& erro,
+                      const TOpcoesGravacao& opcoes = {}) const;
 
     const TConteudoFT& Conteudo() const { return conteudo_; }
     const std::string& NomeArquivo() const { return nomeArquivo_; }

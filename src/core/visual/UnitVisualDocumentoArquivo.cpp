@@ -20,9 +20,7 @@ struct TVisualDocumento::TLoadIndex {
     static std::string NumKey(const std::string& className, std::int32_t num) {
         return className + '\n' + IntToStr(num);
     }
-    void Take(const TVisualObject& o) {
-        Nums.insert(NumKey(o.ClassName(), o.Num()));
-    }
+    void Take(const TVisualObject& o) { Nums.insert(NumKey(o.ClassName(), o.Num())); }
 };
 
 namespace {
@@ -226,11 +224,11 @@ std::vector<std::string> TVisualDocumento::Text(const std::string& fileName) con
     return lines;
 }
 
-void TVisualDocumento::SaveDocument(const std::string& name) {
+void TVisualDocumento::SaveDocument(const std::string& name, const TOpcoesGravacao& opcoes) {
     const std::string target = name.empty() ? fileName_ : name;
     if (target.empty()) throw EFileError(target, "o documento não tem nome de arquivo");
     std::vector<std::string> lines = Text(target);
-    WriteTextLines(target, lines);
+    WriteTextLines(target, lines, opcoes);
     fileName_ = target;
     const auto headerEnd = std::find(lines.begin(), lines.end(), "end");
     header_.Assign(std::vector<std::string>(lines.begin(), headerEnd));
