@@ -293,6 +293,20 @@ void WriteTextLines(const std::string& fileName, const std::vector<std::string>&
     WriteFileAtomically(fileName, bytes, opcoes);
 }
 
+void ConferirGravacao(const std::string& fileName, const TOpcoesGravacao& opcoes) {
+    const TAlvo alvo = Examinar(fileName);
+    if (alvo.Existe) {
+        if (!opcoes.SobrescreverSomenteLeitura && SomenteLeitura(alvo.Caminho))
+            throw EFileError(fileName, "o arquivo é somente leitura; nada foi gravado");
+        return;
+    }
+    const fs::path folder = alvo.Caminho.parent_path().empty() ? fs::path(".") : alvo.Caminho.parent_path();
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        throw EFileError(fileName, "não foi possível gravar o arquivo: a pasta " + folder.string() +
+                                       " não existe; nada foi gravado");
+}
+
 bool ArquivoSomenteLeitura(const std::string& fileName) {
     try {
         const TAlvo alvo = Examinar(fileName);

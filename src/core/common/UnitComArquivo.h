@@ -49,6 +49,11 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
 void WriteTextLines(const std::string& fileName, const std::vector<std::string>& lines,
                     const TOpcoesGravacao& opcoes = {});
 
+// Raises the EFileError WriteFileAtomically would raise before writing anything: a name that is not
+// a regular file, a read-only file the options do not allow, or a folder that does not exist. A
+// command that writes several files checks them all first, so that one bad name leaves none written.
+void ConferirGravacao(const std::string& fileName, const TOpcoesGravacao& opcoes = {});
+
 // True when the name designates an existing regular file (through symbolic links) that the user may
 // not write: the writers refuse it unless told otherwise.
 bool ArquivoSomenteLeitura(const std::string& fileName);
