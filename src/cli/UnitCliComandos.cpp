@@ -186,6 +186,9 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
                        " não está na função de transferência; símbolos: " + Juntar(nomes));
         }
     }
+    // Values whose products pass the range of the real numbers give no numeric function: refused
+    // before any file is written, naming the coefficient.
+    if (ft.Conteudo().ForaDoLimite) return Recusar(a, TRecusa::ComMensagem(ft.Conteudo().FTNG), out, err);
     if (a.Sensibilidade) {
         std::string erro;
         if (!ft.CalcularSensibilidade(*a.Sensibilidade, erro))

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 // The files a command reads and writes: it never writes over the document it reads nor twice into one
-// file, whatever names lead there; a failure after some file was written says which; and nothing a
-// document holds can reach the terminal as a control character.
+// file, whatever names lead there; a failure after some file was written says which; nothing a
+// document holds can reach the terminal as a control character; and a number past the range of the
+// reals is refused, naming where it arose, instead of printing or writing NaN or an infinity.
 
 using namespace apoiocli;
 namespace fs = std::filesystem;
@@ -93,4 +94,45 @@ TEST_F(CliArquivos, ControlCharactersOfAFileReachTheTerminalEscaped) {
         EXPECT_NE((r.Saida + r.Erros).find(args.size() == 3 ? "\\u001b[31m" : "\\x1b"), std::string::npos)
             << r.Saida << r.Erros;
     }
+}
+
+TEST_F(CliArquivos, NumbersPastTheRangeOfTheRealsAreRefusedNamingWhereTheyArise) {
+    // An example edited as text: the first line of each `de` becomes its `para`.
+    using TTrocas = std::vector<std::pair<std::string, std::string>>;
+    const auto editar = [this](const std::string& exemplo, const std::string& nome, const TTrocas& trocas) {
+        std::string texto = apoio::Slurp(Exemplo(exemplo));
+        for (const auto& [de, para] : trocas)
+            texto.replace(texto.find(de + "\r\n"), de.size(), para);
+        apoio::Spit(Path(nome), texto);
+    };
+    editar("serie-rlc.sis", "minimo.sis", {{"Gain=C1", "Gain=1E-310.C1"}}); // its reciprocal is infinite
+    editar("lacos-dfs.dfs", "grande.dfs", {{"Gain=G1", "Gain=1E200.G1"}, {"Gain=G2", "Gain=1E200.G2"}});
+    editar("fonte-controlada.grf", "r1.grf", {{"Gain=R1", "Gain=1E-310.R1"}}); // F(R1) = 1E310.E(R1)
+    const std::string ft = "ft " + Exemplo("serie-rlc.sis") + " --input E(Vs) --output E(C1) ";
+    const std::string limite = " passa do limite dos números reais";
+    const std::string c1 =
+        "Sistema não validado.\nO ganho 1E-310.C1 de C1 não pode ser convertido: o inverso do "
+        "seu coeficiente" +
+        limite + ".\n";
+    const std::string r1 =
+        "O ganho de uma transmitância para F(R1)" + limite + ": reveja os coeficientes dos ganhos.\n";
+    const std::vector<TComando> casos = {
+        {ft + "--set R1=1E308 --set L1=1E308 --set C1=1E308 -o v.fts --varnel v.vrn", 1,
+         "A função de transferência não pode ser avaliada com estes valores: o coeficiente de S^2 do "
+         "denominador" +
+             limite + ".\n"},
+        {ft + "--set L1=1E-10 --set C1=1E-300", 1,
+         "A função de transferência não pode ser avaliada com estes valores: o coeficiente de S^0 do "
+         "denominador" +
+             limite + ".\n"},
+        {"check minimo.sis", 1, c1},
+        {"ft minimo.sis --input E(Vs) --output E(C1)", 1, c1},
+        {"ft grande.dfs --input X1 --output X6", 1,
+         "O coeficiente do termo G1.G2.G3.G4.G5 do numerador" + limite + ".\n"},
+        {"ft r1.grf --input E(Vs) --output E(R3)", 1, r1},
+        {"convert r1.grf -o r1.dfs", 1, r1},
+    };
+    Conferir(casos, dir_);
+    for (const char* nome : {"v.fts", "v.vrn", "r1.dfs"})
+        EXPECT_FALSE(fs::exists(Path(nome))) << nome;
 }

@@ -76,6 +76,10 @@ TResultadoFTDFS CalcularFTDFS(TPreparoFTDFS preparo, std::string_view entrada, s
     AddRamoDFS(r.Grafo, r.Entrada, r.Saida);
     r.Mason = Mason(r.Grafo);
     r.Funcao.FromMason(r.Mason.LacosOS, progresso);
+    if (std::string msg = r.Funcao.MotivoNaoFinito(); !msg.empty()) {
+        r.Recusa = TRecusa::ComMensagem(std::move(msg));
+        return r;
+    }
     r.VisaoMason = ShowMason(r.Grafo.Simbolos(), r.Mason);
     return r;
 }

@@ -34,7 +34,7 @@ TResultadoGrafoDFS CalcularDFSGrafo(const TVisualDocumento& doc, std::int32_t al
     if (r.Recusa.Houve()) return r;
     r.Conversao = ConverterGrafoDFS(grafo);
     if (!r.Conversao.Dfs) {
-        r.Recusa = TRecusa::ComMensagem(kMsgDFSSemExito);
+        r.Recusa = TRecusa::ComMensagem(MsgFalhaDFS(r.Conversao.Falha, r.Conversao.Elemento));
         return r;
     }
     r.Documento = MakeDocumento(kDocKindDFS);
@@ -92,11 +92,13 @@ TResultadoFTGrafo CalcularFTGrafo(TPreparoFTGrafo preparo, const TEscolhaGrafo& 
         }
     }
     if (!conversao.Dfs || AddRamoDFS(*conversao.Dfs, r.Entrada, r.Saida) == nullptr) {
-        r.Recusa = TRecusa::ComMensagem(kMsgDFSSemExito);
+        r.Recusa = TRecusa::ComMensagem(MsgFalhaDFS(conversao.Falha, conversao.Elemento));
         return r;
     }
     r.Dfs = std::move(*conversao.Dfs);
     r.Funcao.FromMason(MasonOS(r.Dfs), progresso);
+    if (std::string msg = r.Funcao.MotivoNaoFinito(); !msg.empty())
+        r.Recusa = TRecusa::ComMensagem(std::move(msg));
     return r;
 }
 

@@ -120,8 +120,14 @@ void TResultadoFT::Mostrar() {
 }
 
 void TResultadoFT::MostrarNumerica() {
-    const std::string motivo = MotivoNaoAvaliavel(funcao_);
+    std::string motivo = MotivoNaoAvaliavel(funcao_);
     conteudo_.Avaliada = motivo.empty() && funcao_.Avaliar(simbolos_);
+    conteudo_.ForaDoLimite = false;
+    if (conteudo_.Avaliada) {
+        motivo = funcao_.MotivoNumericoNaoFinito();
+        conteudo_.ForaDoLimite = !motivo.empty();
+        conteudo_.Avaliada = motivo.empty();
+    }
     if (!conteudo_.Avaliada) {
         conteudo_.FTNG = motivo;
         conteudo_.FTNNum.clear();
@@ -157,7 +163,12 @@ bool TResultadoFT::CalcularSensibilidade(std::string_view symbol, std::string& e
         erro = kMsgParametroInvalido;
         return false;
     }
-    sensibilidade_ = funcao_.Sensibilidade(symbol);
+    TFuncao sensibilidade = funcao_.Sensibilidade(symbol);
+    if (std::string motivo = sensibilidade.MotivoNaoFinito(); !motivo.empty()) {
+        erro = "A sensibilidade a " + std::string(symbol) + " não pode ser calculada. " + motivo;
+        return false;
+    }
+    sensibilidade_ = std::move(sensibilidade);
     conteudo_.SensNum = sensibilidade_->Num.TextoSimbolico();
     conteudo_.SensDen = sensibilidade_->Den.TextoSimbolico();
     erro.clear();

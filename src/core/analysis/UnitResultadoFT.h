@@ -74,6 +74,9 @@ struct TConteudoFT {
     std::string FTNNum;
     std::string FTNDen;
     bool Avaliada = false;
+    // Not evaluated because the symbol values make a coefficient or the gain pass the range of the
+    // real numbers (FTNG names it): the values, not the function, are to blame.
+    bool ForaDoLimite = false;
 };
 
 // The result held by the transfer-function window: its name, the input and output, the symbols with
@@ -111,7 +114,8 @@ public:
     bool DefinirValor(std::string_view symbol, double value);
 
     // "Calcular Sensibilidade" for the symbol shown in CBSimbolos: false with kMsgParametroInvalido
-    // when that is none of the symbols (an empty choice included).
+    // when that is none of the symbols (an empty choice included), or with the message naming the
+    // coefficient of the sensitivity that passes the range of the real numbers.
     bool CalcularSensibilidade(std::string_view symbol, std::string& erro);
 
     // "Salvar Arquivo do Varnel", before the save dialog opens: false with the message to show when

@@ -23,9 +23,10 @@ struct TPendente {
     std::string Ganho;
 };
 
-// Every solved row becomes transmittances from its other variables into the solved one.
-void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGrafo& dfs,
-                    std::vector<std::string>& intermediarias) {
+// Every solved row becomes transmittances from its other variables into the solved one. Returns the
+// row whose gain passes the range of the real numbers, or -1.
+std::int32_t Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGrafo& dfs,
+                            std::vector<std::string>& intermediarias) {
     const TMatrizStr& a = eq.A;
     std::int32_t contador = 0;
     std::vector<TPendente> pendentes;
@@ -35,6 +36,7 @@ void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGr
         for (std::int32_t q = 0; q < a.Colunas(); ++q) {
             if (q == d || CoeficienteNulo(a.Get(r, q))) continue;
             const TGanhoSolucao g = GanhoSolucao(cd, a.Get(r, q));
+            if (!g.Valido) return r;
             ++contador;
             if (!g.Serie) {
                 dfs.AddTransmitancia(contador, NomeT(contador), g.Texto, q + 1, d + 1);
@@ -51,6 +53,7 @@ void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGr
         ++contador;
         dfs.AddTransmitancia(contador, NomeT(contador), p.Ganho, p.Origem, p.Destino);
     }
+    return -1;
 }
 
 // The output "E(p, n)": the efforts along the shortest path from p to n, each with the sign of its
@@ -109,7 +112,12 @@ TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, con
     TGrafo& dfs = res.Dfs.emplace(true);
     for (std::size_t k = 0; k < eq.Variaveis.size(); ++k)
         dfs.AddVertice(static_cast<std::int32_t>(k) + 1, eq.Variaveis[k]);
-    Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias);
+    if (const std::int32_t r = Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias); r >= 0) {
+        res.Dfs.reset();
+        res.Falha = TFalhaDFS::GanhoForaDoLimite;
+        res.Elemento = res.Resolvidas[static_cast<std::size_t>(r)];
+        return res;
+    }
     if (saida != nullptr && saida->Componente != nullptr) SaidaEsforco(grafo, eq, *saida, dfs);
     return res;
 }

@@ -2,6 +2,7 @@
 
 #include "common/UnitComTexto.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace brelix {
@@ -32,13 +33,16 @@ TValorGanho Parse(std::string_view text, bool strict) {
         start = end + 1;
         if (piece.empty()) continue;
 
-        // A coefficient: several of them multiply. A product that would leave the range of a double
-        // is refused like an unreadable number.
+        // A coefficient: several of them multiply. A product that would leave the range of a double,
+        // or vanish into 0 from factors that are not, is refused like an unreadable number.
         if (piece[0] == '-' || IsDigit(piece[0])) {
             double number = 0.0;
-            if (TryStrToReal(piece, number) && std::isfinite(g.K * number)) {
-                g.K *= number;
-                continue;
+            if (TryStrToReal(piece, number)) {
+                const double product = g.K * number;
+                if (std::isfinite(product) && (product != 0.0 || g.K == 0.0 || number == 0.0)) {
+                    g.K = product;
+                    continue;
+                }
             }
         }
         // A power of S: "S" or "S^n"; several of them add. "S^x" counts as S; a power beyond the
@@ -86,10 +90,15 @@ TValorGanho Parse(std::string_view text, bool strict) {
     return g;
 }
 
-// "%d" of the coefficient when it is a whole number that fits 64 bits, its real text otherwise.
-std::string CoefText(double k, bool& whole) {
-    whole = k == std::trunc(k) && std::fabs(k) < 9.2e18;
-    return whole ? IntToStr(static_cast<std::int64_t>(k)) : RealToStr(k);
+// "%d" of a whole coefficient that fits 64 bits, the real text of any other. A coefficient of 16 or
+// more integer digits is written whole too, rounded: its real text would keep only 15 significant
+// digits and so read back as a whole number (1321320742798199,6 would be 1,3213207427982E15, read as
+// 1321320742798200), whose text "%d" would then be a second text of the same gain. Rounded at once,
+// the first text is the last. Only coefficients below 2^53 have a fraction to lose, and it is below
+// the 15 digits the real text keeps.
+std::string CoefText(double k) {
+    const bool whole = (k == std::trunc(k) || std::fabs(k) >= 1e15) && std::fabs(k) < 9.2e18;
+    return whole ? IntToStr(std::llround(k)) : RealToStr(k);
 }
 
 } // namespace
@@ -102,7 +111,12 @@ TValorGanho ParseGanhoEstrito(std::string_view text) {
     return Parse(text, true);
 }
 
+bool EhNomeSimbolo(std::string_view name) {
+    return IsSymbolPiece(name) && name.find('^') == std::string_view::npos && name != "S";
+}
+
 std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, std::int32_t expS) {
+    assert(std::isfinite(k) && "no gain text holds an infinity");
     if (k == 0.0) return "0";
     std::string part;
     if (!sym.empty()) {
@@ -113,8 +127,7 @@ std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, s
         if (!part.empty()) part += ".";
         part += expS == 1 ? std::string("S") : "S^" + std::to_string(expS);
     }
-    bool whole = false;
-    const std::string coef = CoefText(k, whole);
+    const std::string coef = CoefText(k);
     if (part.empty()) return coef;
     if (k == 1.0) return part;
     return coef + "." + part;

@@ -46,31 +46,11 @@ std::int32_t Meio(std::int32_t p1, std::int32_t p2) {
     return static_cast<std::int32_t>((std::int64_t{p1} + p2) / 10 * 5);
 }
 
+// The check before the conversion refuses the gains that have no transformed text.
 std::string GanhoDoRamo(const TElemento& e, const TRamoDoTipo& r) {
     std::string texto = e.GainPart(r.Parte);
     if (r.Transf == TTransfGanho::Nenhuma) return texto;
-    TPropGanho p;
-    p.Text = std::move(texto);
-    p.Validar(true); // only the parse is wanted: the document's dialogs have judged the text
-    switch (r.Transf) {
-    case TTransfGanho::MaisS:
-        p.AddExpS(1);
-        break;
-    case TTransfGanho::Inversa:
-        p.Inverter();
-        break;
-    case TTransfGanho::InversaMaisS:
-        p.Inverter();
-        p.AddExpS(1);
-        break;
-    case TTransfGanho::InversaMenosS:
-        p.Inverter();
-        p.AddExpS(-1);
-        break;
-    case TTransfGanho::Nenhuma:
-        break;
-    }
-    return p.Texto();
+    return GanhoTransformado(std::move(texto), r.Transf).Texto();
 }
 
 } // namespace

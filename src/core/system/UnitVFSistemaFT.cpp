@@ -44,11 +44,17 @@ TFTSistema ComputeFT(const TVFSistema& documento, const TSistemaParaFT& preparo,
     }
     TConversaoDFS conversao = ConverterGrafoDFSVariavel(*preparo.Grafo);
     if (!conversao.Dfs || AddRamoDFS(*conversao.Dfs, r.Entrada, r.Saida) == nullptr) {
+        const std::string mensagem = MsgFalhaDFS(conversao.Falha, conversao.Elemento);
         r = TFTSistema();
-        r.Mensagem = kMsgDFSSemExito;
+        r.Mensagem = mensagem;
         return r;
     }
     r.Funcao.FromMason(MasonOS(*conversao.Dfs));
+    if (std::string msg = r.Funcao.MotivoNaoFinito(); !msg.empty()) {
+        r = TFTSistema();
+        r.Mensagem = std::move(msg);
+        return r;
+    }
     r.Simbolos = conversao.Dfs->Simbolos();
     r.Titulo = documento.Desc() + "FT";
     return r;
