@@ -33,9 +33,9 @@ std::int32_t Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvi
     for (std::int32_t r = 0; r < a.Linhas(); ++r) {
         const int d = resolvidas[static_cast<std::size_t>(r)];
         const std::string& cd = a.Get(r, d);
-        for (std::int32_t q = 0; q < a.Colunas(); ++q) {
-            if (q == d || CoeficienteNulo(a.Get(r, q))) continue;
-            const TGanhoSolucao g = GanhoSolucao(cd, a.Get(r, q));
+        for (const auto& [q, texto] : a.Celulas(r)) {
+            if (q == d || CoeficienteNulo(texto)) continue;
+            const TGanhoSolucao g = GanhoSolucao(cd, texto);
             if (!g.Valido) return r;
             ++contador;
             if (!g.Serie) {
@@ -67,10 +67,10 @@ void SaidaEsforco(const TGrafo& grafo, const TEquacoes& eq, const TSaidaEsforco&
     const std::int32_t x = dfs.VerticeCount() + 1;
     dfs.AddVertice(x, NomeEsforcoEntre(saida.Positivo, saida.Negativo));
     std::int32_t contador = dfs.RamoCount();
-    for (std::int32_t q = 0; q < linha.Colunas(); ++q) {
-        if (linha.Get(0, q) == "0") continue;
+    for (const auto& [q, texto] : linha.Celulas(0)) {
+        if (texto == "0") continue;
         ++contador;
-        dfs.AddTransmitancia(contador, NomeT(contador), linha.Get(0, q), q + 1, x);
+        dfs.AddTransmitancia(contador, NomeT(contador), texto, q + 1, x);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -70,42 +71,81 @@ TConversaoSistema TSistema::Converter(std::vector<std::string>* adicionados,
 // Vertices wired to each other are one node: the first end of each such wire takes over the wires
 // of the second, which disappears. A chain or a ring of wired vertices collapses into its first vertex; a
 // wire that a ring has turned into a loop on one vertex just goes.
+//
+// The wires are walked once, in order. Each element's wires are kept in a table, so that moving the
+// wires of the removed vertex touches those wires only, not every wire of the system; a wire taken
+// out of the walk leaves the table, and the lists are compacted at the end.
 void TSistema::UnirVertices(std::vector<std::string>* removidos) {
-    int i = 0;
-    while (i < conexoes_.Count()) {
+    const int n = conexoes_.Count();
+    std::unordered_map<const TConexao*, int> posicao;
+    std::unordered_map<const TElemento*, std::vector<TConexao*>> fios;
+    for (int i = 0; i < n; ++i) {
+        TConexao& c = conexoes_.At(i);
+        posicao.emplace(&c, i);
+        for (const TElemento* e : {c.Elemento1(), c.Elemento2()})
+            if (e != nullptr) fios[e].push_back(&c);
+    }
+    std::unordered_set<const TConexao*> retirados;
+    std::unordered_set<const TElemento*> eliminados;
+    // The live wires that hold the element at an end, in list order, each once.
+    const auto fiosDe = [&](const TElemento* e) {
+        std::vector<TConexao*>& lista = fios[e];
+        std::erase_if(lista, [&](const TConexao* c) {
+            return retirados.contains(c) || (c->Elemento1() != e && c->Elemento2() != e);
+        });
+        std::sort(lista.begin(), lista.end(),
+                  [&](const TConexao* a, const TConexao* b) { return posicao.at(a) < posicao.at(b); });
+        lista.erase(std::unique(lista.begin(), lista.end()), lista.end());
+        return lista;
+    };
+    for (int i = 0; i < n; ++i) {
         TConexao& c = conexoes_.At(i);
         if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || c.Elemento1()->Componente ||
-            c.Elemento2()->Componente) {
-            ++i;
+            c.Elemento2()->Componente)
             continue;
-        }
         TElemento* mantido = c.Elemento1();
         const TElemento* removido = c.Elemento2();
         if (mantido != removido) {
             if (removidos != nullptr) removidos->push_back(removido->Nome);
             // Every wire of a vertex ends on its terminal 1, so all of the removed vertex's wires move.
-            conexoes_.RedirectAll(c.Terminal2, c.Terminal1, mantido, removido);
-            RemoveElemento(removido);
+            const std::int32_t antigo = c.Terminal2;
+            const std::int32_t novo = c.Terminal1;
+            std::vector<TElemento*> vizinhos;
+            for (TConexao* w : fiosDe(removido)) {
+                for (TElemento* e : {w->Elemento1(), w->Elemento2()})
+                    if (e != nullptr && e != removido) vizinhos.push_back(e);
+                w->Redirect(antigo, novo, mantido, removido);
+                fios[mantido].push_back(w);
+            }
+            // What still holds the removed vertex lets it go; it is freed with the others at the end.
+            for (TConexao* w : fiosDe(removido))
+                w->ForgetElemento(removido);
+            for (TElemento* e : vizinhos)
+                e->ForgetNeighbour(removido);
+            eliminados.insert(removido);
+            fios.erase(removido);
         }
-        conexoes_.RemoveAt(i);
+        retirados.insert(&c);
     }
+    conexoes_.RemoveAll(retirados);
+    elementos_.RemoveAll(eliminados);
 }
 
-// A wire straight from one component to another gets a vertex of its domain halfway between them.
+// A wire straight from one component to another gets a vertex of its domain halfway between them;
+// the two new wires go to the end of the list, after the wires that are kept, in the order made.
 void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
-    int i = 0;
-    while (i < conexoes_.Count()) {
-        TConexao& c = conexoes_.At(i);
-        if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || !c.Elemento1()->Componente ||
-            !c.Elemento2()->Componente) {
-            ++i;
-            continue;
-        }
-        TElemento* e1 = c.Elemento1();
-        TElemento* e2 = c.Elemento2();
-        const std::int32_t t1 = c.Terminal1;
-        const std::int32_t t2 = c.Terminal2;
-        const std::int32_t dominio = c.Dominio;
+    std::vector<TConexao*> diretas;
+    for (TConexao& c : conexoes_)
+        if (c.Elemento1() != nullptr && c.Elemento2() != nullptr && c.Elemento1()->Componente &&
+            c.Elemento2()->Componente)
+            diretas.push_back(&c);
+    std::unordered_set<const TConexao*> retiradas;
+    for (TConexao* c : diretas) {
+        TElemento* e1 = c->Elemento1();
+        TElemento* e2 = c->Elemento2();
+        const std::int32_t t1 = c->Terminal1;
+        const std::int32_t t2 = c->Terminal2;
+        const std::int32_t dominio = c->Dominio;
 
         const std::int32_t id = NovoId();
         ++contVertices_;
@@ -114,11 +154,11 @@ void TSistema::DividirConexoes(std::vector<std::string>* adicionados) {
         TElemento& vertice =
             NovoElemento(id, dominio, false, {}, {}, 0, Meio(e1->Top, e2->Top), Meio(e1->Left, e2->Left),
                          std::move(nome), TipoVerticeDoDominio(dominio));
-        // The two new wires go to the end of the list, where the walk meets them as component-to-vertex.
-        conexoes_.RemoveAt(i);
+        retiradas.insert(c);
         conexoes_.Add(NovoId(), dominio, e1, t1, &vertice, 1);
         conexoes_.Add(NovoId(), dominio, e2, t2, &vertice, 1);
     }
+    conexoes_.RemoveAll(retiradas);
 }
 
 void TSistema::NumerarVertices() {
