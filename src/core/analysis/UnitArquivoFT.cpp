@@ -207,9 +207,9 @@ TArquivoFT LerArquivoFT(const std::string& fileName) {
     return LerLinhasArquivoFT(ReadTextLines(fileName), fileName);
 }
 
-void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
-                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
-    // What the reader would refuse is never written.
+std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
+                                          const std::string& saida, const TListSimboloVal& simbolos,
+                                          TFuncao& funcao) {
     if (std::string motivo = funcao.MotivoNaoFinito(); !motivo.empty()) throw EFileError(fileName, motivo);
     for (const TSimboloVal& item : simbolos) {
         if (!EhNomeSimbolo(item.Nome))
@@ -217,7 +217,12 @@ void GravarArquivoFT(const std::string& fileName, const std::string& entrada, co
         if (!std::isfinite(item.Valor))
             throw EFileError(fileName, "o valor de " + item.Nome + " passa do limite dos números reais");
     }
-    WriteTextLines(fileName, LinhasArquivoFT(entrada, saida, simbolos, funcao), opcoes);
+    return LinhasArquivoFT(entrada, saida, simbolos, funcao);
+}
+
+void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
+                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
+    WriteTextLines(fileName, LinhasParaGravar(fileName, entrada, saida, simbolos, funcao), opcoes);
 }
 
 } // namespace brelix

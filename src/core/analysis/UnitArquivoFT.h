@@ -32,6 +32,13 @@ std::vector<std::string> LinhasArquivoFT(const std::string& entrada, const std::
 // or above kMaxExpSAvaliar).
 TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::string& fileName);
 
+// The lines GravarArquivoFT writes: EFileError, naming the file, for what the reader would refuse (a
+// coefficient or a value past the range of the real numbers, a name that is no symbol's), which is
+// never written.
+std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
+                                          const std::string& saida, const TListSimboloVal& simbolos,
+                                          TFuncao& funcao);
+
 // Reads and writes the file; EFileError on any failure. Writing replaces the file atomically.
 TArquivoFT LerArquivoFT(const std::string& fileName);
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,

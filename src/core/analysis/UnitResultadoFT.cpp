@@ -94,7 +94,14 @@ void TResultadoFT::SaveFT(const std::string& fileName, const TOpcoesGravacao& op
 }
 
 void TResultadoFT::LoadFT(const std::string& fileName) {
-    TArquivoFT arquivo = LerArquivoFT(fileName);
+    MostrarArquivo(fileName, LerArquivoFT(fileName));
+}
+
+std::vector<std::string> TResultadoFT::LinhasArquivo(const std::string& fileName) {
+    return LinhasParaGravar(fileName, entrada_, saida_, simbolos_, funcao_);
+}
+
+void TResultadoFT::MostrarArquivo(const std::string& fileName, TArquivoFT arquivo) {
     nomeArquivo_ = fileName;
     entrada_ = std::move(arquivo.Entrada);
     saida_ = std::move(arquivo.Saida);

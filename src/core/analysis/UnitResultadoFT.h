@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/UnitArquivoFT.h"
 #include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
@@ -97,6 +98,10 @@ public:
     // naming the file, when it cannot be read or does not hold a transfer function that can be
     // evaluated; the result is then left as it was.
     void LoadFT(const std::string& fileName);
+    // LoadFT of a file already read (LerLinhasArquivoFT): it becomes the result, named fileName.
+    void MostrarArquivo(const std::string& fileName, TArquivoFT arquivo);
+    // The lines SaveFT would write (EFileError for what cannot be written).
+    std::vector<std::string> LinhasArquivo(const std::string& fileName);
 
     // Fills every tab (the sensitivity texts are cleared), then MostrarNumerica.
     void Mostrar();
