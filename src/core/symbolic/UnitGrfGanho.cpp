@@ -90,15 +90,23 @@ TValorGanho Parse(std::string_view text, bool strict) {
     return g;
 }
 
-// "%d" of a whole coefficient that fits 64 bits, the real text of any other. A coefficient of 16 or
-// more integer digits is written whole too, rounded: its real text would keep only 15 significant
-// digits and so read back as a whole number (1321320742798199,6 would be 1,3213207427982E15, read as
-// 1321320742798200), whose text "%d" would then be a second text of the same gain. Rounded at once,
-// the first text is the last. Only coefficients below 2^53 have a fraction to lose, and it is below
-// the 15 digits the real text keeps.
+// Whole coefficients that fit 64 bits are written "%d", any other by its real text. A real text keeps
+// 15 significant digits, and may so name a whole number: 1321320742798199,6 and 999999999999999,9
+// are written 1,3213207427982E15 and 1E15, which read back as whole numbers, whose text "%d" would
+// be a second text of the same gain. Such a coefficient is written whole at once, as the number its
+// real text names; then the first text is the last. Below 10^15 the two texts are the same anyway.
+constexpr double kMaxInteiro64 = 9.2e18;
+
+bool InteiroEscrito(double k) {
+    return k == std::trunc(k) && std::fabs(k) < kMaxInteiro64;
+}
+
 std::string CoefText(double k) {
-    const bool whole = (k == std::trunc(k) || std::fabs(k) >= 1e15) && std::fabs(k) < 9.2e18;
-    return whole ? IntToStr(std::llround(k)) : RealToStr(k);
+    if (InteiroEscrito(k)) return IntToStr(static_cast<std::int64_t>(k));
+    const std::string real = RealToStr(k);
+    double lido = 0.0;
+    if (TryStrToReal(real, lido) && InteiroEscrito(lido)) return IntToStr(static_cast<std::int64_t>(lido));
+    return real;
 }
 
 } // namespace

@@ -82,9 +82,15 @@ TEST(GainParse, RandomBytesNeverBreakEitherParse) {
 // The canonical text is a fixed point: read back by either parse it gives the same text, for any
 // coefficient (whole or not, of any magnitude), symbol and power of S.
 TEST(GainText, TheCanonicalTextOfAnyGainReadsBackToItself) {
-    // Three factors whose product has 16 integer digits and a fraction: written whole at once.
+    // Three factors whose product has 16 integer digits and a fraction, and the reciprocal of
+    // 1E-15, just below 10^15: both written whole at once, as their 15 significant digits name them.
     const TGanho relatado("E.214748331,00006.2481,00006.2480");
-    EXPECT_EQ(relatado.Texto(), "1321320742798201.E");
+    EXPECT_EQ(relatado.Texto(), "1321320742798200.E");
+    TPropGanho inverso;
+    inverso.Text = "1E-15.C1";
+    ASSERT_TRUE(inverso.Validar(false));
+    inverso.Inverter();
+    EXPECT_EQ(inverso.Texto(), "1000000000000000.C1^-1");
     EXPECT_EQ(TGanho(relatado.Texto()).Texto(), relatado.Texto());
 
     std::mt19937_64 rng(20240611);
