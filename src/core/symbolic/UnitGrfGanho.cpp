@@ -137,7 +137,9 @@ std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, s
     }
     const std::string coef = CoefText(k);
     if (part.empty()) return coef;
-    if (k == 1.0) return part;
+    // A coefficient written 1 is left out, whether it is 1 or rounds to it at 15 digits
+    // (0,99999999999999989): "1.R" would read back as R, whose text has no 1.
+    if (coef == "1") return part;
     return coef + "." + part;
 }
 

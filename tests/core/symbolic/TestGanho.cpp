@@ -91,6 +91,8 @@ TEST(GainText, TheCanonicalTextOfAnyGainReadsBackToItself) {
     ASSERT_TRUE(inverso.Validar(false));
     inverso.Inverter();
     EXPECT_EQ(inverso.Texto(), "1000000000000000.C1^-1");
+    // A coefficient that rounds to 1 at 15 digits is left out like 1 itself.
+    EXPECT_EQ(EscreverGanho(0.99999999999999989, "R", 1, 0), "R");
     EXPECT_EQ(TGanho(relatado.Texto()).Texto(), relatado.Texto());
 
     std::mt19937_64 rng(20240611);
