@@ -18,14 +18,19 @@ namespace {
 constexpr std::string_view kAlvo = "arquivo_ft";
 constexpr const char* kNome = "fuzz.fts";
 
-std::vector<std::string> Textos(const TConteudoFT& c) {
-    std::vector<std::string> t = {c.FTSNum, c.FTSDen, c.SensNum, c.SensDen, c.FTNG, c.FTNNum, c.FTNDen};
+// Every number the result holds, and the texts of its numeric form.
+void ExigirFinito(const TResultadoFT& r) {
+    const TConteudoFT& c = r.Conteudo();
+    std::vector<std::string> t = {c.FTNG, c.FTNNum, c.FTNDen};
     for (const TLinhaSimbolo& s : c.Simbolos)
         t.push_back(s.Valor);
-    for (const TGradeFT* g : {&c.GradeNum, &c.GradeDen})
-        for (const TCelulaFT& cell : g->Celulas)
-            t.push_back(cell.Texto);
-    return t;
+    ExigirSemNaoFinitos(kAlvo, t);
+    Exigir(r.Funcao().MotivoNaoFinito().empty(), kAlvo, "a coefficient of the function is no real number");
+    if (r.Sensibilidade())
+        Exigir(r.Sensibilidade()->MotivoNaoFinito().empty(), kAlvo,
+               "a coefficient of the sensitivity is no real number");
+    for (const TSimboloVal& s : r.Simbolos())
+        Exigir(std::isfinite(s.Valor), kAlvo, "the value of " + s.Nome + " is no real number");
 }
 
 // The lines written for what was read; EFalhaAlvo when what was read cannot be written.
@@ -47,7 +52,7 @@ void AlvoArquivoFT(std::string_view bytes) {
         return; // a damaged file
     }
     const TConteudoFT& c = r.Conteudo();
-    ExigirSemNaoFinitos(kAlvo, Textos(c));
+    ExigirFinito(r);
     Exigir(c.Avaliada || !c.FTNG.empty(), kAlvo, "a function not evaluated gives no reason");
 
     std::string erro;
@@ -62,7 +67,7 @@ void AlvoArquivoFT(std::string_view bytes) {
     // The sensitivity is the product of the polynomials: on the first few symbols only.
     for (int i = 0; i < r.Simbolos().Count() && i < 3; ++i) {
         if (r.Funcao().Num.Count() * r.Funcao().Den.Count() > 4000) break;
-        if (r.CalcularSensibilidade(r.Simbolos()[i].Nome, erro)) ExigirSemNaoFinitos(kAlvo, Textos(c));
+        if (r.CalcularSensibilidade(r.Simbolos()[i].Nome, erro)) ExigirFinito(r);
     }
 
     const std::vector<std::string> primeira = Escrever(r);

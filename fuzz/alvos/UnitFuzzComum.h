@@ -20,7 +20,8 @@ inline void Exigir(bool condicao, std::string_view alvo, const std::string& oque
     if (!condicao) Falha(alvo, oque);
 }
 
-// No text the program shows or writes holds NaN or an infinity.
-void ExigirSemNaoFinitos(std::string_view alvo, const std::vector<std::string>& textos);
+// No number the program shows or writes is NaN or infinite. Texts are checked only where no name
+// can stand (a symbol may well be called INF): the numeric form of a function.
+void ExigirSemNaoFinitos(std::string_view alvo, const std::vector<std::string>& textosNumericos);
 
 } // namespace brelix::fuzz

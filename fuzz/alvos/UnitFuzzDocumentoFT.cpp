@@ -23,8 +23,9 @@ constexpr std::string_view kAlvo = "documento_ft";
 // document is not analysed (its reading, check and conversion still are).
 constexpr int kMaxObjetosFT = 40;
 
+// The numeric form: no name stands in it, so no text of it may read NAN or INF.
 std::vector<std::string> Textos(const TConteudoFT& c) {
-    return {c.FTSNum, c.FTSDen, c.FTNG, c.FTNNum, c.FTNDen};
+    return {c.FTNG, c.FTNNum, c.FTNDen};
 }
 
 void ReleConvertido(const TVisualDocumento& convertido) {
