@@ -3,6 +3,7 @@
 //
 //   brelix-gerar-exemplos FOLDER           every example, into FOLDER
 //   brelix-gerar-exemplos --ladder N FILE  the N-section RLC ladder as a system document
+//   brelix-gerar-exemplos --series N FILE  N separate series RLC circuits as one system document
 
 #include "UnitDesenhoExemplo.h"
 
@@ -80,6 +81,34 @@ void EscadaRLC(int secoes, const std::string& arquivo) {
         d.Girar(c); // the shunt capacitors stand upright between the line and the ground
         d.Ligar(c, {&saida, &terra});
         anterior = &saida;
+    }
+    d.Salvar(arquivo);
+}
+
+// n series RLC circuits side by side, each with its own source and ground, 16 objects apiece (four
+// vertices, four components, eight wires): a large document whose analysis stays simple, for
+// measuring how the readers and the conversions scale with the size of a document.
+void SeriesRLC(int copias, const std::string& arquivo) {
+    TDesenho d(kDocKindSistema);
+    constexpr int kPorLinha = 50;
+    const int linhas = (copias + kPorLinha - 1) / kPorLinha;
+    d.Tamanho(std::min(copias, kPorLinha) * 300 + 100, linhas * 240 + 100);
+    for (int k = 0; k < copias; ++k) {
+        const std::int32_t x = 40 + (k % kPorLinha) * 300;
+        const std::int32_t y = 40 + (k / kPorLinha) * 240;
+        const std::string n = IntToStr(k + 1);
+        auto& n1 = d.Vertice(kTipoEleVertice, "N1_" + n, x, y);
+        auto& n2 = d.Vertice(kTipoEleVertice, "N2_" + n, x + 120, y);
+        auto& n3 = d.Vertice(kTipoEleVertice, "N3_" + n, x + 240, y);
+        auto& n0 = d.Vertice(kTipoEleVertice, "N0_" + n, x + 120, y + 160);
+        auto& vs = d.Comp(kTipoEleFonteTensao, "Vs" + n, "Vs" + n, x, y + 80);
+        auto& r = d.Comp(kTipoEleResistor, "R" + n, "R" + n, x + 60, y);
+        auto& l = d.Comp(kTipoEleIndutor, "L" + n, "L" + n, x + 180, y);
+        auto& c = d.Comp(kTipoEleCapacitor, "C" + n, "C" + n, x + 240, y + 80);
+        d.Ligar(vs, {&n1, &n0});
+        d.Ligar(r, {&n1, &n2});
+        d.Ligar(l, {&n2, &n3});
+        d.Ligar(c, {&n3, &n0});
     }
     d.Salvar(arquivo);
 }
@@ -299,7 +328,8 @@ const std::vector<TExemplo>& Exemplos() {
 
 int Uso() {
     std::cerr << "Uso: brelix-gerar-exemplos PASTA\n"
-                 "     brelix-gerar-exemplos --ladder N ARQUIVO.sis\n";
+                 "     brelix-gerar-exemplos --ladder N ARQUIVO.sis\n"
+                 "     brelix-gerar-exemplos --series N ARQUIVO.sis\n";
     return 2;
 }
 
@@ -308,6 +338,12 @@ int Uso() {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     try {
+        if (args.size() == 3 && args[0] == "--series") {
+            std::int32_t copias = 0;
+            if (!TryStrToInt(args[1], copias) || copias < 1 || copias > 100000) return Uso();
+            SeriesRLC(copias, args[2]);
+            return 0;
+        }
         if (args.size() == 3 && args[0] == "--ladder") {
             std::int32_t secoes = 0;
             if (!TryStrToInt(args[1], secoes) || secoes < 1 || secoes > 200) return Uso();

@@ -6,6 +6,7 @@
 
 #include "analysis/UnitEscolhaFT.h"
 #include "analysis/UnitResultadoFT.h"
+#include "common/UnitComArquivo.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
 #include "shell/UnitCatalogo.h"
@@ -55,6 +56,38 @@ int Recusar(const TArgumentos& a, const TRecusa& recusa, std::ostream& out, std:
         out << j.FecharObjeto().Resultado();
     }
     return kSaidaRecusado;
+}
+
+// The files the command writes, each after the option that names it ("-o saida.fts").
+std::vector<std::string> Saidas(const TArgumentos& a) {
+    std::vector<std::string> saidas;
+    if (!a.ArquivoSaida.empty()) saidas.push_back("-o " + a.ArquivoSaida);
+    if (!a.Varnel.empty()) saidas.push_back("--varnel " + a.Varnel);
+    return saidas;
+}
+
+std::string ArquivoDe(const std::string& saida) {
+    return saida.substr(saida.find(' ') + 1);
+}
+
+// Before anything is read or written: no output may be the document the command reads, nor the file
+// of another output (one would replace the other), whatever names lead to it (links, "..", another
+// hard link); and every output must be a file the writer can replace. So a command either writes
+// every file or none, but for a failure of the disk itself.
+void ConferirSaidas(const TArgumentos& a) {
+    const std::vector<std::string> saidas = Saidas(a);
+    for (std::size_t i = 0; i < saidas.size(); ++i) {
+        const std::string arquivo = ArquivoDe(saidas[i]);
+        if (MesmoArquivo(arquivo, a.Arquivo))
+            throw EUso(saidas[i] + " é o próprio arquivo de entrada " + a.Arquivo +
+                       ", que seria substituído; escolha outro nome");
+        for (std::size_t j = 0; j < i; ++j)
+            if (MesmoArquivo(arquivo, ArquivoDe(saidas[j])))
+                throw EUso(saidas[j] + " e " + saidas[i] +
+                           " são o mesmo arquivo: um substituiria o outro; escolha outro nome");
+    }
+    for (const std::string& saida : saidas)
+        ConferirGravacao(ArquivoDe(saida));
 }
 
 int Check(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out) {
@@ -152,6 +185,10 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
                        " não está na função de transferência; símbolos: " + Juntar(nomes));
         }
     }
+    // Values whose products pass the range of the real numbers give no numeric function: refused
+    // before any file is written, naming the coefficient.
+    if (ft.Conteudo().ForaDoLimite)
+        return Recusar(a, TRecusa::ComMensagem(TMotivoRecusa::ForaDoLimite, ft.Conteudo().FTNG), out, err);
     if (a.Sensibilidade) {
         std::string erro;
         if (!ft.CalcularSensibilidade(*a.Sensibilidade, erro))
@@ -172,6 +209,10 @@ int Concluir(const TArgumentos& a, TResultadoFT& ft, TRelatorioFT relatorio, std
         std::string erro;
         if (!ft.ExportVarnel(a.Varnel, erro)) {
             err << "brelix-cli: " << erro << '\n'; // the reason names the file
+            // The files written before the failure stay: the user must know which.
+            if (!relatorio.ArquivoFT.empty())
+                err << "brelix-cli: a função de transferência foi salva em " << relatorio.ArquivoFT
+                    << "; o arquivo do Varnel não foi salvo.\n";
             return kSaidaUso;
         }
         relatorio.ArquivoVarnel = a.Varnel;
@@ -226,6 +267,7 @@ void Uso(std::ostream& err, const std::string& mensagem) {
 } // namespace
 
 int Executar(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::ostream& err) {
+    ConferirSaidas(a);
     switch (a.Comando) {
     case TComando::Ajuda:
         out << TextoAjuda();

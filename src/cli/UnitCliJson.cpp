@@ -56,7 +56,18 @@ TJson& TJson::Chave(std::string_view nome) {
 TJson& TJson::Texto(std::string_view texto) {
     Separar();
     texto_ += '"';
-    for (const char c : texto) {
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        // DEL and the C1 controls (U+0080 to U+009F, C2 80 to C2 9F in UTF-8) are escaped like the C0
+        // ones: no control character reaches a terminal that shows the JSON.
+        const auto seguinte = i + 1 < texto.size() ? static_cast<unsigned char>(texto[i + 1]) : 0u;
+        if (c == '\x7F' || (static_cast<unsigned char>(c) == 0xC2 && seguinte >= 0x80 && seguinte <= 0x9F)) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c == '\x7F' ? 0x7Fu : seguinte);
+            texto_ += escape;
+            if (c != '\x7F') ++i;
+            continue;
+        }
         switch (c) {
         case '"':
             texto_ += "\\\"";

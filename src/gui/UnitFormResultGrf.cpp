@@ -13,9 +13,9 @@ namespace brelix {
 
 TFormResultGrf::TFormResultGrf(QWidget* parent)
     : TFormResultado("FormResultGrf", "Resultados", parent), SGVar(NovaGradeTexto(this, "SGVar")),
-      SGA1(NovaGradeTexto(this, "SGA1")), SGA2(NovaGradeTexto(this, "SGA2")),
-      SGA3(NovaGradeTexto(this, "SGA3")), SGA4(NovaGradeTexto(this, "SGA4")),
-      SGA5(NovaGradeTexto(this, "SGA5")), SGA(NovaGradeTexto(this, "SGA")),
+      SGA1(NovaGradeMatriz(this, "SGA1")), SGA2(NovaGradeMatriz(this, "SGA2")),
+      SGA3(NovaGradeMatriz(this, "SGA3")), SGA4(NovaGradeMatriz(this, "SGA4")),
+      SGA5(NovaGradeMatriz(this, "SGA5")), SGA(NovaGradeMatriz(this, "SGA")),
       TVBusca(NovaArvore(this, "TVBusca")), SGSol(NovaGradeTexto(this, "SGSol")) {
     abaVariaveis_ = Pagina(PageControl, "TSVariaveis", kAbaVariaveis, SGVar);
     Pagina(PageControl, "TSA1", "A1", Grupo(kGrupoA1, SGA1));
@@ -31,12 +31,12 @@ TFormResultGrf::TFormResultGrf(QWidget* parent)
 
 void TFormResultGrf::Preencher(TConteudoGrafoDFS conteudo) {
     MostrarGrade(SGVar, std::move(conteudo.Variaveis));
-    MostrarGrade(SGA1, std::move(conteudo.A1));
-    MostrarGrade(SGA2, std::move(conteudo.A2));
-    MostrarGrade(SGA3, std::move(conteudo.A3));
-    MostrarGrade(SGA4, std::move(conteudo.A4));
-    MostrarGrade(SGA5, std::move(conteudo.A5));
-    MostrarGrade(SGA, std::move(conteudo.A));
+    MostrarMatriz(SGA1, std::move(conteudo.A1));
+    MostrarMatriz(SGA2, std::move(conteudo.A2));
+    MostrarMatriz(SGA3, std::move(conteudo.A3));
+    MostrarMatriz(SGA4, std::move(conteudo.A4));
+    MostrarMatriz(SGA5, std::move(conteudo.A5));
+    MostrarMatriz(SGA, std::move(conteudo.A));
     MostrarArvore(TVBusca, std::move(conteudo.Busca));
     MostrarGrade(SGSol, std::move(conteudo.Solucao));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -48,6 +49,35 @@ QVariant TModeloGradeTexto::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal) return Texto(grade_.Celula(0, section + Deslocamento()));
     if (grade_.ColunaFixa) return Texto(grade_.Celula(section + 1, 0));
     return {};
+}
+
+TModeloGradeMatriz::TModeloGradeMatriz(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TModeloGradeMatriz::SetGrade(TGradeMatriz grade) {
+    beginResetModel();
+    grade_ = std::move(grade);
+    consultas_ = 0;
+    endResetModel();
+}
+
+int TModeloGradeMatriz::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ParaInt(grade_.RowCount() - 1);
+}
+
+int TModeloGradeMatriz::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(grade_.ColCount() - 1, 0);
+}
+
+QVariant TModeloGradeMatriz::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    ++consultas_;
+    return Texto(grade_.Celula(index.row() + 1, index.column() + 1));
+}
+
+QVariant TModeloGradeMatriz::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return Texto(grade_.Celula(0, section + 1));
+    return Texto(grade_.Celula(section + 1, 0));
 }
 
 TModeloGradeFT::TModeloGradeFT(QObject* parent) : QAbstractTableModel(parent) {}

@@ -2,6 +2,7 @@
 
 #include "analysis/UnitResultadoFT.h"
 #include "analysis/UnitVisaoGrade.h"
+#include "analysis/UnitVisaoGrafoDFS.h"
 
 #include <QAbstractTableModel>
 
@@ -37,6 +38,29 @@ private:
     int Deslocamento() const { return grade_.ColunaFixa ? 1 : 0; }
 
     TGradeTexto grade_;
+    mutable std::int64_t consultas_ = 0;
+};
+
+// An equation matrix of the graph-to-DFS view: the equation numbers in the vertical header, the
+// variable numbers in the horizontal one; each cell read from the sparse matrix when it is shown.
+class TModeloGradeMatriz : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit TModeloGradeMatriz(QObject* parent = nullptr);
+
+    void SetGrade(TGradeMatriz grade);
+    const TGradeMatriz& Grade() const { return grade_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    std::int64_t Consultas() const { return consultas_; }
+
+private:
+    TGradeMatriz grade_;
     mutable std::int64_t consultas_ = 0;
 };
 

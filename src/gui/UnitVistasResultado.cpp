@@ -62,6 +62,22 @@ QTableView* NovaGradeTexto(QWidget* parent, const char* nome) {
     return grade;
 }
 
+QTableView* NovaGradeMatriz(QWidget* parent, const char* nome) {
+    QTableView* grade = NovaGrade(parent, nome);
+    grade->setModel(new TModeloGradeMatriz(grade));
+    grade->verticalHeader()->setVisible(true);
+    return grade;
+}
+
+void MostrarMatriz(QTableView* grade, TGradeMatriz conteudo) {
+    auto& modelo = *static_cast<TModeloGradeMatriz*>(grade->model());
+    grade->verticalHeader()->setDefaultSectionSize(conteudo.AlturaLinha);
+    grade->verticalHeader()->setMinimumSectionSize(std::min(conteudo.AlturaLinha, 18));
+    grade->horizontalHeader()->setDefaultSectionSize(conteudo.LarguraColuna);
+    grade->horizontalHeader()->setMinimumSectionSize(std::min(conteudo.LarguraColuna, 20));
+    modelo.SetGrade(std::move(conteudo));
+}
+
 TModeloGradeTexto& ModeloDaGrade(QTableView* grade) {
     return *static_cast<TModeloGradeTexto*>(grade->model());
 }

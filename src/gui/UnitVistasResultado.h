@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/UnitVisaoGrade.h"
+#include "analysis/UnitVisaoGrafoDFS.h"
 #include "shell/UnitOpcoes.h"
 
 #include <QFont>
@@ -36,6 +37,10 @@ TModeloGradeTexto& ModeloDaGrade(QTableView* grade);
 // Fills the grid: its model takes the contents, the columns their widths, the rows their height,
 // and a fixed first column shows as the vertical header.
 void MostrarGrade(QTableView* grade, TGradeTexto conteudo);
+// A grid over an equation matrix, and filling it: rows numbered in the vertical header, the options'
+// row height and column width.
+QTableView* NovaGradeMatriz(QWidget* parent, const char* nome);
+void MostrarMatriz(QTableView* grade, TGradeMatriz conteudo);
 
 // A read-only tree over a model of its own.
 QTreeView* NovaArvore(QWidget* parent, const char* nome);

@@ -36,6 +36,23 @@ void MesmaGrade(const QTableView* vista, const TGradeTexto& g) {
     }
 }
 
+// The matrix grid shows every cell of the sparse matrix, its equations numbered down the side.
+void MesmaMatriz(const QTableView* vista, const TGradeMatriz& g) {
+    QCOMPARE(vista->model()->rowCount(), static_cast<int>(g.RowCount() - 1));
+    QCOMPARE(vista->model()->columnCount(), g.ColCount() - 1);
+    QVERIFY(!vista->verticalHeader()->isHidden());
+    for (int c = 0; c + 1 < g.ColCount(); ++c) {
+        QCOMPARE(Cabecalho(vista, c, Qt::Horizontal), g.Celula(0, c + 1));
+        QCOMPARE(vista->columnWidth(c), g.LarguraColuna);
+    }
+    for (int r = 0; r + 1 < g.RowCount(); ++r) {
+        QCOMPARE(vista->rowHeight(r), g.AlturaLinha);
+        QCOMPARE(Cabecalho(vista, r, Qt::Vertical), g.Celula(r + 1, 0));
+        for (int c = 0; c + 1 < g.ColCount(); ++c)
+            QCOMPARE(Celula(vista, r, c), g.Celula(r + 1, c + 1));
+    }
+}
+
 // The tree holds the items in the core's order, each under its parent, every one expanded.
 void MesmaArvore(const QTreeView* vista, const std::vector<TItemArvore>& itens) {
     std::vector<TItemArvore> lidos;
@@ -130,7 +147,7 @@ void TestResultados::grafoDFS() {
                                        {janela.SGA4, &c.A4},
                                        {janela.SGA5, &c.A5},
                                        {janela.SGA, &c.A}})
-        MesmaGrade(vista, *grade);
+        MesmaMatriz(vista, *grade);
     MesmaGrade(janela.SGSol, c.Solucao);
     MesmaArvore(janela.TVBusca, c.Busca);
     // The matrices take the options' row height and column width, their rows numbered on the left.

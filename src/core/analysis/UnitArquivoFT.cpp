@@ -3,8 +3,10 @@
 #include "common/UnitComArquivo.h"
 #include "common/UnitComErro.h"
 #include "common/UnitComTexto.h"
+#include "symbolic/UnitGrfGanho.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 #include <unordered_set>
 
@@ -31,7 +33,7 @@ struct TLinhasSecao {
 };
 
 std::string Aspas(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return Excerpt(text);
 }
 
 // Splits the lines after the two names into the three sections. A section that occurs twice gets
@@ -80,22 +82,85 @@ bool PotenciaAvaliavel(std::int32_t expS) {
     return expS >= 0 && expS <= kMaxExpSAvaliar;
 }
 
-// The terms of a section, read with the defaults of the term lines. A power of S that no evaluation
-// can take is refused with the line that holds it.
-void LerTermos(const TLinhasSecao& secao, TListFator& polinomio, const std::string& fileName) {
-    polinomio.ReadLines(secao.Linhas);
-    bool avaliavel = true;
-    for (const TFator& term : polinomio)
-        avaliavel = avaliavel && PotenciaAvaliavel(term.ExpS);
-    if (avaliavel) return;
+// A symbol name in the file must be one the program could have written, that is a name a gain
+// text can hold: a digit, an "S" alone, a "=" or nothing at all is a damaged line, never a symbol.
+void ConferirNome(std::string_view nome, const std::string& fileName, int numero) {
+    if (!EhNomeSimbolo(nome))
+        throw EFileError(fileName, numero,
+                         "esperava-se um nome de símbolo (uma letra ou \"_\", depois letras, algarismos, "
+                         "\"_\" ou \"-\"), mas há " +
+                             Aspas(nome));
+}
+
+// The "name=value" lines: an unreadable value is 1; the first value of a name stays.
+void LerSimbolos(const TLinhasSecao& secao, TListSimboloVal& simbolos, std::unordered_set<std::string>& nomes,
+                 const std::string& fileName) {
     for (std::size_t i = 0; i < secao.Linhas.size(); ++i) {
-        TListFator termo;
-        termo.ReadLines({secao.Linhas[i]});
-        const std::int32_t expS = termo[0].ExpS;
-        if (!PotenciaAvaliavel(expS))
+        const std::string& line = secao.Linhas[i];
+        const std::size_t igual = line.find('=');
+        if (igual == std::string::npos)
             throw EFileError(fileName, secao.Numeros[i],
+                             "esperava-se um símbolo \"nome=valor\", mas há " + Aspas(line));
+        std::string nome = line.substr(0, igual);
+        ConferirNome(nome, fileName, secao.Numeros[i]);
+        if (!nomes.insert(nome).second) continue;
+        simbolos.AddNovo(std::move(nome), StrToRealDef(std::string_view(line).substr(igual + 1), 1.0));
+    }
+}
+
+// The product of a term: pieces "name" or "name^exponent" joined by "."; an exponent that is not an
+// integer is 1.
+TListSimboloExp SimbolosTermo(std::string_view texto, const std::string& fileName, int numero) {
+    std::vector<TSimboloExp> fatores;
+    while (!texto.empty()) {
+        const std::size_t ponto = texto.find('.');
+        const std::string_view peca = texto.substr(0, ponto);
+        texto.remove_prefix(ponto == std::string_view::npos ? texto.size() : ponto + 1);
+        if (peca.empty()) continue;
+        const std::size_t chapeu = peca.find('^');
+        const std::string_view nome = peca.substr(0, chapeu);
+        ConferirNome(nome, fileName, numero);
+        const std::int32_t exp =
+            chapeu == std::string_view::npos ? 1 : StrToIntDef(peca.substr(chapeu + 1), 1);
+        fatores.push_back({IdSimbolo(nome), exp});
+    }
+    TListSimboloExp simbolos;
+    simbolos.AddSimbolos(fatores);
+    return simbolos;
+}
+
+// The terms of a section, each line "K;ExpS;symbols;" as TFator::Linha writes it: an unreadable
+// coefficient is 1, an unreadable power of S is 1, as in a term line. A line of another shape, a
+// name that is no symbol's, a power of S that no evaluation can take, or like terms whose sum passes
+// the range of the real numbers are refused with the line that holds them.
+void LerTermos(const TLinhasSecao& secao, TListFator& polinomio, const std::string& fileName) {
+    for (std::size_t i = 0; i < secao.Linhas.size(); ++i) {
+        const std::string_view line = secao.Linhas[i];
+        const int numero = secao.Numeros[i];
+        std::array<std::string_view, 3> campos;
+        std::size_t inicio = 0;
+        bool forma = true;
+        for (std::string_view& campo : campos) {
+            const std::size_t fim = line.find(';', inicio);
+            forma = forma && fim != std::string_view::npos;
+            if (!forma) break;
+            campo = line.substr(inicio, fim - inicio);
+            inicio = fim + 1;
+        }
+        if (!forma || inicio != line.size())
+            throw EFileError(fileName, numero,
+                             "esperava-se um termo \"K;ExpS;símbolos;\", mas há " + Aspas(line));
+        const std::int32_t expS = StrToIntDef(campos[1], 1);
+        if (!PotenciaAvaliavel(expS))
+            throw EFileError(fileName, numero,
                              "potência de S " + IntToStr(expS) + " fora do intervalo de 0 a " +
                                  IntToStr(kMaxExpSAvaliar));
+        const TFator& term = polinomio.AddFator(expS, SimbolosTermo(campos[2], fileName, numero),
+                                                StrToRealDef(campos[0], 1.0));
+        if (!std::isfinite(term.K))
+            throw EFileError(
+                fileName, numero,
+                "a soma deste termo com os termos iguais a ele passa do limite dos números reais");
     }
 }
 
@@ -105,7 +170,7 @@ void CompletarSimbolos(const TListFator& polinomio, TListSimboloVal& simbolos,
                        std::unordered_set<std::string>& conhecidos) {
     for (const TFator& term : polinomio)
         for (const TSimboloExp& item : term.Simbolos)
-            if (conhecidos.insert(item.Nome()).second) simbolos.AddSimbolo(item.Nome(), 1.0);
+            if (conhecidos.insert(item.Nome()).second) simbolos.AddNovo(item.Nome(), 1.0);
 }
 
 } // namespace
@@ -129,13 +194,10 @@ TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::
     if (!lines.empty()) arquivo.Entrada = lines[0];
     if (lines.size() > 1) arquivo.Saida = lines[1];
     const std::array<TLinhasSecao, 3> secoes = Secoes(lines, fileName);
-    arquivo.Simbolos.ReadLines(secoes[kSym].Linhas);
+    std::unordered_set<std::string> conhecidos;
+    LerSimbolos(secoes[kSym], arquivo.Simbolos, conhecidos, fileName);
     LerTermos(secoes[kNum], arquivo.Funcao.Num, fileName);
     LerTermos(secoes[kDen], arquivo.Funcao.Den, fileName);
-
-    std::unordered_set<std::string> conhecidos;
-    for (const TSimboloVal& item : arquivo.Simbolos)
-        conhecidos.insert(item.Nome);
     CompletarSimbolos(arquivo.Funcao.Num, arquivo.Simbolos, conhecidos);
     CompletarSimbolos(arquivo.Funcao.Den, arquivo.Simbolos, conhecidos);
     return arquivo;
@@ -145,9 +207,22 @@ TArquivoFT LerArquivoFT(const std::string& fileName) {
     return LerLinhasArquivoFT(ReadTextLines(fileName), fileName);
 }
 
+std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
+                                          const std::string& saida, const TListSimboloVal& simbolos,
+                                          TFuncao& funcao) {
+    if (std::string motivo = funcao.MotivoNaoFinito(); !motivo.empty()) throw EFileError(fileName, motivo);
+    for (const TSimboloVal& item : simbolos) {
+        if (!EhNomeSimbolo(item.Nome))
+            throw EFileError(fileName, Aspas(item.Nome) + " não é um nome de símbolo");
+        if (!std::isfinite(item.Valor))
+            throw EFileError(fileName, "o valor de " + item.Nome + " passa do limite dos números reais");
+    }
+    return LinhasArquivoFT(entrada, saida, simbolos, funcao);
+}
+
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
-                     const TListSimboloVal& simbolos, TFuncao& funcao) {
-    WriteTextLines(fileName, LinhasArquivoFT(entrada, saida, simbolos, funcao));
+                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
+    WriteTextLines(fileName, LinhasParaGravar(fileName, entrada, saida, simbolos, funcao), opcoes);
 }
 
 } // namespace brelix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
@@ -27,13 +28,22 @@ std::vector<std::string> LinhasArquivoFT(const std::string& entrada, const std::
 // written, not simplified again; an unreadable coefficient or symbol value is 1, an unreadable power
 // of S is 1, and a symbol of the function that the file gives no value gets 1. Raises EFileError,
 // naming the file and the line, for what cannot stand for a transfer function: a missing "Num" or
-// "Den" section, a section not closed by "end", or a power of S that cannot be evaluated (negative,
-// or above kMaxExpSAvaliar).
+// "Den" section, a section not closed by "end", a line of a section that is not "name=value" or
+// "K;ExpS;symbols;", a symbol name that no gain text could hold (EhNomeSimbolo), a power of S that
+// cannot be evaluated (negative, or above kMaxExpSAvaliar), or like terms whose sum passes the range
+// of the real numbers. Long terms and long symbol lists are read in n log n time.
 TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::string& fileName);
+
+// The lines GravarArquivoFT writes: EFileError, naming the file, for what the reader would refuse (a
+// coefficient or a value past the range of the real numbers, a name that is no symbol's), which is
+// never written.
+std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
+                                          const std::string& saida, const TListSimboloVal& simbolos,
+                                          TFuncao& funcao);
 
 // Reads and writes the file; EFileError on any failure. Writing replaces the file atomically.
 TArquivoFT LerArquivoFT(const std::string& fileName);
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
-                     const TListSimboloVal& simbolos, TFuncao& funcao);
+                     const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes = {});
 
 } // namespace brelix

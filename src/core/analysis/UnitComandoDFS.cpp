@@ -2,6 +2,7 @@
 
 #include "analysis/UnitAnaliseDFS.h"
 #include "analysis/UnitEscolhaFT.h"
+#include "analysis/UnitMensagensConversao.h"
 #include "graph/UnitGrfMason.h"
 #include "graph/UnitGrfMasonFT.h"
 
@@ -60,6 +61,11 @@ TFTDocumento TComandoDFS::CalcularFT(const TVisualDocumento& doc, const TPedidoF
         AddRamoDFS(grafo, entrada, saida);
         TResultadoMason mason = Mason(grafo, contexto.Progresso);
         FromMason(r.Funcao, mason.LacosOS, contexto.Progresso);
+        if (TRecusa recusa = RecusaNaoFinita(r.Funcao); recusa.Houve()) {
+            r.Funcao = TFuncao();
+            r.Recusa = std::move(recusa);
+            return r;
+        }
         r.Entrada = entrada;
         r.Saida = saida;
         r.Simbolos = grafo.Simbolos();

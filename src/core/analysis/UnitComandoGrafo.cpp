@@ -100,7 +100,7 @@ TConversaoDocumento TComandoGrafo::Converter(const TVisualDocumento& doc,
         if (r.Recusa.Houve()) return r;
         const TResultadoDFS conversao = ConverterGrafoDFS(grafo, contexto.Progresso);
         if (!conversao.Dfs) {
-            r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::ConversaoSemExito, kMsgDFSSemExito);
+            r.Recusa = RecusaFalhaDFS(conversao.Falha, conversao.Elemento);
             return r;
         }
         r.Documento = doc.Kind().Catalogo->Make(kDocKindDFS);

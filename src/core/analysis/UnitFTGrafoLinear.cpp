@@ -39,12 +39,17 @@ TFTDocumento FTDoGrafoLinear(const TGrafo& grafo, const std::string& entrada, co
     // variable of the graph, so only a failed conversion lacks them.
     if (!conversao.Dfs || AddRamoDFS(*conversao.Dfs, entrada, r.Saida) == nullptr) {
         r.Saida.clear();
-        r.Recusa = TRecusa::ComMensagem(TMotivoRecusa::ConversaoSemExito, kMsgDFSSemExito);
+        r.Recusa = RecusaFalhaDFS(conversao.Falha, conversao.Elemento);
         return r;
     }
     TGrafo& dfs = *conversao.Dfs;
     r.Entrada = entrada;
     FromMason(r.Funcao, MasonOS(dfs, progresso), progresso);
+    if (TRecusa recusa = RecusaNaoFinita(r.Funcao); recusa.Houve()) {
+        TFTDocumento recusado;
+        recusado.Recusa = std::move(recusa);
+        return recusado;
+    }
     r.Simbolos = dfs.Simbolos();
     return r;
 }

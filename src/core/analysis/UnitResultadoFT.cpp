@@ -88,13 +88,20 @@ void TResultadoFT::ShowFT(const std::string& name, const std::string& input, con
     Mostrar();
 }
 
-void TResultadoFT::SaveFT(const std::string& fileName) {
-    GravarArquivoFT(fileName, entrada_, saida_, simbolos_, funcao_);
+void TResultadoFT::SaveFT(const std::string& fileName, const TOpcoesGravacao& opcoes) {
+    GravarArquivoFT(fileName, entrada_, saida_, simbolos_, funcao_, opcoes);
     nomeArquivo_ = fileName;
 }
 
 void TResultadoFT::LoadFT(const std::string& fileName) {
-    TArquivoFT arquivo = LerArquivoFT(fileName);
+    MostrarArquivo(fileName, LerArquivoFT(fileName));
+}
+
+std::vector<std::string> TResultadoFT::LinhasArquivo(const std::string& fileName) {
+    return LinhasParaGravar(fileName, entrada_, saida_, simbolos_, funcao_);
+}
+
+void TResultadoFT::MostrarArquivo(const std::string& fileName, TArquivoFT arquivo) {
     nomeArquivo_ = fileName;
     entrada_ = std::move(arquivo.Entrada);
     saida_ = std::move(arquivo.Saida);
@@ -120,8 +127,14 @@ void TResultadoFT::Mostrar() {
 }
 
 void TResultadoFT::MostrarNumerica() {
-    const std::string motivo = MotivoNaoAvaliavel(funcao_);
+    std::string motivo = MotivoNaoAvaliavel(funcao_);
     conteudo_.Avaliada = motivo.empty() && funcao_.Avaliar(simbolos_);
+    conteudo_.ForaDoLimite = false;
+    if (conteudo_.Avaliada) {
+        motivo = funcao_.MotivoNumericoNaoFinito();
+        conteudo_.ForaDoLimite = !motivo.empty();
+        conteudo_.Avaliada = motivo.empty();
+    }
     if (!conteudo_.Avaliada) {
         conteudo_.FTNG = motivo;
         conteudo_.FTNNum.clear();
@@ -157,7 +170,12 @@ bool TResultadoFT::CalcularSensibilidade(std::string_view symbol, std::string& e
         erro = kMsgParametroInvalido;
         return false;
     }
-    sensibilidade_ = funcao_.Sensibilidade(symbol);
+    TFuncao sensibilidade = funcao_.Sensibilidade(symbol);
+    if (std::string motivo = sensibilidade.MotivoNaoFinito(); !motivo.empty()) {
+        erro = "A sensibilidade a " + std::string(symbol) + " não pode ser calculada. " + motivo;
+        return false;
+    }
+    sensibilidade_ = std::move(sensibilidade);
     conteudo_.SensNum = sensibilidade_->Num.TextoSimbolico();
     conteudo_.SensDen = sensibilidade_->Den.TextoSimbolico();
     erro.clear();
@@ -184,9 +202,10 @@ std::string TResultadoFT::NomeVarnelSugerido() const {
     return name + ".vrn";
 }
 
-bool TResultadoFT::ExportVarnel(const std::string& fileName, std::string& erro) const {
+bool TResultadoFT::ExportVarnel(const std::string& fileName, std::string& erro,
+                                const TOpcoesGravacao& opcoes) const {
     if (!PodeExportarVarnel(erro)) return false;
-    return brelix::ExportVarnel(funcao_, fileName, erro);
+    return brelix::ExportVarnel(funcao_, fileName, erro, opcoes);
 }
 
 } // namespace brelix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/UnitArquivoFT.h"
+#include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
@@ -73,6 +75,9 @@ struct TConteudoFT {
     std::string FTNNum;
     std::string FTNDen;
     bool Avaliada = false;
+    // Not evaluated because the symbol values make a coefficient or the gain pass the range of the
+    // real numbers (FTNG names it): the values, not the function, are to blame.
+    bool ForaDoLimite = false;
 };
 
 // The result held by the transfer-function window: its name, the input and output, the symbols with
@@ -88,11 +93,15 @@ public:
     // Writes the transfer-function file with the current symbol values; the file then names the
     // result. Raises EFileError when the file cannot be written (any old file stays as it was, and
     // so does the result's name).
-    void SaveFT(const std::string& fileName);
+    void SaveFT(const std::string& fileName, const TOpcoesGravacao& opcoes = {});
     // Reads a transfer-function file into the result; the file then names it. Raises EFileError,
     // naming the file, when it cannot be read or does not hold a transfer function that can be
     // evaluated; the result is then left as it was.
     void LoadFT(const std::string& fileName);
+    // LoadFT of a file already read (LerLinhasArquivoFT): it becomes the result, named fileName.
+    void MostrarArquivo(const std::string& fileName, TArquivoFT arquivo);
+    // The lines SaveFT would write (EFileError for what cannot be written).
+    std::vector<std::string> LinhasArquivo(const std::string& fileName);
 
     // Fills every tab (the sensitivity texts are cleared), then MostrarNumerica.
     void Mostrar();
@@ -110,7 +119,8 @@ public:
     bool DefinirValor(std::string_view symbol, double value);
 
     // "Calcular Sensibilidade" for the symbol shown in CBSimbolos: false with kMsgParametroInvalido
-    // when that is none of the symbols (an empty choice included).
+    // when that is none of the symbols (an empty choice included), or with the message naming the
+    // coefficient of the sensitivity that passes the range of the real numbers.
     bool CalcularSensibilidade(std::string_view symbol, std::string& erro);
 
     // "Salvar Arquivo do Varnel", before the save dialog opens: false with the message to show when
@@ -120,7 +130,8 @@ public:
     // vrn (in place of fts), so that confirming it can never overwrite the transfer-function file.
     std::string NomeVarnelSugerido() const;
     // Writes the Varnel file from the last evaluation; false with the reason on any failure.
-    bool ExportVarnel(const std::string& fileName, std::string& erro) const;
+    bool ExportVarnel(const std::string& fileName, std::string& erro,
+                      const TOpcoesGravacao& opcoes = {}) const;
 
     const TConteudoFT& Conteudo() const { return conteudo_; }
     const std::string& NomeArquivo() const { return nomeArquivo_; }

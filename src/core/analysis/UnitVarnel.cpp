@@ -138,9 +138,10 @@ std::string BytesVarnel(const TValoresVarnel& valores) {
     return std::move(w).Bytes();
 }
 
-bool ExportarVarnel(const std::string& fileName, const TValoresVarnel& valores, std::string& erro) {
+bool ExportarVarnel(const std::string& fileName, const TValoresVarnel& valores, std::string& erro,
+                    const TOpcoesGravacao& opcoes) {
     try {
-        WriteFileAtomically(fileName, BytesVarnel(valores));
+        WriteFileAtomically(fileName, BytesVarnel(valores), opcoes);
     } catch (const EFileError& e) {
         erro = e.what();
         return false;
@@ -153,12 +154,13 @@ bool VarnelSuportaOrdem(const TFuncao& funcao) {
     return funcao.Num.MaxExpS() <= kMaxExpSVarnel && funcao.Den.MaxExpS() <= kMaxExpSVarnel;
 }
 
-bool ExportVarnel(const TFuncao& funcao, const std::string& fileName, std::string& erro) {
+bool ExportVarnel(const TFuncao& funcao, const std::string& fileName, std::string& erro,
+                  const TOpcoesGravacao& opcoes) {
     if (!VarnelSuportaOrdem(funcao)) {
         erro = kMsgOrdemVarnel;
         return false;
     }
-    return ExportarVarnel(fileName, funcao.ValoresVarnel(), erro);
+    return ExportarVarnel(fileName, funcao.ValoresVarnel(), erro, opcoes);
 }
 
 } // namespace brelix

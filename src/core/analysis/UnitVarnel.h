@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UnitComArquivo.h"
 #include "symbolic/UnitFTFuncao.h"
 
 #include <cstddef>
@@ -24,13 +25,15 @@ std::string BytesVarnel(const TValoresVarnel& valores);
 
 // Writes the file, replacing any old one atomically (a failure leaves the old file as it was). On
 // failure the result is false and `erro` says why, naming the file.
-bool ExportarVarnel(const std::string& fileName, const TValoresVarnel& valores, std::string& erro);
+bool ExportarVarnel(const std::string& fileName, const TValoresVarnel& valores, std::string& erro,
+                    const TOpcoesGravacao& opcoes = {});
 
 // True when neither polynomial has a power of S above what the file can hold.
 bool VarnelSuportaOrdem(const TFuncao& funcao);
 
 // Exports the function as evaluated by its last Avaliar. A function of too high an order is refused
 // with kMsgOrdemVarnel, without writing anything.
-bool ExportVarnel(const TFuncao& funcao, const std::string& fileName, std::string& erro);
+bool ExportVarnel(const TFuncao& funcao, const std::string& fileName, std::string& erro,
+                  const TOpcoesGravacao& opcoes = {});
 
 } // namespace brelix

@@ -46,6 +46,7 @@ enum class TMotivoRecusa {
     EscolhaInvalida,         // the input and output chosen are refused: the choice dialog stays open
     VerticesOutraComponente, // the effort between two vertices of separate parts of the graph
     ConversaoSemExito,       // no complete causal assignment: no signal-flow diagram
+    ForaDoLimite,            // a gain or coefficient passes the range of the real numbers
     Cancelado,               // the user stopped the analysis; nothing was changed
     ParametroInvalido,       // a sensitivity to a symbol the function does not have
     ExportacaoRecusada,      // the function cannot be exported for Varnel

@@ -11,6 +11,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -20,7 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string SystemReason() { return std::strerror(errno); }
+std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 // A name beside the target that no other writer uses at the same time.
 fs::path TemporaryBeside(const fs::path& target) {
@@ -33,17 +36,163 @@ fs::path TemporaryBeside(const fs::path& target) {
     return temp;
 }
 
-// Writes, flushes to the disk and closes; false on any failure.
-bool WriteAndSync(const fs::path& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+// Symbolic links are followed as the system follows them; a chain longer than this is a loop.
+constexpr int kMaxLinks = 40;
+
+// The file a name designates once its symbolic links are followed: the last link's target, which may
+// not exist yet (a new file is then created there).
+fs::path ResolverLinks(const std::string& fileName) {
+    fs::path path(fileName);
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) throw EFileError(fileName, "não foi possível ler o link simbólico: " + error.message());
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    throw EFileError(fileName, "links simbólicos demais (um laço de links?)");
+}
+
+// What a file that is not a regular one is, for the message that refuses to write over it.
+std::string NaoComum(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "é uma pasta, não um arquivo";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "é um dispositivo, não um arquivo comum; nada foi gravado";
+    case fs::file_type::fifo:
+        return "é uma fila (fifo), não um arquivo comum; nada foi gravado";
+    case fs::file_type::socket:
+        return "é um soquete, não um arquivo comum; nada foi gravado";
+    default:
+        return "não é um arquivo comum; nada foi gravado";
+    }
+}
+
+// The old file that a write replaces.
+struct TAlvo {
+    fs::path Caminho;
+    bool Existe = false;
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat Estado {};
+#endif
+};
+
+TAlvo Examinar(const std::string& fileName) {
+    TAlvo alvo;
+    alvo.Caminho = ResolverLinks(fileName);
+    std::error_code error;
+    const fs::file_status status = fs::status(alvo.Caminho, error);
+    if (!fs::exists(status)) return alvo;
+    if (!fs::is_regular_file(status)) throw EFileError(fileName, NaoComum(status.type()));
+    alvo.Existe = true;
+#if defined(__unix__) || defined(__APPLE__)
+    if (::stat(alvo.Caminho.c_str(), &alvo.Estado) != 0)
+        throw EFileError(fileName, "não foi possível examinar o arquivo: " + SystemReason());
+#endif
+    return alvo;
+}
+
+bool SomenteLeitura(const fs::path& path) {
+#if defined(__unix__) || defined(__APPLE__)
+    // The superuser may write anything: for it a file without any write bit is the read-only one.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+#else
+    std::error_code error;
+    const fs::perms p = fs::status(path, error).permissions();
+    return (p & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
+           fs::perms::none;
+#endif
+}
+
+enum class TEscrita { Feita, NomeOcupado, Falhou };
+
+// Writes a new file, flushes it to the disk and closes it. Only a new file is made, never one that
+// already exists, nor through a link planted at its name (NomeOcupado: nothing was touched). On a
+// failure the partial file is removed and errno tells why.
+TEscrita WriteNew(const fs::path& path, std::string_view bytes, const TAlvo& alvo) {
+#if defined(__unix__) || defined(__APPLE__)
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return errno == EEXIST ? TEscrita::NomeOcupado : TEscrita::Falhou;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    if (ok && alvo.Existe) {
+        // The new file takes the old one's permissions and, when the system allows it, its owner.
+        if (::geteuid() == 0) ok = ::fchown(fd, alvo.Estado.st_uid, alvo.Estado.st_gid) == 0;
+        ok = ok && ::fchmod(fd, alvo.Estado.st_mode & 07777) == 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+#else
+    std::error_code error;
+    if (fs::exists(path, error)) return TEscrita::NomeOcupado;
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
+    if (file == nullptr) return TEscrita::Falhou;
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
-#if defined(__unix__) || defined(__APPLE__)
-    ok = ok && ::fsync(::fileno(file)) == 0;
-#endif
     ok = std::fclose(file) == 0 && ok;
+    if (ok && alvo.Existe) fs::permissions(path, fs::status(alvo.Caminho, error).permissions(), error);
+    ok = ok && !error;
+#endif
+    if (ok) return TEscrita::Feita;
+    const int reason = errno;
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    errno = reason;
+    return TEscrita::Falhou;
+}
+
+// Rewrites an existing file in place, keeping its identity (every hard link sees the new bytes).
+bool RewriteInPlace(const fs::path& path, std::string_view bytes) {
+#if defined(__unix__) || defined(__APPLE__)
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
     return ok;
+#else
+    (void)path;
+    (void)bytes;
+    return false;
+#endif
+}
+
+// The folder's entry of the renamed file reaches the disk too.
+void SyncFolder(const fs::path& file) {
+#if defined(__unix__) || defined(__APPLE__)
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    (void)file;
+#endif
+}
+
+bool VariosNomes(const TAlvo& alvo) {
+#if defined(__unix__) || defined(__APPLE__)
+    return alvo.Existe && alvo.Estado.st_nlink > 1;
+#else
+    (void)alvo;
+    return false;
+#endif
 }
 
 } // namespace
@@ -92,24 +241,46 @@ std::vector<std::string> ReadTextLines(const std::string& fileName) {
     return SplitLines(Win1252ToUtf8(ReadFileBytes(fileName)));
 }
 
-void WriteFileAtomically(const std::string& fileName, std::string_view bytes) {
-    const fs::path target(fileName);
-    std::error_code error;
-    if (fs::is_directory(target, error)) throw EFileError(fileName, "é uma pasta, não um arquivo");
-    const fs::path temp = TemporaryBeside(target);
-    if (!WriteAndSync(temp, bytes)) {
-        const std::string reason = SystemReason();
-        fs::remove(temp, error);
+void WriteFileAtomically(const std::string& fileName, std::string_view bytes, const TOpcoesGravacao& opcoes) {
+    const TAlvo alvo = Examinar(fileName);
+    if (alvo.Existe && !opcoes.SobrescreverSomenteLeitura && SomenteLeitura(alvo.Caminho))
+        throw EFileError(fileName, "o arquivo é somente leitura; nada foi gravado");
+
+    // A new file is made beside the one it replaces, under a name nobody has taken.
+    fs::path temp;
+    TEscrita escrita = TEscrita::NomeOcupado;
+    for (int attempt = 0; attempt < 16 && escrita == TEscrita::NomeOcupado; ++attempt) {
+        temp = TemporaryBeside(alvo.Caminho);
+        escrita = WriteNew(temp, bytes, alvo);
+    }
+    if (escrita != TEscrita::Feita) {
+        const std::string reason =
+            escrita == TEscrita::Falhou ? SystemReason() : "nomes temporários ocupados";
         throw EFileError(fileName, "não foi possível gravar o arquivo: " + reason);
     }
-    fs::rename(temp, target, error);
-    if (error) {
+
+    std::error_code error;
+    if (VariosNomes(alvo)) {
+        // Renaming would give this name a file of its own and leave the other names with the old one.
+        if (!RewriteInPlace(alvo.Caminho, bytes)) {
+            const std::string reason = SystemReason();
+            throw EFileError(fileName, "não foi possível regravar o arquivo (" + reason +
+                                           "); o conteúdo novo ficou em " + temp.string());
+        }
         fs::remove(temp, error);
-        throw EFileError(fileName, "não foi possível substituir o arquivo: " + error.message());
+        return;
     }
+    fs::rename(temp, alvo.Caminho, error);
+    if (error) {
+        const std::string message = error.message();
+        fs::remove(temp, error);
+        throw EFileError(fileName, "não foi possível substituir o arquivo: " + message);
+    }
+    SyncFolder(alvo.Caminho);
 }
 
-void WriteTextLines(const std::string& fileName, const std::vector<std::string>& lines) {
+void WriteTextLines(const std::string& fileName, const std::vector<std::string>& lines,
+                    const TOpcoesGravacao& opcoes) {
     std::string bytes;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto encoded = Utf8ToWin1252(lines[i]);
@@ -119,7 +290,38 @@ void WriteTextLines(const std::string& fileName, const std::vector<std::string>&
         bytes += *encoded;
         bytes += "\r\n";
     }
-    WriteFileAtomically(fileName, bytes);
+    WriteFileAtomically(fileName, bytes, opcoes);
+}
+
+void ConferirGravacao(const std::string& fileName, const TOpcoesGravacao& opcoes) {
+    const TAlvo alvo = Examinar(fileName);
+    if (alvo.Existe) {
+        if (!opcoes.SobrescreverSomenteLeitura && SomenteLeitura(alvo.Caminho))
+            throw EFileError(fileName, "o arquivo é somente leitura; nada foi gravado");
+        return;
+    }
+    const fs::path folder = alvo.Caminho.parent_path().empty() ? fs::path(".") : alvo.Caminho.parent_path();
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+        throw EFileError(fileName, "não foi possível gravar o arquivo: a pasta " + folder.string() +
+                                       " não existe; nada foi gravado");
+}
+
+bool ArquivoSomenteLeitura(const std::string& fileName) {
+    try {
+        const TAlvo alvo = Examinar(fileName);
+        return alvo.Existe && SomenteLeitura(alvo.Caminho);
+    } catch (const EFileError&) {
+        return false;
+    }
+}
+
+bool MesmoArquivo(const std::string& a, const std::string& b) {
+    std::error_code ea, eb;
+    if (fs::equivalent(a, b, ea)) return true;
+    const fs::path pa = fs::weakly_canonical(fs::absolute(a, ea), ea);
+    const fs::path pb = fs::weakly_canonical(fs::absolute(b, eb), eb);
+    return !ea && !eb && pa == pb;
 }
 
 } // namespace brelix

@@ -16,6 +16,15 @@ std::string Win1252ToUtf8(std::string_view bytes);
 // Windows-1252 cannot hold (or is not valid UTF-8).
 std::optional<std::string> Utf8ToWin1252(std::string_view text);
 
+// Decodes the UTF-8 character at position i into cp and moves i past it. Only the shortest form of a
+// character is valid UTF-8: an overlong form (C0 8D for a carriage return), a surrogate, a value
+// above U+10FFFF or a truncated sequence gives false with i unchanged, since a decoder that took
+// them would let a forbidden character (a line break, a "=") through every check made on the bytes.
+bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& cp);
+
+// True when the whole text is valid UTF-8.
+bool IsValidUtf8(std::string_view text);
+
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool FitsWin1252(std::string_view text);
 

@@ -1,13 +1,17 @@
 #include "common/UnitComErro.h"
 
+#include "common/UnitComTexto.h"
+
 namespace brelix {
 
 namespace {
 
+// The message goes to the user as it stands: a file name or a quoted text with a control character in
+// it is shown escaped, whoever built the message.
 std::string Compose(const std::string& fileName, int line, const std::string& what) {
-    std::string text = "\"" + fileName + "\"";
+    std::string text = "\"" + TextoVisivel(fileName) + "\"";
     if (line > 0) text += ", linha " + std::to_string(line);
-    return text + ": " + what;
+    return text + ": " + TextoVisivel(what);
 }
 
 } // namespace

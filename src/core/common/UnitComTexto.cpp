@@ -1,7 +1,9 @@
 #include "common/UnitComTexto.h"
 
+#include "common/UnitComCodificacao.h"
 #include "common/UnitComErro.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -11,14 +13,19 @@ namespace brelix {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Length of the run of digits starting at position i.
 std::size_t DigitRun(std::string_view text, std::size_t i) {
     std::size_t n = 0;
-    while (i + n < text.size() && IsDigit(text[i + n])) ++n;
+    while (i + n < text.size() && IsDigit(text[i + n]))
+        ++n;
     return n;
 }
 
@@ -46,15 +53,14 @@ bool HasRealForm(std::string_view text) {
 
 } // namespace
 
-std::string RealToStr(double value) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-    if (value == 0.0) return "0";
+namespace {
 
-    // Round to 15 significant digits first: the choice between fixed and scientific form depends on
-    // the rounded value (99999,9999999999999 becomes 100000).
+// The text of a finite, non-zero value rounded to `precision` significant digits (15 to 17).
+std::string FormatReal(double value, int precision) {
+    // Round first: the choice between fixed and scientific form depends on the rounded value
+    // (99999,9999999999999 becomes 100000 at 15 digits).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
     std::string_view text(buffer);
     const bool negative = text.front() == '-';
     if (negative) text.remove_prefix(1);
@@ -63,7 +69,8 @@ std::string RealToStr(double value) {
     for (char c : text.substr(0, ePos))
         if (IsDigit(c)) digits += c;
     int exponent = std::atoi(std::string(text.substr(ePos + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     std::string result = negative ? "-" : "";
     if (exponent >= -5 && exponent <= 14) {
@@ -85,6 +92,27 @@ std::string RealToStr(double value) {
     if (exponent < 0) result += "-";
     result += std::to_string(std::abs(exponent));
     return result;
+}
+
+} // namespace
+
+std::string RealToStr(double value) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    if (value == 0.0) return "0";
+    return FormatReal(value, 15);
+}
+
+std::string RealToStrExato(double value) {
+    assert(std::isfinite(value) && "no file holds an infinity or NaN");
+    if (value == 0.0) return "0";
+    // 17 significant digits always name a double exactly; fewer are kept when they do.
+    for (int precision = 15; precision < 17; ++precision) {
+        std::string text = FormatReal(value, precision);
+        double back = 0.0;
+        if (TryStrToReal(text, back) && back == value) return text;
+    }
+    return FormatReal(value, 17);
 }
 
 bool TryStrToReal(std::string_view text, double& value) {
@@ -122,12 +150,13 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
 
 std::int32_t StrToInt(std::string_view text) {
     std::int32_t value = 0;
-    if (!TryStrToInt(text, value))
-        throw EConvertError("'" + std::string(text) + "' não é um valor inteiro válido");
+    if (!TryStrToInt(text, value)) throw EConvertError(Excerpt(text) + " não é um valor inteiro válido");
     return value;
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string FixedToStr2(double value) {
     if (std::isnan(value)) return "NAN";
@@ -140,9 +169,37 @@ std::string FixedToStr2(double value) {
     return text;
 }
 
+std::string TextoVisivel(std::string_view text, std::size_t maxChars) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    for (std::size_t chars = 0; i < text.size(); ++chars) {
+        if (chars == maxChars) return out + "...";
+        const std::size_t start = i;
+        char32_t cp = 0;
+        const bool valid = DecodeUtf8(text, i, cp);
+        if (valid && cp >= 0x20 && cp != 0x7F && !(cp >= 0x80 && cp <= 0x9F)) {
+            out.append(text.substr(start, i - start));
+            continue;
+        }
+        // A control character is shown by its code, a byte that is no character by its value.
+        const unsigned value = valid ? static_cast<unsigned>(cp) : static_cast<unsigned char>(text[start]);
+        if (!valid) ++i;
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", value);
+        out += escaped;
+    }
+    return out;
+}
+
+std::string Excerpt(std::string_view text) {
+    return "\"" + TextoVisivel(text, 40) + "\"";
+}
+
 std::string UpperAscii(std::string_view text) {
     std::string result(text);
-    for (char& c : result) c = UpperChar(c);
+    for (char& c : result)
+        c = UpperChar(c);
     return result;
 }
 

@@ -11,8 +11,8 @@ namespace {
 std::vector<std::vector<int>> Candidatas(const TMatrizStr& a, const std::vector<char>& fonte) {
     std::vector<std::vector<int>> c(static_cast<std::size_t>(a.Linhas()));
     for (std::int32_t r = 0; r < a.Linhas(); ++r)
-        for (std::int32_t q = 0; q < a.Colunas(); ++q)
-            if (!CoeficienteNulo(a.Get(r, q)) && !(q < static_cast<int>(fonte.size()) && fonte[q]))
+        for (const auto& [q, texto] : a.Celulas(r))
+            if (!CoeficienteNulo(texto) && !(q < static_cast<int>(fonte.size()) && fonte[q]))
                 c[static_cast<std::size_t>(r)].push_back(q);
     return c;
 }

@@ -6,6 +6,7 @@
 #include "symbolic/UnitGrfGanho.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace brelix {
 
@@ -136,21 +137,112 @@ void MontarElementos(const TGrafo& grafo, const TIndiceRamos& indice, TEquacoes&
     }
 }
 
-// One circuit per chord: the chord put back into the forest closes exactly one circuit, which the
-// search finds leaving the chord's origin by a tree branch (the chord entered the lists last).
+// The trees of a spanning forest hung from their first vertices: for every vertex its parent, the
+// branch to it and its depth, so that the path between two vertices of one tree is found by
+// climbing from both to where they meet, in the length of the path.
+class TArvoresEnraizadas {
+public:
+    explicit TArvoresEnraizadas(const TGrafo& arvores) : arvores_(arvores) {
+        const int nv = arvores.VerticeCount();
+        no_.reserve(static_cast<std::size_t>(nv));
+        for (int i = 0; i < nv; ++i)
+            no_.emplace(arvores.Vertice(i).Id, TNo{});
+        std::vector<std::int32_t> fila;
+        int arvore = 0;
+        for (int i = 0; i < nv; ++i) {
+            const std::int32_t raiz = arvores.Vertice(i).Id;
+            if (no_.at(raiz).Arvore >= 0) continue;
+            no_.at(raiz).Arvore = arvore;
+            fila.assign(1, raiz);
+            for (std::size_t k = 0; k < fila.size(); ++k) {
+                const TNo& pai = no_.at(fila[k]);
+                for (const TAdjacente& a : arvores.FindVertice(fila[k])->Adjacentes) {
+                    const auto it = no_.find(a.Vizinho);
+                    if (it == no_.end() || it->second.Arvore >= 0) continue;
+                    it->second = {arvore, fila[k], a.Ramo, pai.Profundidade + 1};
+                    fila.push_back(a.Vizinho);
+                }
+            }
+            ++arvore;
+        }
+    }
+
+    // The circuit FindCaminhos finds from the chord's origin once the chord is put back into the
+    // forest (as the last entry of its ends' lists): along the tree to the chord's destination, then
+    // back by the chord. The one exception is the forest's last vertex, the only one the chords
+    // leave a circuit through: a loop on it that its list holds before the tree branch towards the
+    // destination is the circuit found. False when the ends are not in one tree.
+    bool Circuito(const TRamo& corda, TListInt& ramos, TListInt& vertices) const {
+        const auto o = no_.find(corda.Origem);
+        const auto d = no_.find(corda.Destino);
+        if (o == no_.end() || d == no_.end() || o->second.Arvore != d->second.Arvore) return false;
+        // Climb from both ends to their meeting vertex: the origin's side in order, the destination's
+        // side reversed afterwards.
+        std::vector<std::int32_t> subidaV{corda.Origem}, subidaR, descidaV{corda.Destino}, descidaR;
+        std::int32_t a = corda.Origem, b = corda.Destino;
+        while (a != b) {
+            const TNo& na = no_.at(a);
+            const TNo& nb = no_.at(b);
+            if (na.Profundidade >= nb.Profundidade) {
+                subidaR.push_back(na.Ramo);
+                a = na.Pai;
+                subidaV.push_back(a);
+            } else {
+                descidaR.push_back(nb.Ramo);
+                b = nb.Pai;
+                descidaV.push_back(b);
+            }
+        }
+        // The branch by which the tree path leaves the origin (none when the chord is a loop).
+        const std::int32_t primeiro = !subidaR.empty()    ? subidaR.front()
+                                      : !descidaR.empty() ? descidaR.back()
+                                                          : 0;
+        const bool temPrimeiro = !subidaR.empty() || !descidaR.empty();
+        for (const TAdjacente& e : arvores_.FindVertice(corda.Origem)->Adjacentes) {
+            if (temPrimeiro && e.Ramo == primeiro) break;
+            if (e.Vizinho != corda.Origem) continue;
+            vertices.Add(corda.Origem);
+            vertices.Add(corda.Origem);
+            ramos.Add(e.Ramo);
+            return true;
+        }
+        for (std::int32_t v : subidaV)
+            vertices.Add(v);
+        for (std::size_t k = descidaV.size() - 1; k-- > 0;)
+            vertices.Add(descidaV[k]);
+        vertices.Add(corda.Origem);
+        for (std::int32_t r : subidaR)
+            ramos.Add(r);
+        for (std::size_t k = descidaR.size(); k-- > 0;)
+            ramos.Add(descidaR[k]);
+        ramos.Add(corda.Id);
+        return true;
+    }
+
+private:
+    struct TNo {
+        int Arvore = -1;
+        std::int32_t Pai = 0;
+        std::int32_t Ramo = 0;
+        int Profundidade = 0;
+    };
+    const TGrafo& arvores_;
+    std::unordered_map<std::int32_t, TNo> no_;
+};
+
+// One circuit per chord: the chord put back into the forest closes exactly one circuit.
 void MontarCompatibilidade(const TGrafo& grafo, const TIndiceRamos& indice, const TComponentes& comps,
                            TEquacoes& eq, TVigia& vigia) {
     const TFloresta floresta = FindFloresta(comps.Estrutura);
+    const TArvoresEnraizadas arvores(floresta.Arvores);
     eq.A4 = TMatrizStr(floresta.Cordas.Count(), 2 * eq.N);
     for (int k = 0; k < floresta.Cordas.Count(); ++k) {
         vigia.Passo();
         const TRamo* corda = comps.Estrutura.FindRamo(floresta.Cordas[k]);
         if (corda == nullptr) continue;
-        TGrafo circuito(floresta.Arvores);
-        circuito.AddRamo(corda->Id, corda->Tipo, corda->Nome, "0", corda->Origem, corda->Destino);
-        TListListInt ramos, vertices;
-        FindCaminhos(circuito, corda->Origem, corda->Origem, true, ramos, vertices);
-        if (ramos.Count() > 0) PutEsforcosCaminho(grafo, indice, ramos[0], vertices[0], eq.A4, k);
+        TListInt ramos, vertices;
+        if (arvores.Circuito(*corda, ramos, vertices))
+            PutEsforcosCaminho(grafo, indice, ramos, vertices, eq.A4, k);
     }
 }
 
@@ -163,23 +255,31 @@ void MontarContinuidade(const TGrafo& grafo, const TComponentes& comps, TEquacoe
     for (const TGrafo& c : comps.Lista)
         linhas += c.VerticeCount();
     eq.A5 = TMatrizStr(linhas, 2 * n);
+    // The rows of each vertex identifier (one, unless a graph repeats an identifier).
+    std::unordered_map<std::int32_t, std::vector<int>> linhasDe;
     int base = 0;
+    for (const TGrafo& c : comps.Lista) {
+        for (int j = 0; j < c.VerticeCount(); ++j)
+            linhasDe[c.Vertice(j).Id].push_back(base + j);
+        base += c.VerticeCount();
+    }
+    // Branch by branch, in order: a branch from a vertex to itself ends as -1, as written last.
+    for (int t = 0; t < n; ++t) {
+        const TRamo& r = grafo.Ramo(t);
+        for (const auto& [v, texto] : {std::pair{r.Origem, "1"}, std::pair{r.Destino, "-1"}})
+            if (const auto it = linhasDe.find(v); it != linhasDe.end())
+                for (const int linha : it->second)
+                    eq.A5.Put(linha, n + t, texto);
+    }
+    base = 0;
     for (const TGrafo& c : comps.Lista) {
         int melhor = -1, maior = -1;
         for (int j = 0; j < c.VerticeCount(); ++j) {
             vigia.Passo();
-            const std::int32_t v = c.Vertice(j).Id;
-            const int linha = base + j;
-            for (int t = 0; t < n; ++t) {
-                if (grafo.Ramo(t).Origem == v) eq.A5.Put(linha, n + t, "1");
-                if (grafo.Ramo(t).Destino == v) eq.A5.Put(linha, n + t, "-1");
-            }
-            int conta = 0;
-            for (int t = 0; t < n; ++t)
-                if (eq.A5.Get(linha, n + t) != "0") ++conta;
+            const int conta = static_cast<int>(eq.A5.Celulas(base + j).size());
             if (conta > maior) {
                 maior = conta;
-                melhor = linha;
+                melhor = base + j;
             }
         }
         if (melhor >= 0) eq.A5.SetFlag(melhor, 1);

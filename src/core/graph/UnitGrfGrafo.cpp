@@ -5,6 +5,24 @@
 
 namespace brelix {
 
+void TGrafo::IndexarVertices() const {
+    if (verticesIndexados_) return;
+    indiceVertices_.clear();
+    indiceVertices_.reserve(vertices_.size());
+    for (const auto& v : vertices_)
+        indiceVertices_.emplace(v->Id, v.get());
+    verticesIndexados_ = true;
+}
+
+void TGrafo::IndexarRamos() const {
+    if (ramosIndexados_) return;
+    indiceRamos_.clear();
+    indiceRamos_.reserve(ramos_.size());
+    for (std::size_t i = 0; i < ramos_.size(); ++i)
+        indiceRamos_.emplace(ramos_[i]->Id, static_cast<int>(i));
+    ramosIndexados_ = true;
+}
+
 TGrafo::TGrafo(const TGrafo& other) : dirigido_(other.dirigido_) {
     vertices_.reserve(other.vertices_.size());
     for (const auto& v : other.vertices_) {
@@ -30,6 +48,7 @@ TVertice& TGrafo::AddVertice(std::int32_t id, std::string nome, std::int32_t x, 
     v->Nome = std::move(nome);
     v->X = x;
     v->Y = y;
+    if (verticesIndexados_) indiceVertices_.emplace(id, v.get());
     vertices_.push_back(std::move(v));
     return *vertices_.back();
 }
@@ -54,6 +73,7 @@ TRamo* TGrafo::AddRamo(std::int32_t id, std::int32_t tipo, std::string nome, std
     r->Destino = destino;
     r->Par = par;
     r->Controle = std::move(controle);
+    if (ramosIndexados_) indiceRamos_.emplace(id, static_cast<int>(ramos_.size()));
     ramos_.push_back(std::move(r));
 
     vOrigem->Adjacentes.push_back({destino, id});
@@ -71,9 +91,9 @@ TVertice* TGrafo::FindVertice(std::int32_t id) {
 }
 
 const TVertice* TGrafo::FindVertice(std::int32_t id) const {
-    for (const auto& v : vertices_)
-        if (v->Id == id) return v.get();
-    return nullptr;
+    IndexarVertices();
+    const auto it = indiceVertices_.find(id);
+    return it == indiceVertices_.end() ? nullptr : it->second;
 }
 
 TVertice* TGrafo::FindVerticeNome(std::string_view nome) {
@@ -99,15 +119,16 @@ const TRamo* TGrafo::FindRamo(std::int32_t id) const {
 }
 
 int TGrafo::IndexOfRamo(std::int32_t id) const {
-    for (std::size_t i = 0; i < ramos_.size(); ++i)
-        if (ramos_[i]->Id == id) return static_cast<int>(i);
-    return -1;
+    IndexarRamos();
+    const auto it = indiceRamos_.find(id);
+    return it == indiceRamos_.end() ? -1 : it->second;
 }
 
 void TGrafo::DeleteVertice(std::int32_t id) {
     const auto it =
         std::find_if(vertices_.begin(), vertices_.end(), [id](const auto& v) { return v->Id == id; });
     if (it != vertices_.end()) vertices_.erase(it);
+    verticesIndexados_ = false;
 }
 
 void TGrafo::RemoveAdjacente(TVertice* vertice, TAdjacente entry) {
@@ -123,11 +144,55 @@ void TGrafo::DeleteRamoAt(int index) {
     RemoveAdjacente(FindVertice(r.Origem), {r.Destino, r.Id});
     if (!r.Dirigido) RemoveAdjacente(FindVertice(r.Destino), {r.Origem, r.Id});
     ramos_.erase(pos);
+    ramosIndexados_ = false;
 }
 
 void TGrafo::DeleteRamo(std::int32_t id) {
     const int i = IndexOfRamo(id);
     if (i >= 0) DeleteRamoAt(i);
+}
+
+void TGrafo::DeleteRamos(const std::vector<std::int32_t>& ids) {
+    // Deleting identifier x k times deletes the first k branches of identifier x; each of them takes
+    // the first entry {other end, x} left at each of its ends.
+    std::unordered_map<std::int32_t, int> vezes;
+    for (std::int32_t id : ids)
+        ++vezes[id];
+    std::unordered_map<TVertice*, std::vector<TAdjacente>> entradas;
+    TListRamo mantidos;
+    mantidos.reserve(ramos_.size());
+    for (auto& r : ramos_) {
+        const auto it = vezes.find(r->Id);
+        if (it == vezes.end() || it->second == 0) {
+            mantidos.push_back(std::move(r));
+            continue;
+        }
+        --it->second;
+        if (TVertice* v = FindVertice(r->Origem)) entradas[v].push_back({r->Destino, r->Id});
+        if (!r->Dirigido)
+            if (TVertice* v = FindVertice(r->Destino)) entradas[v].push_back({r->Origem, r->Id});
+    }
+    ramos_ = std::move(mantidos);
+    ramosIndexados_ = false;
+    for (auto& [v, sair] : entradas) {
+        std::unordered_map<std::uint64_t, int> conta;
+        const auto chave = [](const TAdjacente& a) {
+            return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a.Vizinho)) << 32) |
+                   static_cast<std::uint32_t>(a.Ramo);
+        };
+        for (const TAdjacente& a : sair)
+            ++conta[chave(a)];
+        TListAdjacente restantes;
+        restantes.reserve(v->Adjacentes.size());
+        for (const TAdjacente& a : v->Adjacentes) {
+            const auto it = conta.find(chave(a));
+            if (it != conta.end() && it->second > 0)
+                --it->second;
+            else
+                restantes.push_back(a);
+        }
+        v->Adjacentes = std::move(restantes);
+    }
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace brelix {
@@ -67,6 +68,8 @@ public:
     void DeleteVertice(std::int32_t id);
     // Removes the adjacency entries the branch created, then the branch.
     void DeleteRamo(std::int32_t id);
+    // DeleteRamo of every identifier in turn, in one pass over the graph.
+    void DeleteRamos(const std::vector<std::int32_t>& ids);
     // Deletes every branch from a to b, then every branch from b to a; an undirected branch joins
     // its two ends in either order.
     void DeleteRamosEntre(std::int32_t a, std::int32_t b);
@@ -81,6 +84,11 @@ public:
 
 private:
     int IndexOfRamo(std::int32_t id) const;
+    // Lookups by identifier go through tables of the first vertex and the first branch of each
+    // identifier, made again after a deletion: a graph of a large document is built and walked in
+    // linear time, not by a scan of every vertex for every branch added.
+    void IndexarVertices() const;
+    void IndexarRamos() const;
     void DeleteRamoAt(int index);
     static void RemoveAdjacente(TVertice* vertice, TAdjacente entry);
 
@@ -88,6 +96,10 @@ private:
     TListVertice vertices_;
     TListRamo ramos_;
     TListSimboloVal simbolos_;
+    mutable std::unordered_map<std::int32_t, TVertice*> indiceVertices_;
+    mutable std::unordered_map<std::int32_t, int> indiceRamos_;
+    mutable bool verticesIndexados_ = false;
+    mutable bool ramosIndexados_ = false;
 };
 
 } // namespace brelix

@@ -24,9 +24,10 @@ struct TPendente {
     std::string Ganho;
 };
 
-// Every solved row becomes transmittances from its other variables into the solved one.
-void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGrafo& dfs,
-                    std::vector<std::string>& intermediarias, TProgresso* progresso) {
+// Every solved row becomes transmittances from its other variables into the solved one. Returns the
+// row whose gain passes the range of the real numbers, or -1.
+std::int32_t Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGrafo& dfs,
+                            std::vector<std::string>& intermediarias, TProgresso* progresso) {
     TVigia vigia(progresso, 16);
     const TMatrizStr& a = eq.A;
     std::int32_t contador = 0;
@@ -35,9 +36,10 @@ void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGr
         vigia.Passo();
         const int d = resolvidas[static_cast<std::size_t>(r)];
         const std::string& cd = a.Get(r, d);
-        for (std::int32_t q = 0; q < a.Colunas(); ++q) {
-            if (q == d || CoeficienteNulo(a.Get(r, q))) continue;
-            const TGanhoSolucao g = GanhoSolucao(cd, a.Get(r, q));
+        for (const auto& [q, texto] : a.Celulas(r)) {
+            if (q == d || CoeficienteNulo(texto)) continue;
+            const TGanhoSolucao g = GanhoSolucao(cd, texto);
+            if (!g.Valido) return r;
             ++contador;
             if (!g.Serie) {
                 dfs.AddTransmitancia(contador, NomeT(contador), g.Texto, q + 1, d + 1);
@@ -54,6 +56,7 @@ void Transmitancias(const TEquacoes& eq, const std::vector<int>& resolvidas, TGr
         ++contador;
         dfs.AddTransmitancia(contador, NomeT(contador), p.Ganho, p.Origem, p.Destino);
     }
+    return -1;
 }
 
 // The output "E(p, n)": the efforts along the shortest path from p to n, each with the sign of its
@@ -67,10 +70,10 @@ void SaidaEsforco(const TGrafo& grafo, const TEquacoes& eq, const TSaidaEsforco&
     const std::int32_t x = dfs.VerticeCount() + 1;
     dfs.AddVertice(x, NomeEsforcoEntre(saida.Positivo, saida.Negativo));
     std::int32_t contador = dfs.RamoCount();
-    for (std::int32_t q = 0; q < linha.Colunas(); ++q) {
-        if (linha.Get(0, q) == "0") continue;
+    for (const auto& [q, texto] : linha.Celulas(0)) {
+        if (texto == "0") continue;
         ++contador;
-        dfs.AddTransmitancia(contador, NomeT(contador), linha.Get(0, q), q + 1, x);
+        dfs.AddTransmitancia(contador, NomeT(contador), texto, q + 1, x);
     }
 }
 
@@ -113,7 +116,13 @@ TResultadoDFS BuildDFS(const TGrafo& grafo, const TComponentes& componentes, con
     TGrafo& dfs = res.Dfs.emplace(true);
     for (std::size_t k = 0; k < eq.Variaveis.size(); ++k)
         dfs.AddVertice(static_cast<std::int32_t>(k) + 1, eq.Variaveis[k]);
-    Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias, progresso);
+    if (const std::int32_t r = Transmitancias(eq, atribuicao.Resolvidas, dfs, res.Intermediarias, progresso);
+        r >= 0) {
+        res.Dfs.reset();
+        res.Falha = TFalhaDFS::GanhoForaDoLimite;
+        res.Elemento = res.Resolvidas[static_cast<std::size_t>(r)];
+        return res;
+    }
     if (saida != nullptr && saida->Componente != nullptr) SaidaEsforco(grafo, eq, *saida, dfs);
     return res;
 }

@@ -24,10 +24,12 @@ class TProgresso;
 // Why a conversion produced no diagram.
 enum class TFalhaDFS {
     Nenhuma,
-    SemAtribuicao,        // no complete causal assignment exists
-    ControleDesconhecido, // a controlled source's control text names no variable (Elemento)
-    PortaSemPar,          // a two-port's first port names no second port (Elemento)
-    SaidaForaDaComponente // the output vertices are not both in one component (found flag false)
+    SemAtribuicao,         // no complete causal assignment exists
+    ControleDesconhecido,  // a controlled source's control text names no variable (Elemento)
+    PortaSemPar,           // a two-port's first port names no second port (Elemento)
+    SaidaForaDaComponente, // the output vertices are not both in one component (found flag false)
+    GanhoForaDoLimite      // a transmittance's gain passes the range of the real numbers (Elemento:
+                           // the variable its equation is solved for)
 };
 
 // The effort between two vertices as the output: an extra variable "E(p, n)" fed by the efforts

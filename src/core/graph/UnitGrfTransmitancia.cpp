@@ -28,6 +28,11 @@ TGanhoSolucao GanhoSolucao(const std::string& resolvida, const std::string& outr
     const TValorGanho d = ParseGanhoLeniente(resolvida);
     const TValorGanho q = ParseGanhoLeniente(outra);
     const double k = d.K != 0.0 ? -q.K / d.K : 0.0;
+    const double divisor = d.K != 0.0 ? -1.0 / d.K : 0.0;
+    if (!std::isfinite(k) || !std::isfinite(divisor)) {
+        g.Valido = false;
+        return g;
+    }
     const std::int32_t expS = q.ExpS - d.ExpS;
     std::map<std::string, std::int32_t> simbolos;
     if (d.HasSym) simbolos[d.Sym] -= d.ExpSym;
@@ -44,8 +49,7 @@ TGanhoSolucao GanhoSolucao(const std::string& resolvida, const std::string& outr
     }
     g.Serie = true;
     g.Termo = EscreverGanho(q.K, q.HasSym ? q.Sym : std::string(), q.ExpSym, q.ExpS);
-    g.Divisor =
-        EscreverGanho(d.K != 0.0 ? -1.0 / d.K : 0.0, d.HasSym ? d.Sym : std::string(), -d.ExpSym, -d.ExpS);
+    g.Divisor = EscreverGanho(divisor, d.HasSym ? d.Sym : std::string(), -d.ExpSym, -d.ExpS);
     return g;
 }
 

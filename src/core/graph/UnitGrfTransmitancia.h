@@ -12,6 +12,8 @@ namespace brelix {
 // R / R^-1 is a square). Then the transmittance becomes two in series through an intermediate
 // variable: c_q into it, and -1/c_d out of it, whose product is the exact quotient.
 struct TGanhoSolucao {
+    // False when the quotient (or -1/c_d) passes the range of the real numbers: no gain text holds it.
+    bool Valido = true;
     bool Serie = false;
     std::string Texto;   // the single gain, when it fits in one text
     std::string Termo;   // with Serie: c_q, from the other variable into the intermediate one

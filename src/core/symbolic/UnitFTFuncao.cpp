@@ -1,6 +1,7 @@
 #include "symbolic/UnitFTFuncao.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <utility>
@@ -119,6 +120,31 @@ TValoresVarnel TFuncao::ValoresVarnel() const {
 
 std::complex<double> TFuncao::ValorEm(const TListSimboloVal& values, std::complex<double> s) const {
     return Num.ValorEm(values, s) / Den.ValorEm(values, s);
+}
+
+std::string TFuncao::MotivoNaoFinito() const {
+    for (const auto& [polinomio, nome] : {std::pair{&Num, "numerador"}, std::pair{&Den, "denominador"}})
+        for (const TFator& term : *polinomio)
+            if (!std::isfinite(term.K)) {
+                TFator copia(term);
+                copia.K = 1.0;
+                return "O coeficiente do termo " + copia.Texto().substr(2) + " do " + nome +
+                       " passa do limite dos números reais.";
+            }
+    return {};
+}
+
+std::string TFuncao::MotivoNumericoNaoFinito() const {
+    const std::string inicio = "A função de transferência não pode ser avaliada com estes valores: ";
+    for (const auto& [polinomio, nome] : {std::pair{&Num, "numerador"}, std::pair{&Den, "denominador"}}) {
+        const std::int32_t p = polinomio->PotenciaNaoFinita();
+        if (p >= 0)
+            return inicio + "o coeficiente de S^" + std::to_string(p) + " do " + nome +
+                   " passa do limite dos números reais.";
+    }
+    if (Den.Lead() != 0.0 && !std::isfinite(Num.Lead() / Den.Lead()))
+        return inicio + "o ganho passa do limite dos números reais.";
+    return {};
 }
 
 } // namespace brelix

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <complex>
+#include <string>
 #include <string_view>
 
 namespace brelix {
@@ -40,6 +41,15 @@ public:
     TValoresVarnel ValoresVarnel() const;
     // The value of numerator / denominator for the symbol values at a complex S.
     std::complex<double> ValorEm(const TListSimboloVal& values, std::complex<double> s) const;
+
+    // Products and sums of large gains can pass the range of the real numbers: a function with such
+    // a coefficient means nothing and no file may hold it. The message naming the first such term
+    // ("O coeficiente do termo C1.L1.S^2 do denominador passa do limite dos números reais."), or
+    // empty when every coefficient is a real number.
+    std::string MotivoNaoFinito() const;
+    // After Avaliar: why the numeric form is no real numbers for these values, naming the
+    // coefficient (or the gain) that passes the range; empty when it is.
+    std::string MotivoNumericoNaoFinito() const;
 };
 
 } // namespace brelix

@@ -75,6 +75,14 @@ public:
             result *= std::pow(Valor(item.Id), item.Exp);
         return result;
     }
+    // True when a term of coefficient k whose value came out 0 is really 0: its coefficient or a factor
+    // is, rather than the product having fallen below the smallest real (1E-300 times 1E-300).
+    bool ZeroExato(double k, const TListSimboloExp& symbols) const {
+        if (k == 0.0) return true;
+        for (const TSimboloExp& item : symbols)
+            if (item.Exp > 0 && Valor(item.Id) == 0.0) return true;
+        return false;
+    }
 
 private:
     std::vector<double> valores_;
@@ -103,7 +111,7 @@ std::string_view CampoLinha(std::string_view& rest) {
 }
 
 TListSimboloExp SimbolosLinha(std::string_view text) {
-    TListSimboloExp symbols;
+    std::vector<TSimboloExp> factors;
     while (!text.empty()) {
         const std::size_t dot = text.find('.');
         const std::string_view piece = text.substr(0, dot);
@@ -111,10 +119,12 @@ TListSimboloExp SimbolosLinha(std::string_view text) {
         if (piece.empty()) continue;
         const std::size_t caret = piece.find('^');
         if (caret == std::string_view::npos)
-            symbols.AddSimbolo(piece, 1);
+            factors.push_back({IdSimbolo(piece), 1});
         else
-            symbols.AddSimbolo(piece.substr(0, caret), StrToIntDef(piece.substr(caret + 1), 1));
+            factors.push_back({IdSimbolo(piece.substr(0, caret)), StrToIntDef(piece.substr(caret + 1), 1)});
     }
+    TListSimboloExp symbols;
+    symbols.AddSimbolos(factors);
     return symbols;
 }
 
@@ -144,7 +154,7 @@ std::string TFator::TextoSemS() {
 }
 
 std::string TFator::Linha() {
-    return RealToStr(K) + ";" + std::to_string(ExpS) + ";" + TextoSimbolos() + ";";
+    return RealToStrExato(K) + ";" + std::to_string(ExpS) + ";" + TextoSimbolos() + ";";
 }
 
 double TFator::Valor(const TListSimboloVal& values) const {
@@ -410,18 +420,29 @@ int TListFator::MaxFatoresPorPotencia() const {
 bool TListFator::Avaliar(const TListSimboloVal& values) {
     coefs_.clear();
     lead_ = 0.0;
+    naoFinita_ = -1;
     for (const TFator& term : terms_)
         if (term.ExpS < 0 || term.ExpS > kMaxExpSAvaliar) return false;
 
     const std::int32_t n = MaxExpS();
     coefs_.assign(static_cast<std::size_t>(n) + 1, 0.0);
     const TTabelaValores table(values);
-    for (const TFator& term : terms_)
-        coefs_[static_cast<std::size_t>(term.ExpS)] += term.K * table.Produto(term.Simbolos);
+    for (const TFator& term : terms_) {
+        const double valor = term.K * table.Produto(term.Simbolos);
+        coefs_[static_cast<std::size_t>(term.ExpS)] += valor;
+        // A term lost below the smallest real would silently change the polynomial (its order even).
+        if (valor == 0.0 && !table.ZeroExato(term.K, term.Simbolos))
+            naoFinita_ = std::max(naoFinita_, term.ExpS);
+    }
     lead_ = coefs_[static_cast<std::size_t>(n)];
     if (lead_ != 0.0)
         for (double& c : coefs_)
             c /= lead_;
+    // An overflowing coefficient is infinite before the division or after it; a lead that overflows
+    // makes the others 0 or NaN, so it is looked at on its own.
+    for (std::int32_t i = n; i > naoFinita_; --i)
+        if (!std::isfinite(coefs_[static_cast<std::size_t>(i)])) naoFinita_ = i;
+    if (!std::isfinite(lead_)) naoFinita_ = n;
     return true;
 }
 

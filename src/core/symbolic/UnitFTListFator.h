@@ -105,6 +105,10 @@ public:
     // kMaxExpSAvaliar, has no such coefficients: the result is false, with no coefficients and lead 0.
     bool Avaliar(const TListSimboloVal& values);
     double Lead() const { return lead_; }
+    // The highest power of S whose coefficient in the last Avaliar passes the range of the real
+    // numbers: infinite or NaN before or after the division by the lead, or holding a term that fell
+    // to 0 below the smallest real; -1 when none.
+    std::int32_t PotenciaNaoFinita() const { return naoFinita_; }
     // The coefficient of S^i from the last Avaliar; 0 outside the evaluated powers.
     double Coef(std::int32_t i) const;
     const std::vector<double>& Coefs() const { return coefs_; }
@@ -148,6 +152,7 @@ private:
     std::vector<TFator> terms_;
     double lead_ = 0.0;
     std::vector<double> coefs_;
+    std::int32_t naoFinita_ = -1;
     // Like terms are found through a hash of (symbol text, ExpS) -> position of the first such term,
     // rebuilt after changes that move terms or change their keys.
     std::vector<TEntrada> indice_;

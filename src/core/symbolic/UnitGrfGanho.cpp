@@ -2,6 +2,7 @@
 
 #include "common/UnitComTexto.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace brelix {
@@ -32,13 +33,16 @@ TValorGanho Parse(std::string_view text, bool strict) {
         start = end + 1;
         if (piece.empty()) continue;
 
-        // A coefficient: several of them multiply. A product that would leave the range of a double
-        // is refused like an unreadable number.
+        // A coefficient: several of them multiply. A product that would leave the range of a double,
+        // or vanish into 0 from factors that are not, is refused like an unreadable number.
         if (piece[0] == '-' || IsDigit(piece[0])) {
             double number = 0.0;
-            if (TryStrToReal(piece, number) && std::isfinite(g.K * number)) {
-                g.K *= number;
-                continue;
+            if (TryStrToReal(piece, number)) {
+                const double product = g.K * number;
+                if (std::isfinite(product) && (product != 0.0 || g.K == 0.0 || number == 0.0)) {
+                    g.K = product;
+                    continue;
+                }
             }
         }
         // A power of S: "S" or "S^n"; several of them add. "S^x" counts as S; a power beyond the
@@ -86,10 +90,23 @@ TValorGanho Parse(std::string_view text, bool strict) {
     return g;
 }
 
-// "%d" of the coefficient when it is a whole number that fits 64 bits, its real text otherwise.
-std::string CoefText(double k, bool& whole) {
-    whole = k == std::trunc(k) && std::fabs(k) < 9.2e18;
-    return whole ? IntToStr(static_cast<std::int64_t>(k)) : RealToStr(k);
+// Whole coefficients that fit 64 bits are written "%d", any other by its real text. A real text keeps
+// 15 significant digits, and may so name a whole number: 1321320742798199,6 and 999999999999999,9
+// are written 1,3213207427982E15 and 1E15, which read back as whole numbers, whose text "%d" would
+// be a second text of the same gain. Such a coefficient is written whole at once, as the number its
+// real text names; then the first text is the last. Below 10^15 the two texts are the same anyway.
+constexpr double kMaxInteiro64 = 9.2e18;
+
+bool InteiroEscrito(double k) {
+    return k == std::trunc(k) && std::fabs(k) < kMaxInteiro64;
+}
+
+std::string CoefText(double k) {
+    if (InteiroEscrito(k)) return IntToStr(static_cast<std::int64_t>(k));
+    const std::string real = RealToStr(k);
+    double lido = 0.0;
+    if (TryStrToReal(real, lido) && InteiroEscrito(lido)) return IntToStr(static_cast<std::int64_t>(lido));
+    return real;
 }
 
 } // namespace
@@ -102,7 +119,12 @@ TValorGanho ParseGanhoEstrito(std::string_view text) {
     return Parse(text, true);
 }
 
+bool EhNomeSimbolo(std::string_view name) {
+    return IsSymbolPiece(name) && name.find('^') == std::string_view::npos && name != "S";
+}
+
 std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, std::int32_t expS) {
+    assert(std::isfinite(k) && "no gain text holds an infinity");
     if (k == 0.0) return "0";
     std::string part;
     if (!sym.empty()) {
@@ -113,10 +135,11 @@ std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, s
         if (!part.empty()) part += ".";
         part += expS == 1 ? std::string("S") : "S^" + std::to_string(expS);
     }
-    bool whole = false;
-    const std::string coef = CoefText(k, whole);
+    const std::string coef = CoefText(k);
     if (part.empty()) return coef;
-    if (k == 1.0) return part;
+    // A coefficient written 1 is left out, whether it is 1 or rounds to it at 15 digits
+    // (0,99999999999999989): "1.R" would read back as R, whose text has no 1.
+    if (coef == "1") return part;
     return coef + "." + part;
 }
 

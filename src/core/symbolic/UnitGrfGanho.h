@@ -32,8 +32,14 @@ TValorGanho ParseGanhoLeniente(std::string_view text);
 // Valido false; so does a symbol exponent other than 1 and -1.
 TValorGanho ParseGanhoEstrito(std::string_view text);
 
-// The canonical text of a gain: "0" for K = 0; K = 1 is written only when nothing else is.
+// The canonical text of a gain: "0" for K = 0; K = 1 is written only when nothing else is. Read back
+// (by either parse), it gives values whose canonical text is this same text. K must be finite: no
+// gain text holds an infinity.
 std::string EscreverGanho(double k, std::string_view sym, std::int32_t expSym, std::int32_t expS);
+
+// True when the text is a symbol name as a gain text holds one: an ASCII letter or "_", then ASCII
+// letters, digits, "_" or "-"; "S" alone is the Laplace variable, never a symbol.
+bool EhNomeSimbolo(std::string_view name);
 
 // The parsed, immutable gain of a signal-flow transmittance.
 class TGanho {

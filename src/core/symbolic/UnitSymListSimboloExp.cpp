@@ -1,11 +1,14 @@
 #include "symbolic/UnitSymListSimboloExp.h"
 
+#include "symbolic/UnitFTOrdemTroca.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numeric>
+#include <unordered_map>
 
 namespace brelix {
 
@@ -54,6 +57,27 @@ void TListSimboloExp::MulSimbolos(const TListSimboloExp& other) {
         AddSimbolo(item.Id, item.Exp);
 }
 
+void TListSimboloExp::AddSimbolos(const std::vector<TSimboloExp>& factors) {
+    // A short product is looked up item by item; a long one through a table of positions.
+    constexpr std::size_t kCurto = 32;
+    if (items_.size() + factors.size() <= kCurto) {
+        for (const TSimboloExp& f : factors)
+            AddSimbolo(f.Id, f.Exp);
+        return;
+    }
+    std::unordered_map<TIdSimbolo, std::size_t> posicao;
+    posicao.reserve(items_.size() + factors.size());
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        posicao.emplace(items_[i].Id, i);
+    for (const TSimboloExp& f : factors) {
+        const auto [it, novo] = posicao.emplace(f.Id, items_.size());
+        if (novo)
+            items_.push_back(f);
+        else
+            items_[it->second].Exp = AddExp(items_[it->second].Exp, f.Exp);
+    }
+}
+
 TSimboloExp& TListSimboloExp::MinSimbolo(TIdSimbolo id, std::int32_t exp) {
     const int i = IndexOfSimbolo(id);
     if (i >= 0) {
@@ -92,9 +116,29 @@ void TListSimboloExp::Sort() {
     for (std::size_t i = 0; i + 1 < n && sorted; ++i)
         sorted = !GreaterUpper(items_[i], items_[i + 1]);
     if (sorted) return;
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j)
-            if (GreaterUpper(items_[i], items_[j])) std::swap(items_[i], items_[j]);
+    SortLongo();
+}
+
+void TListSimboloExp::SortLongo() {
+    const std::size_t n = items_.size();
+    std::vector<int> byName(n);
+    std::iota(byName.begin(), byName.end(), 0);
+    const auto upper = [&](int i) -> const std::string& {
+        return NomeMaiusculo(items_[static_cast<std::size_t>(i)].Id);
+    };
+    std::sort(byName.begin(), byName.end(), [&](int a, int b) { return upper(a) < upper(b); });
+    std::vector<int> ranks(n);
+    int rank = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k > 0 && upper(byName[k - 1]) < upper(byName[k])) ++rank;
+        ranks[static_cast<std::size_t>(byName[k])] = rank;
+    }
+    const std::vector<int> order = OrdemPorTroca(ranks);
+    std::vector<TSimboloExp> sorted;
+    sorted.reserve(n);
+    for (const int x : order)
+        sorted.push_back(items_[static_cast<std::size_t>(x)]);
+    items_ = std::move(sorted);
 }
 
 bool TListSimboloExp::SortPorRank() {

@@ -41,6 +41,9 @@ public:
     TSimboloExp& AddSimbolo(TIdSimbolo id, std::int32_t exp);
     // Multiplies the other product in, item by item in its order.
     void MulSimbolos(const TListSimboloExp& other);
+    // AddSimbolo for every factor in order, in time linear in their number (a file may give one
+    // term a hundred thousand symbols; looking each up in the list would be quadratic).
+    void AddSimbolos(const std::vector<TSimboloExp>& factors);
     // Appends a factor whose symbol the product does not hold yet, without looking it up: for
     // builders that merge whole products themselves and know the symbol is new.
     void AppendNovo(TIdSimbolo id, std::int32_t exp) {
@@ -73,6 +76,8 @@ private:
     // Products up to this size are sorted through the ranks of the names when they are at hand.
     static constexpr std::size_t kMaxOrdenacaoRapida = 64;
     bool SortPorRank();
+    // The exchange procedure's order for a long product, in n log n.
+    void SortLongo();
 
     std::vector<TSimboloExp> items_;
 };

@@ -1,7 +1,11 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include "common/UnitComTexto.h"
+#include "symbolic/UnitFTOrdemTroca.h"
 
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
 #include <utility>
 
 namespace brelix {
@@ -28,24 +32,41 @@ void TListSimboloVal::Sort() {
     // The exchange procedure shared with symbol products: it fixes the order of names that differ
     // only in case.
     const std::size_t n = items_.size();
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j)
-            if (CompareUpper(items_[i].Nome, items_[j].Nome) > 0) std::swap(items_[i], items_[j]);
+    std::vector<int> byName(n);
+    std::iota(byName.begin(), byName.end(), 0);
+    const auto nome = [&](int i) -> const std::string& { return items_[static_cast<std::size_t>(i)].Nome; };
+    std::sort(byName.begin(), byName.end(), [&](int a, int b) { return CompareUpper(nome(a), nome(b)) < 0; });
+    std::vector<int> ranks(n);
+    int rank = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k > 0 && CompareUpper(nome(byName[k - 1]), nome(byName[k])) < 0) ++rank;
+        ranks[static_cast<std::size_t>(byName[k])] = rank;
+    }
+    std::vector<TSimboloVal> sorted;
+    sorted.reserve(n);
+    for (const int x : OrdemPorTroca(ranks))
+        sorted.push_back(std::move(items_[static_cast<std::size_t>(x)]));
+    items_ = std::move(sorted);
 }
 
 void TListSimboloVal::ReadLines(const std::vector<std::string>& lines) {
+    // The names taken so far, so that a long list is read in linear time.
+    std::unordered_set<std::string> nomes;
+    for (const TSimboloVal& item : items_)
+        nomes.insert(item.Nome);
     for (const std::string& line : lines) {
         // A line without a name before its "=" (a blank line of a damaged file) names no symbol.
         const std::size_t eq = line.find('=');
         if (eq == std::string::npos || eq == 0) continue;
-        AddSimbolo(std::string_view(line).substr(0, eq),
-                   StrToRealDef(std::string_view(line).substr(eq + 1), 1.0));
+        std::string nome = line.substr(0, eq);
+        if (!nomes.insert(nome).second) continue; // the first value of a name stays
+        AddNovo(std::move(nome), StrToRealDef(std::string_view(line).substr(eq + 1), 1.0));
     }
 }
 
 void TListSimboloVal::WriteLines(std::vector<std::string>& lines) const {
     for (const TSimboloVal& item : items_)
-        lines.push_back(item.Nome + "=" + RealToStr(item.Valor));
+        lines.push_back(item.Nome + "=" + RealToStrExato(item.Valor));
 }
 
 } // namespace brelix

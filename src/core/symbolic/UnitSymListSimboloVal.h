@@ -25,6 +25,9 @@ public:
     int IndexOfSimbolo(std::string_view name) const;
     // Appends (name, value), or returns the existing item unchanged when the name is present.
     TSimboloVal& AddSimbolo(std::string_view name, double value);
+    // Appends (name, value) without looking the name up: for a caller that knows the list does not
+    // hold it (AddSimbolo is linear in the list, and a file may give a hundred thousand symbols).
+    void AddNovo(std::string name, double value) { items_.push_back({std::move(name), value}); }
     // The value of the name; 0 when it has none.
     double GetValor(std::string_view name) const;
     // Ascending by upper-cased name.

@@ -34,6 +34,11 @@ void TListConexao::RemoveAt(int i) {
     itens_.erase(itens_.begin() + i);
 }
 
+void TListConexao::RemoveAll(const std::unordered_set<const TConexao*>& wires) {
+    if (wires.empty()) return;
+    std::erase_if(itens_, [&](const auto& c) { return wires.contains(c.get()); });
+}
+
 void TListConexao::RedirectAll(std::int32_t terminalAntigo, std::int32_t terminalNovo, TElemento* mantido,
                                const TElemento* removido) {
     for (const auto& c : itens_)

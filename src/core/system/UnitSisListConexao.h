@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace brelix {
@@ -27,6 +28,8 @@ public:
     // Frees the first wire with the identifier; nothing when absent.
     void Remove(std::int32_t id);
     void RemoveAt(int i);
+    // Frees every wire of the set in one pass, keeping the order of the others.
+    void RemoveAll(const std::unordered_set<const TConexao*>& wires);
     // Redirect applied to every wire in list order.
     void RedirectAll(std::int32_t terminalAntigo, std::int32_t terminalNovo, TElemento* mantido,
                      const TElemento* removido);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace brelix {
@@ -31,6 +33,9 @@ public:
     // The same for this very element, whatever its identifier (identifiers of a damaged document may
     // repeat). Nothing when the element is not in the list.
     void Remove(const TElemento* elemento);
+    // Frees every element of the set in one pass, keeping the order of the others. The caller has
+    // already cleared them from the neighbours of the elements that are left.
+    void RemoveAll(const std::unordered_set<const TElemento*>& elementos);
 
     TIteradorDono<TElemento> begin() { return TIteradorDono<TElemento>(itens_.begin()); }
     TIteradorDono<TElemento> end() { return TIteradorDono<TElemento>(itens_.end()); }
@@ -39,6 +44,10 @@ public:
 
 private:
     TItensDonos<TElemento> itens_;
+    // The first element of each identifier, so that wiring a large system looks each end up at once;
+    // made again after a removal.
+    mutable std::unordered_map<std::int32_t, TElemento*> indice_;
+    mutable bool indexado_ = false;
 };
 
 } // namespace brelix

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -49,31 +50,11 @@ std::int32_t Meio(std::int32_t p1, std::int32_t p2) {
     return static_cast<std::int32_t>((std::int64_t{p1} + p2) / 10 * 5);
 }
 
+// The check before the conversion refuses the gains that have no transformed text.
 std::string GanhoDoRamo(const TElemento& e, const TRamoDoTipo& r) {
     std::string texto = e.GainPart(r.Parte);
     if (r.Transf == TTransfGanho::Nenhuma) return texto;
-    TPropGanho p;
-    p.Text = std::move(texto);
-    p.Validar(true); // only the parse is wanted: the document's dialogs have judged the text
-    switch (r.Transf) {
-    case TTransfGanho::MaisS:
-        p.AddExpS(1);
-        break;
-    case TTransfGanho::Inversa:
-        p.Inverter();
-        break;
-    case TTransfGanho::InversaMaisS:
-        p.Inverter();
-        p.AddExpS(1);
-        break;
-    case TTransfGanho::InversaMenosS:
-        p.Inverter();
-        p.AddExpS(-1);
-        break;
-    case TTransfGanho::Nenhuma:
-        break;
-    }
-    return p.Texto();
+    return GanhoTransformado(std::move(texto), r.Transf).Texto();
 }
 
 } // namespace
@@ -96,44 +77,83 @@ TConversaoSistema TSistema::Converter(std::vector<std::string>* adicionados,
 // Vertices wired to each other are one node: the first end of each such wire takes over the wires
 // of the second, which disappears. A chain or a ring of wired vertices collapses into its first vertex; a
 // wire that a ring has turned into a loop on one vertex just goes.
+//
+// The wires are walked once, in order. Each element's wires are kept in a table, so that moving the
+// wires of the removed vertex touches those wires only, not every wire of the system; a wire taken
+// out of the walk leaves the table, and the lists are compacted at the end.
 void TSistema::UnirVertices(std::vector<std::string>* removidos, TVigia& vigia) {
-    int i = 0;
-    while (i < conexoes_.Count()) {
+    const int n = conexoes_.Count();
+    std::unordered_map<const TConexao*, int> posicao;
+    std::unordered_map<const TElemento*, std::vector<TConexao*>> fios;
+    for (int i = 0; i < n; ++i) {
+        TConexao& c = conexoes_.At(i);
+        posicao.emplace(&c, i);
+        for (const TElemento* e : {c.Elemento1(), c.Elemento2()})
+            if (e != nullptr) fios[e].push_back(&c);
+    }
+    std::unordered_set<const TConexao*> retirados;
+    std::unordered_set<const TElemento*> eliminados;
+    // The live wires that hold the element at an end, in list order, each once.
+    const auto fiosDe = [&](const TElemento* e) {
+        std::vector<TConexao*>& lista = fios[e];
+        std::erase_if(lista, [&](const TConexao* c) {
+            return retirados.contains(c) || (c->Elemento1() != e && c->Elemento2() != e);
+        });
+        std::sort(lista.begin(), lista.end(),
+                  [&](const TConexao* a, const TConexao* b) { return posicao.at(a) < posicao.at(b); });
+        lista.erase(std::unique(lista.begin(), lista.end()), lista.end());
+        return lista;
+    };
+    for (int i = 0; i < n; ++i) {
         vigia.Passo();
         TConexao& c = conexoes_.At(i);
         if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || c.Elemento1()->Componente ||
-            c.Elemento2()->Componente) {
-            ++i;
+            c.Elemento2()->Componente)
             continue;
-        }
         TElemento* mantido = c.Elemento1();
         const TElemento* removido = c.Elemento2();
         if (mantido != removido) {
             if (removidos != nullptr) removidos->push_back(removido->Nome);
             // Every wire of a vertex ends on its terminal 1, so all of the removed vertex's wires move.
-            conexoes_.RedirectAll(c.Terminal2, c.Terminal1, mantido, removido);
-            RemoveElemento(removido);
+            const std::int32_t antigo = c.Terminal2;
+            const std::int32_t novo = c.Terminal1;
+            std::vector<TElemento*> vizinhos;
+            for (TConexao* w : fiosDe(removido)) {
+                for (TElemento* e : {w->Elemento1(), w->Elemento2()})
+                    if (e != nullptr && e != removido) vizinhos.push_back(e);
+                w->Redirect(antigo, novo, mantido, removido);
+                fios[mantido].push_back(w);
+            }
+            // What still holds the removed vertex lets it go; it is freed with the others at the end.
+            for (TConexao* w : fiosDe(removido))
+                w->ForgetElemento(removido);
+            for (TElemento* e : vizinhos)
+                e->ForgetNeighbour(removido);
+            eliminados.insert(removido);
+            fios.erase(removido);
         }
-        conexoes_.RemoveAt(i);
+        retirados.insert(&c);
     }
+    conexoes_.RemoveAll(retirados);
+    elementos_.RemoveAll(eliminados);
 }
 
-// A wire straight from one component to another gets a vertex of its domain halfway between them.
+// A wire straight from one component to another gets a vertex of its domain halfway between them;
+// the two new wires go to the end of the list, after the wires that are kept, in the order made.
 void TSistema::DividirConexoes(std::vector<std::string>* adicionados, TVigia& vigia) {
-    int i = 0;
-    while (i < conexoes_.Count()) {
+    std::vector<TConexao*> diretas;
+    for (TConexao& c : conexoes_)
+        if (c.Elemento1() != nullptr && c.Elemento2() != nullptr && c.Elemento1()->Componente &&
+            c.Elemento2()->Componente)
+            diretas.push_back(&c);
+    std::unordered_set<const TConexao*> retiradas;
+    for (TConexao* c : diretas) {
         vigia.Passo();
-        TConexao& c = conexoes_.At(i);
-        if (c.Elemento1() == nullptr || c.Elemento2() == nullptr || !c.Elemento1()->Componente ||
-            !c.Elemento2()->Componente) {
-            ++i;
-            continue;
-        }
-        TElemento* e1 = c.Elemento1();
-        TElemento* e2 = c.Elemento2();
-        const std::int32_t t1 = c.Terminal1;
-        const std::int32_t t2 = c.Terminal2;
-        const std::int32_t dominio = c.Dominio;
+        TElemento* e1 = c->Elemento1();
+        TElemento* e2 = c->Elemento2();
+        const std::int32_t t1 = c->Terminal1;
+        const std::int32_t t2 = c->Terminal2;
+        const std::int32_t dominio = c->Dominio;
 
         const std::int32_t id = NovoId();
         ++contVertices_;
@@ -142,11 +162,11 @@ void TSistema::DividirConexoes(std::vector<std::string>* adicionados, TVigia& vi
         TElemento& vertice =
             NovoElemento(id, dominio, false, {}, {}, 0, Meio(e1->Top, e2->Top), Meio(e1->Left, e2->Left),
                          std::move(nome), TipoVerticeDoDominio(dominio));
-        // The two new wires go to the end of the list, where the walk meets them as component-to-vertex.
-        conexoes_.RemoveAt(i);
+        retiradas.insert(c);
         conexoes_.Add(NovoId(), dominio, e1, t1, &vertice, 1);
         conexoes_.Add(NovoId(), dominio, e2, t2, &vertice, 1);
     }
+    conexoes_.RemoveAll(retiradas);
 }
 
 void TSistema::NumerarVertices() {

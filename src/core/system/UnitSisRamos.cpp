@@ -1,7 +1,12 @@
 #include "system/UnitSisRamos.h"
 
+#include "common/UnitComTexto.h"
 #include "graph/UnitGrfRamo.h"
+#include "symbolic/UnitGrfGanho.h"
 #include "system/UnitSisTipo.h"
+
+#include <cmath>
+#include <cstdlib>
 
 namespace brelix {
 
@@ -128,6 +133,37 @@ std::span<const TRamoDoTipo> RamosDoTipo(std::int32_t tipo) {
 
 bool RamoEhPorta1(std::int32_t tipoRamo) {
     return tipoRamo == kRamoTransformador1 || tipoRamo == kRamoGirador1 || tipoRamo == kRamoQuadripolo1;
+}
+
+TPropGanho GanhoTransformado(std::string texto, TTransfGanho transf) {
+    TPropGanho p;
+    p.Text = std::move(texto);
+    p.Validar(true); // only the values are wanted
+    switch (transf) {
+    case TTransfGanho::MaisS:
+        p.AddExpS(1);
+        break;
+    case TTransfGanho::Inversa:
+        p.Inverter();
+        break;
+    case TTransfGanho::InversaMaisS:
+        p.Inverter();
+        p.AddExpS(1);
+        break;
+    case TTransfGanho::InversaMenosS:
+        p.Inverter();
+        p.AddExpS(-1);
+        break;
+    case TTransfGanho::Nenhuma:
+        break;
+    }
+    return p;
+}
+
+std::string FaltaGanhoTransformado(const TPropGanho& ganho) {
+    if (!std::isfinite(ganho.K)) return "o inverso do seu coeficiente passa do limite dos números reais";
+    if (std::abs(ganho.ExpS) > kMaxExpSGanho) return "a potência de S passa de S^" + IntToStr(kMaxExpSGanho);
+    return {};
 }
 
 } // namespace brelix

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "symbolic/UnitPropGanho.h"
+
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace brelix {
@@ -40,5 +43,13 @@ std::span<const TRamoDoTipo> RamosDoTipo(std::int32_t tipo);
 
 // Port 1 of a transformer or coupler: its branch and the next one are the two halves of one element.
 bool RamoEhPorta1(std::int32_t tipoRamo);
+
+// The gain of the branch: the element's gain piece (parsed strictly; the document's dialogs judge the
+// text itself) with the branch's transformation applied.
+TPropGanho GanhoTransformado(std::string texto, TTransfGanho transf);
+
+// Why the transformed gain has no gain text, for a message: a reciprocal that passes the range of
+// the real numbers (the reciprocal of 1E-310), or a power of S past kMaxExpSGanho. Empty when it has.
+std::string FaltaGanhoTransformado(const TPropGanho& ganho);
 
 } // namespace brelix

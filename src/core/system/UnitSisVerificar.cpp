@@ -98,6 +98,19 @@ void VerificarControle(const TElemento& e, const TListElemento& elementos, std::
                      " não é variável de nenhum elemento do sistema.");
 }
 
+// A gain the conversion inverts or multiplies by S must still be a gain: the reciprocal of 1E-310
+// is no real number, and a text holding it would be read as something else.
+void VerificarGanhos(const TElemento& e, std::vector<std::string>& faltas) {
+    for (const TRamoDoTipo& r : RamosDoTipo(e.Tipo)) {
+        if (r.Transf == TTransfGanho::Nenhuma) continue;
+        const std::string parte = e.GainPart(r.Parte);
+        const std::string falta = FaltaGanhoTransformado(GanhoTransformado(parte, r.Transf));
+        if (!falta.empty())
+            faltas.push_back("O ganho " + parte + " de " + e.Nome + " não pode ser convertido: " + falta +
+                             ".");
+    }
+}
+
 void VerificarConexao(const TConexao& c, std::vector<std::string>& faltas) {
     const std::string conexao = "A conexão " + IntToStr(c.Id);
     const TParDominios par = DominiosDoCodigo(c.Dominio);
@@ -128,6 +141,7 @@ std::vector<std::string> TSistema::Verificar() const {
         if (TipoEhMassaAtrito(e.Tipo) && e.GainPart(2).empty())
             faltas.push_back("O ganho de " + e.Nome + " deve ter duas partes separadas por \";\".");
         if (TipoEhFonteCtrl(e.Tipo)) VerificarControle(e, elementos_, faltas);
+        VerificarGanhos(e, faltas);
     }
     for (const TConexao& c : conexoes_)
         VerificarConexao(c, faltas);

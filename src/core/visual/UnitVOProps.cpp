@@ -58,16 +58,6 @@ std::string ObjectLine(std::int32_t id, std::string_view className) {
     return "Object " + IntToStr(id) + ": " + std::string(className);
 }
 
-std::string Excerpt(std::string_view text) {
-    constexpr std::size_t kMax = 40;
-    if (text.size() <= kMax) return "\"" + std::string(text) + "\"";
-    // Cut at a character boundary so that the message stays valid UTF-8.
-    std::size_t cut = kMax;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
-}
-
 bool IsStorableText(std::string_view text) {
     return text.find_first_of("\r\n") == std::string_view::npos && FitsWin1252(text);
 }

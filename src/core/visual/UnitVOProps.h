@@ -46,9 +46,6 @@ struct TObjectLine {
 TObjectLine ParseObjectLine(std::string_view line);
 std::string ObjectLine(std::int32_t id, std::string_view className);
 
-// A text quoted in an error message, cut short when it is long (a damaged file may hold anything).
-std::string Excerpt(std::string_view text);
-
 // True when a value can be kept in a document file: one line, every character in Windows-1252.
 bool IsStorableText(std::string_view text);
 

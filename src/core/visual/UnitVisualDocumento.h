@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/UnitComArquivo.h"
 #include "visual/UnitObservadorDocumento.h"
 #include "visual/UnitPilhaDesfazer.h"
 #include "visual/UnitVODocKind.h"
@@ -119,8 +120,8 @@ public:
     // Writes the document to `name` (empty: to FileName), replacing the file atomically. On success the
     // document takes that name, its description becomes the file name without folder and extension, and
     // nothing is modified any more. A failure raises EFileError and changes nothing, in the document or
-    // in the file.
-    void SaveDocument(const std::string& name = {});
+    // in the file. A read-only file is replaced only when the options allow it.
+    void SaveDocument(const std::string& name = {}, const TOpcoesGravacao& opcoes = {});
     // The lines SaveDocument writes to `fileName`.
     std::vector<std::string> Text(const std::string& fileName) const;
 

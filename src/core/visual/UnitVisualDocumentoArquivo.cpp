@@ -232,12 +232,12 @@ std::vector<std::string> TVisualDocumento::Text(const std::string& fileName) con
     return lines;
 }
 
-void TVisualDocumento::SaveDocument(const std::string& name) {
+void TVisualDocumento::SaveDocument(const std::string& name, const TOpcoesGravacao& opcoes) {
     EndDrag();
     const std::string target = name.empty() ? fileName_ : name;
     if (target.empty()) throw EFileError(target, "o documento não tem nome de arquivo");
     std::vector<std::string> lines = Text(target);
-    WriteTextLines(target, lines);
+    WriteTextLines(target, lines, opcoes);
     const std::string desc = Desc();
     fileName_ = target;
     const auto headerEnd = std::find(lines.begin(), lines.end(), "end");

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -238,6 +239,121 @@ TEST_F(FTFile, DamagedFilesAreRefusedNamingTheFileAndTheLineAndTheShownFunctionS
         EXPECT_NE(std::string(e.what()).find("none.fts"), std::string::npos);
     }
     EXPECT_EQ(Textos(r.Conteudo()), antes);
+}
+
+TEST_F(FTFile, ANameThatNoGainCouldHoldIsADamagedLineNeverASymbol) {
+    // "2" and "S" once shown as "2 + S" and evaluated as 1; "^2" made a symbol without a name; "C="
+    // was saved as "C==1", whose value was then lost. A line of another shape than "K;ExpS;symbols;"
+    // (a blank line once added the term S) is no term either.
+    const std::string inicio = "E\r\nS\r\nSym\r\nR=2\r\nend\r\nNum\r\n1;0;R;\r\nend\r\nDen\r\n1;1;R;\r\n";
+    for (const auto& [linha, trecho] :
+         std::vector<std::pair<std::string, std::string>>{{"1;0;2;", "\"2\""},
+                                                          {"1;0;S;", "\"S\""},
+                                                          {"1;0;^2;", "\"\""},
+                                                          {"1;0;C=;", "\"C=\""},
+                                                          {"1;0;R.x y;", "\"x y\""},
+                                                          {"1;0;R.1R^2;", "\"1R\""},
+                                                          {"", "\"\""},
+                                                          {"1;0;R", "\"1;0;R\""},
+                                                          {"1;0;R;;", "\"1;0;R;;\""}}) {
+        SCOPED_TRACE(linha);
+        Spit(Path("n.fts"), inicio + linha + "\r\nend\r\n");
+        TResultadoFT r;
+        try {
+            r.LoadFT(Path("n.fts"));
+            ADD_FAILURE() << "accepted";
+        } catch (const EFileError& e) {
+            EXPECT_EQ(e.Line(), 11);
+            EXPECT_NE(std::string(e.what()).find("esperava-se"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(trecho), std::string::npos) << e.what();
+        }
+    }
+    // The same holds for the names of the symbol values.
+    for (const std::string linha : {"2=1", "S=3", "=5", "C=1=2x", "R x=1", "R"}) {
+        Spit(Path("s.fts"), "E\r\nS\r\nSym\r\nR=2\r\n" + linha +
+                                "\r\nend\r\nNum\r\n1;0;R;\r\nend\r\nDen\r\n1;0;;\r\nend\r\n");
+        TResultadoFT r;
+        try {
+            r.LoadFT(Path("s.fts"));
+            // A value that is not a number is 1, as before: only the name must be a name.
+            EXPECT_EQ(linha, "C=1=2x");
+            EXPECT_EQ(r.Simbolos().GetValor("C"), 1.0);
+        } catch (const EFileError& e) {
+            EXPECT_EQ(e.Line(), 5) << linha;
+        }
+    }
+    // Names of every form a gain can hold read back as they were written.
+    TResultadoFT r;
+    r.ShowFT("N", "E", Funcao({"1;0;_a-1.S1;"}, {"1;1;x_y^-2;", "1;0;;"}),
+             Valores({{"_a-1", 2}, {"S1", 3}, {"x_y", 4}}), "S");
+    r.SaveFT(Path("ok.fts"));
+    TResultadoFT lido;
+    lido.LoadFT(Path("ok.fts"));
+    EXPECT_EQ(Textos(lido.Conteudo()), Textos(r.Conteudo()));
+}
+
+TEST_F(FTFile, EveryNumberReadsBackAsWrittenAndNoneIsInfiniteOrNaN) {
+    // The largest real and a value that takes 17 digits come back exactly, coefficients included.
+    const double maximo = std::numeric_limits<double>::max();
+    TResultadoFT r;
+    r.ShowFT("M", "E", Funcao({"0,1;0;R;"}, {"1;1;R;", "1;0;;"}), Valores({{"R", 1.0}}), "S");
+    ASSERT_TRUE(r.DefinirValor("R", maximo));
+    r.SaveFT(Path("m.fts"));
+    TResultadoFT lido;
+    lido.LoadFT(Path("m.fts"));
+    EXPECT_EQ(lido.Simbolos().GetValor("R"), maximo);
+    ASSERT_TRUE(lido.DefinirValor("R", 0.1 + 0.2));
+    lido.SaveFT(Path("m.fts"));
+    TResultadoFT outra;
+    outra.LoadFT(Path("m.fts"));
+    EXPECT_EQ(outra.Simbolos().GetValor("R"), 0.1 + 0.2);
+    EXPECT_EQ(outra.Funcao().Num[0].K, 0.1);
+
+    // Values whose products pass the range of the real numbers: the numeric form is refused, naming
+    // the coefficient, and nothing holding NaN or an infinity is shown or exported.
+    TResultadoFT rlc;
+    rlc.ShowFT("RLC", "E(Vs)", Funcao({"1;0;;"}, {"1;2;C1.L1;", "1;1;C1.R1;", "1;0;;"}),
+               Valores({{"C1", 1e308}, {"L1", 1e308}, {"R1", 1e308}}), "E(C1)");
+    const TConteudoFT& c = rlc.Conteudo();
+    EXPECT_FALSE(c.Avaliada);
+    EXPECT_EQ(c.FTNG, "A função de transferência não pode ser avaliada com estes valores: o coeficiente de "
+                      "S^2 do denominador passa do limite dos números reais.");
+    for (const std::string& texto : Textos(c)) {
+        EXPECT_EQ(texto.find("NAN"), std::string::npos) << texto;
+        EXPECT_EQ(texto.find("INF"), std::string::npos) << texto;
+    }
+    std::string erro;
+    EXPECT_FALSE(rlc.ExportVarnel(Path("rlc.vrn"), erro));
+    EXPECT_EQ(erro, c.FTNG);
+    // Products below the smallest real would drop the term: refused as well.
+    for (const char* nome : {"C1", "L1"})
+        ASSERT_TRUE(rlc.DefinirValor(nome, 1e-300));
+    EXPECT_FALSE(c.Avaliada);
+    EXPECT_NE(c.FTNG.find("S^2 do denominador"), std::string::npos) << c.FTNG;
+    // Every coefficient in range but the gain, 1E300 / 1E-300.
+    TResultadoFT ganho;
+    ganho.ShowFT("G", "E", Funcao({"1;0;R;"}, {"1;0;L;"}), Valores({{"R", 1e300}, {"L", 1e-300}}), "S");
+    EXPECT_EQ(
+        ganho.Conteudo().FTNG,
+        "A função de transferência não pode ser avaliada com estes valores: o ganho passa do limite dos "
+        "números reais.");
+    ASSERT_TRUE(ganho.DefinirValor("L", 1.0));
+    EXPECT_TRUE(ganho.Conteudo().Avaliada);
+    // Like terms whose sum passes the range, in a file, are a damaged line.
+    Spit(Path("soma.fts"), "E\r\nS\r\nNum\r\n1E308;0;R;\r\n1E308;0;R;\r\nend\r\nDen\r\n1;0;;\r\nend\r\n");
+    try {
+        lido.LoadFT(Path("soma.fts"));
+        ADD_FAILURE() << "accepted";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(e.Line(), 5) << e.what();
+    }
+    // A sensitivity whose coefficients pass the range is refused with its reason.
+    TResultadoFT s;
+    s.ShowFT("S", "E", Funcao({"1E307;0;R^2;"}, {"1;0;;"}), Valores({{"R", 1}}), "S");
+    EXPECT_TRUE(s.CalcularSensibilidade("R", erro));
+    s.ShowFT("S", "E", Funcao({"1E308;0;R^-2147483648;"}, {"1;0;;"}), Valores({{"R", 1}}), "S");
+    EXPECT_FALSE(s.CalcularSensibilidade("R", erro));
+    EXPECT_NE(erro.find("passa do limite dos números reais"), std::string::npos) << erro;
 }
 
 TEST_F(FTFile, TheHighestEvaluablePowerIsReadAndShownWithoutATableOfEveryPower) {

@@ -41,6 +41,25 @@ std::pair<std::int32_t, std::int32_t> Posicao(const TVisualDocumento& doc, std::
     return o == nullptr ? std::pair{-1, -1} : std::pair{o->Left(), o->Top()};
 }
 
+// A matrix grid's header row, and its rows of equations as the grid shows them.
+std::vector<std::string> Linha0(const TGradeMatriz& m) {
+    std::vector<std::string> linha;
+    for (int c = 0; c < m.ColCount(); ++c)
+        linha.push_back(m.Celula(0, c));
+    return linha;
+}
+
+TTextos Corpo(const TGradeMatriz& m) {
+    TTextos linhas;
+    for (std::int32_t r = 1; r <= m.Matriz.Linhas(); ++r) {
+        std::vector<std::string> linha;
+        for (int c = 0; c < m.ColCount(); ++c)
+            linha.push_back(m.Celula(r, c));
+        linhas.push_back(std::move(linha));
+    }
+    return linhas;
+}
+
 } // namespace
 
 // n variables stand in two rows 75 apart, h = n div 2 above at top 25 and the rest below at top 250,
@@ -91,18 +110,18 @@ TEST(VisaoGrafoDFS, ASourceAndAResistorWorkedByHand) {
                                            {"Esforço", "R", "E(R)"},
                                            {"Fluxo", "E1", "F(E1)"},
                                            {"Fluxo", "R", "F(R)"}}));
-    for (const TGradeTexto* m : {&v.A1, &v.A2, &v.A3, &v.A4, &v.A5, &v.A}) {
-        EXPECT_EQ(m->Cabecalhos, Lines({"", "1", "2", "3", "4"}));
-        EXPECT_EQ(m->Larguras, std::vector<std::int32_t>(5, 55));
+    for (const TGradeMatriz* m : {&v.A1, &v.A2, &v.A3, &v.A4, &v.A5, &v.A}) {
+        EXPECT_EQ(Linha0(*m), Lines({"", "1", "2", "3", "4"}));
+        EXPECT_EQ(m->LarguraColuna, 55);
         EXPECT_EQ(m->AlturaLinha, 22);
-        EXPECT_TRUE(m->ColunaFixa);
     }
-    EXPECT_EQ(v.A1.Linhas, (TTextos{{"1", "0", "-1", "0", "R"}}));
-    EXPECT_TRUE(v.A2.Linhas.empty() && v.A3.Linhas.empty());
-    EXPECT_EQ(v.A2.RowCount(), 2); // the header and one blank row
-    EXPECT_EQ(v.A4.Linhas, (TTextos{{"1", "-1", "1", "0", "0"}}));
-    EXPECT_EQ(v.A5.Linhas, (TTextos{{"1", "0", "0", "-1", "-1"}, {"2", "0", "0", "1", "1"}}));
-    EXPECT_EQ(v.A.Linhas,
+    EXPECT_EQ(Corpo(v.A1), (TTextos{{"1", "0", "-1", "0", "R"}}));
+    EXPECT_TRUE(Corpo(v.A2).empty() && Corpo(v.A3).empty());
+    EXPECT_EQ(v.A2.RowCount(), 2);    // the header and one blank row
+    EXPECT_EQ(v.A2.Celula(1, 0), ""); // the blank row is blank
+    EXPECT_EQ(Corpo(v.A4), (TTextos{{"1", "-1", "1", "0", "0"}}));
+    EXPECT_EQ(Corpo(v.A5), (TTextos{{"1", "0", "0", "-1", "-1"}, {"2", "0", "0", "1", "1"}}));
+    EXPECT_EQ(Corpo(v.A),
               (TTextos{{"1", "-1", "1", "0", "0"}, {"2", "0", "-1", "0", "R"}, {"3", "0", "0", "1", "1"}}));
     // The source heads the search; each equation is solved for its first free variable.
     EXPECT_EQ(v.Busca, (std::vector<TItemArvore>{{-1, "E(E1)"}, {0, "E(R)"}, {1, "F(R)"}, {2, "F(E1)"}}));

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 using namespace brelix;
 
@@ -30,6 +32,34 @@ TEST(RealText, FifteenDigitsCommaAndTheFixedOrScientificForm) {
         EXPECT_EQ(RealToStr(value), text);
         if (!std::isfinite(value)) continue; // what is written reads back to 15 digits:
         EXPECT_NEAR(StrToRealDef(text, std::nan("")), value, std::fabs(value) * 1e-14) << text;
+    }
+}
+
+TEST(RealText, AFileValueReadsBackExactlyWithTheFewestDigitsThatDo) {
+    using L = std::numeric_limits<double>;
+    // Fifteen digits when they suffice, as shown; more only when the value needs them.
+    const std::pair<double, const char*> casos[] = {{2.5, "2,5"},
+                                                    {0.1, "0,1"},
+                                                    {1e20, "1E20"},
+                                                    {0.1 + 0.2, "0,30000000000000004"},
+                                                    {1.0 / 3.0, "0,3333333333333333"},
+                                                    {L::max(), "1,7976931348623157E308"},
+                                                    {-L::denorm_min(), "-4,94065645841247E-324"}};
+    for (const auto& [value, text] : casos)
+        EXPECT_EQ(RealToStrExato(value), text);
+    // The shown form of the largest double rounds up out of range: it could never be a file's.
+    double v = 0;
+    EXPECT_FALSE(TryStrToReal(RealToStr(L::max()), v));
+    // Any finite double, whatever its bits.
+    std::mt19937_64 bits(12);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t u = bits();
+        double value = 0;
+        std::memcpy(&value, &u, sizeof value);
+        if (!std::isfinite(value)) continue;
+        const std::string text = RealToStrExato(value);
+        ASSERT_TRUE(TryStrToReal(text, v)) << text;
+        ASSERT_EQ(v, value) << text;
     }
 }
 
@@ -55,6 +85,23 @@ TEST(FixedText, TwoDecimalsWithComma) {
     EXPECT_EQ(FixedToStr2(-2.0), "-2,00");
     EXPECT_EQ(FixedToStr2(0.005), "0,01");
     EXPECT_EQ(FixedToStr2(1e20), "100000000000000000000,00");
+}
+
+TEST(VisibleText, ControlCharactersAreShownByTheirCodeAndLongTextsAreCut) {
+    // ESC and BEL of a terminal sequence, a C1 control (U+009B), a byte that is no UTF-8, a tab.
+    EXPECT_EQ(TextoVisivel("R\x1b]0;x\x07\xc2\x9b\xff\tFunção"), "R\\x1b]0;x\\x07\\x9b\\xff\\x09Função");
+    EXPECT_EQ(Excerpt(std::string(41, 'x')), "\"" + std::string(40, 'x') + "...\"");
+    EXPECT_EQ(Excerpt("ção\r"), "\"ção\\x0d\""); // characters are counted, not bytes
+    // An error message shows what it quotes this way, whoever built it.
+    const EFileError e("a\x1b[2J.fts", 3, "há \x1b[31mR\x07");
+    EXPECT_STREQ(e.what(), "\"a\\x1b[2J.fts\", linha 3: há \\x1b[31mR\\x07");
+    try {
+        StrToInt("1\x1b" + std::string(60, '9'));
+        FAIL() << "expected EConvertError";
+    } catch (const EConvertError& c) {
+        EXPECT_EQ(std::string(c.what()),
+                  "\"1\\x1b" + std::string(38, '9') + "...\" não é um valor inteiro válido");
+    }
 }
 
 TEST(UpperCase, OnlyAsciiLettersFoldAndComparisonIsByteOrder) {

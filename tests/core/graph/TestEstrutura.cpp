@@ -4,6 +4,9 @@
 
 #include "graph/UnitGrfEstrutura.h"
 
+#include "graph/UnitGrfCaminhos.h"
+#include "graph/UnitGrfEquacoes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,7 +57,99 @@ TGrafo GrafoAleatorio(std::mt19937& rng, bool lacos) {
     return g;
 }
 
+// The components as they are defined: from the first vertex left, the neighbour of its first entry is
+// contracted into it (its branches to it deleted) until it has none; step by step on a working copy.
+std::vector<std::vector<std::int32_t>> ComponentesPorContracao(const TGrafo& estrutura) {
+    TGrafo trabalho(estrutura);
+    trabalho.DeleteRamosCurto();
+    std::vector<std::vector<std::int32_t>> componentes;
+    while (trabalho.VerticeCount() > 0) {
+        const std::int32_t v = trabalho.Vertice(0).Id;
+        auto& componente = componentes.emplace_back();
+        while (!trabalho.FindVertice(v)->Adjacentes.empty()) {
+            const std::int32_t n = trabalho.FindVertice(v)->Adjacentes.front().Vizinho;
+            trabalho.DeleteRamosEntre(v, n);
+            trabalho.MergeVertices(n, v);
+            trabalho.DeleteVertice(n);
+            componente.push_back(n);
+        }
+        componente.push_back(v);
+        trabalho.DeleteVertice(v);
+    }
+    return componentes;
+}
+
+// The chords as they are defined: from each vertex but the last, while the path search finds a
+// circuit through it, the circuit's first branch is deleted.
+TFloresta FlorestaPorBusca(const TGrafo& estrutura) {
+    TFloresta f;
+    f.Arvores = estrutura;
+    for (int i = 0; i < f.Arvores.VerticeCount() - 1;) {
+        TListListInt ramos, vertices;
+        FindCaminhos(f.Arvores, f.Arvores.Vertice(i).Id, f.Arvores.Vertice(i).Id, true, ramos, vertices);
+        if (ramos.Count() == 0) {
+            ++i;
+            continue;
+        }
+        f.Cordas.Add(ramos[0][0]);
+        f.Arvores.DeleteRamo(ramos[0][0]);
+    }
+    return f;
+}
+
+std::vector<std::vector<TAdjacente>> Adjacencias(const TGrafo& g) {
+    std::vector<std::vector<TAdjacente>> a;
+    for (const auto& v : g.Vertices())
+        a.push_back(v->Adjacentes);
+    return a;
+}
+
 } // namespace
+
+// Components, chords and circuit rows are computed in time linear in the graph (plus the length of
+// the circuits); on random multigraphs they are exactly those of their definitions, which search the
+// whole graph again at every step.
+TEST(Estrutura, ComponentsChordsAndCircuitsAreThoseOfTheirDefinitions) {
+    std::mt19937 rng(4242);
+    for (int caso = 0; caso < 600; ++caso) {
+        SCOPED_TRACE(caso);
+        const TGrafo g = GrafoAleatorio(rng, caso % 3 == 0);
+        const TComponentes c = SplitComponentes(g);
+        std::vector<std::vector<std::int32_t>> ids;
+        for (const TGrafo& comp : c.Lista) {
+            ids.emplace_back();
+            for (const auto& v : comp.Vertices())
+                ids.back().push_back(v->Id);
+            for (const auto& r : comp.Ramos()) // a branch lies in the component of its origin
+                EXPECT_NE(std::find(ids.back().begin(), ids.back().end(), r->Origem), ids.back().end());
+        }
+        EXPECT_EQ(ids, ComponentesPorContracao(c.Estrutura));
+
+        const TFloresta rapida = FindFloresta(c.Estrutura);
+        const TFloresta definida = FlorestaPorBusca(c.Estrutura);
+        EXPECT_EQ(rapida.Cordas.Items(), definida.Cordas.Items());
+        EXPECT_EQ(Adjacencias(rapida.Arvores), Adjacencias(definida.Arvores));
+        ASSERT_EQ(rapida.Arvores.RamoCount(), definida.Arvores.RamoCount());
+        for (int r = 0; r < rapida.Arvores.RamoCount(); ++r)
+            EXPECT_EQ(rapida.Arvores.Ramo(r).Id, definida.Arvores.Ramo(r).Id);
+
+        // Each chord's row: the efforts around the circuit the search finds through its origin once
+        // the chord is put back into the forest.
+        const TEquacoes eq = MontarEquacoes(g, c);
+        ASSERT_EQ(eq.A4.Linhas(), definida.Cordas.Count());
+        const TIndiceRamos indice = IndexarRamos(g);
+        for (int k = 0; k < definida.Cordas.Count(); ++k) {
+            const TRamo* corda = c.Estrutura.FindRamo(definida.Cordas[k]);
+            TGrafo circuito(definida.Arvores);
+            circuito.AddRamo(corda->Id, corda->Tipo, corda->Nome, "0", corda->Origem, corda->Destino);
+            TListListInt ramos, vertices;
+            FindCaminhos(circuito, corda->Origem, corda->Origem, true, ramos, vertices);
+            TMatrizStr linha(1, 2 * eq.N);
+            if (ramos.Count() > 0) PutEsforcosCaminho(g, indice, ramos[0], vertices[0], linha, 0);
+            EXPECT_EQ(eq.A4.Celulas(k), linha.Celulas(0)) << "chord " << corda->Id;
+        }
+    }
+}
 
 // The validation lists the elements that a bridge test finds short-circuited (a self-loop) or
 // unconnected (an end in no circuit).

@@ -105,10 +105,18 @@ TEST_F(Options, SettingAKeyReplacesTheFirstLineOfThatNameOrAppendsAndRefusesWhat
     const std::vector<std::string> set = {"A=", "RFontSize=14", "RFontSize=10", "B=2", "AutoVrt=1"};
     EXPECT_EQ(o.Lines(), set);
     // A line break would split the line; a character outside Windows-1252 would stop every save.
+    // Overlong UTF-8 forms of CR, LF and "=" are no characters: decoded, they would be the same.
     for (const auto& [name, value] :
          std::vector<std::pair<std::string, std::string>>{{"DefaultDir", "/tmp/a\nAutoVrt=1"},
                                                           {"RFontName", "x\ry"},
                                                           {"RFontName", "Ω"},
+                                                          {"RFontName", "Arial\xC0\x8D"
+                                                                        "RFontSize=99"},
+                                                          {"RFontName", "Arial\xE0\x80\x8A"
+                                                                        "AutoVrt=0"},
+                                                          {"RFont\xC0\xBD"
+                                                           "Name",
+                                                           "1"},
                                                           {"A=B", "1"},
                                                           {"", "1"}})
         EXPECT_FALSE(o.SetKey(name, value)) << name << "=" << value;
@@ -117,6 +125,9 @@ TEST_F(Options, SettingAKeyReplacesTheFirstLineOfThatNameOrAppendsAndRefusesWhat
     EXPECT_EQ(Slurp(ExeFile()), "A=1\r\nrfontsize=9\r\nRFontSize=10\r\nB=2\r\n");
     EXPECT_TRUE(o.SaveOptions());
     EXPECT_EQ(Slurp(ExeFile()), "A=\r\nRFontSize=14\r\nRFontSize=10\r\nB=2\r\nAutoVrt=1\r\n");
+    TOpcoes lido;
+    lido.LoadOptions(Exe());
+    EXPECT_EQ(lido.Config().RFontSize, 14);
 }
 
 TEST_F(Options, TheOptionsWindowAndOpeningADocumentSaveAtOnce) {

@@ -2,10 +2,14 @@
 // the canonical text (huge coefficients and powers included), the reciprocal, and hostile bytes.
 
 #include "symbolic/UnitGrfGanho.h"
+
+#include "common/UnitComTexto.h"
 #include "symbolic/UnitPropGanho.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <random>
 #include <tuple>
 
@@ -72,5 +76,52 @@ TEST(GainParse, RandomBytesNeverBreakEitherParse) {
         // A text the strict check accepts means what the lenient reading makes of it.
         const TValorGanho s = ParseGanhoEstrito(text);
         EXPECT_TRUE(!s.Valido || EscreverGanho(s.K, s.Sym, s.ExpSym, s.ExpS) == canonical) << text;
+    }
+}
+
+// The canonical text is a fixed point: read back by either parse it gives the same text, for any
+// coefficient (whole or not, of any magnitude), symbol and power of S.
+TEST(GainText, TheCanonicalTextOfAnyGainReadsBackToItself) {
+    // Three factors whose product has 16 integer digits and a fraction, and the reciprocal of
+    // 1E-15, just below 10^15: both written whole at once, as their 15 significant digits name them.
+    const TGanho relatado("E.214748331,00006.2481,00006.2480");
+    EXPECT_EQ(relatado.Texto(), "1321320742798200.E");
+    TPropGanho inverso;
+    inverso.Text = "1E-15.C1";
+    ASSERT_TRUE(inverso.Validar(false));
+    inverso.Inverter();
+    EXPECT_EQ(inverso.Texto(), "1000000000000000.C1^-1");
+    // A coefficient that rounds to 1 at 15 digits is left out like 1 itself.
+    EXPECT_EQ(EscreverGanho(0.99999999999999989, "R", 1, 0), "R");
+    EXPECT_EQ(TGanho(relatado.Texto()).Texto(), relatado.Texto());
+
+    std::mt19937_64 rng(20240611);
+    const char* simbolos[] = {"", "R", "C1", "_x-", "S1", "Kb"};
+    const auto aleatorio = [&] {
+        // Random bits (every magnitude, subnormals included) or a short decimal of random size.
+        if (rng() % 2 == 0) {
+            const std::uint64_t u = rng();
+            double k = 0;
+            std::memcpy(&k, &u, sizeof k);
+            return std::isfinite(k) ? k : 1.0;
+        }
+        return static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) *
+               std::pow(10.0, static_cast<int>(rng() % 41) - 20);
+    };
+    for (int n = 0; n < 30000; ++n) {
+        const double k = aleatorio();
+        const char* sym = simbolos[rng() % 6];
+        const std::int32_t expSym = rng() % 2 == 0 ? 1 : -1;
+        const auto expS = static_cast<std::int32_t>(rng() % (2 * kMaxExpSGanho + 1)) - kMaxExpSGanho;
+        const std::string texto = EscreverGanho(k, sym, expSym, expS);
+        ASSERT_EQ(TGanho(texto).Texto(), texto) << k;
+        TPropGanho p;
+        p.Text = texto;
+        ASSERT_TRUE(p.Validar(true)) << texto;
+        ASSERT_EQ(p.Texto(), texto) << k;
+        // A product of pieces, as in a typed gain: its text is stable from the first writing on.
+        const std::string pecas = RealToStr(aleatorio()) + "." + sym + "." + RealToStr(aleatorio());
+        const std::string canonico = TGanho(pecas).Texto();
+        ASSERT_EQ(TGanho(canonico).Texto(), canonico) << pecas;
     }
 }

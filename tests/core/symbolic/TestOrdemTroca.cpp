@@ -5,6 +5,7 @@
 #include "symbolic/UnitFTChaveTexto.h"
 #include "symbolic/UnitFTListFator.h"
 #include "symbolic/UnitFTOrdemTroca.h"
+#include "symbolic/UnitSymListSimboloVal.h"
 
 #include "common/UnitComTexto.h"
 
@@ -102,6 +103,20 @@ TEST(SymbolProductSort, RankedSortMatchesTheExchangeProcedure) {
         p.Sort();
         ASSERT_TRUE(std::equal(p.begin(), p.end(), e.begin(), e.end(), [](auto& x, auto& y) {
             return x.Id == y.Id;
+        })) << round;
+        // The symbol values of the same names, which differ in letter case only now and then.
+        TListSimboloVal valores;
+        for (const TSimboloExp& item : p)
+            valores.AddSimbolo(item.Nome(), 1.0);
+        std::vector<TSimboloVal> v(valores.begin(), valores.end());
+        std::shuffle(v.begin(), v.end(), rng);
+        valores.Clear();
+        for (const TSimboloVal& item : v)
+            valores.AddSimbolo(item.Nome, item.Valor);
+        Trocar(v, [](auto& x, auto& y) { return CompareUpper(x.Nome, y.Nome) > 0; });
+        valores.Sort();
+        ASSERT_TRUE(std::equal(valores.begin(), valores.end(), v.begin(), v.end(), [](auto& x, auto& y) {
+            return x.Nome == y.Nome;
         })) << round;
     }
 }

@@ -107,8 +107,8 @@ TEST_F(PropertyFiles, PositionsAndLabelsThroughTheirFieldsSurviveTheFile) {
     prop.Show(*d.doc, d.z1);
     const std::vector<std::pair<TRespostaCampo, const char*>> casos = {
         {prop.ReturnLeft("120"), ""},
-        {prop.ReturnTop("x"), "'x' não é um valor inteiro válido"},
-        {prop.ReturnTop("-"), "'-' não é um valor inteiro válido"},
+        {prop.ReturnTop("x"), "\"x\" não é um valor inteiro válido"},
+        {prop.ReturnTop("-"), "\"-\" não é um valor inteiro válido"},
         {prop.ReturnLblX("2000000"), "'2000000' está fora do intervalo de -1000000 a 1000000"},
         {prop.ReturnLblY("-25"), ""},
         {prop.ReturnLbl(""), ""},
@@ -198,7 +198,7 @@ TEST(PropertyComponents, ChosenOrTypedDescriptionsSelectTheirObjectAndTheDocumen
     form.Show(*d.doc);
     d.doc->SaveDocument(::testing::TempDir() + "/Altura.grf");
     EXPECT_EQ(form.ReturnAltura("400").Mensagem, "");
-    EXPECT_EQ(form.ReturnLargura("").Mensagem, "'' não é um valor inteiro válido");
+    EXPECT_EQ(form.ReturnLargura("").Mensagem, "\"\" não é um valor inteiro válido");
     EXPECT_EQ(form.ReturnLargura("-5").Mensagem, "'-5' está fora do intervalo de 0 a 1000000");
     EXPECT_EQ(form.Valores(), (TValoresDocumento{"Altura", "400", "550"}));
     ASSERT_TRUE(d.doc->Undo());

@@ -2,6 +2,8 @@
 // EFileError; whatever was read must be consistent, write back and read again into the same text,
 // and survive every query and the deletion of all its objects.
 
+#include "UnitFuzzAlvos.h"
+
 #include "common/UnitComArquivo.h"
 #include "common/UnitComCodificacao.h"
 #include "common/UnitComErro.h"
@@ -16,11 +18,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-using namespace brelix;
+namespace brelix::fuzz {
 
 namespace {
 
@@ -30,8 +31,7 @@ const TCatalogoDocumentos& Catalogo() {
 }
 
 [[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "fuzz_documento: %s\n", what);
-    std::abort();
+    throw EFalhaAlvo(std::string("documento: ") + what);
 }
 
 // Connections and elements name each other both ways; control keys name present components.
@@ -104,8 +104,7 @@ void Exercise(std::int32_t docKind, const std::vector<std::string>& lines) {
     try {
         again->LoadDocument(name, text);
     } catch (const EFileError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        Fail("a document written by Brelix does not read back");
+        Fail((std::string("a document written by Brelix does not read back: ") + e.what()).c_str());
     }
     if (again->Text(name) != text) Fail("a document does not write back the same text");
 
@@ -120,10 +119,10 @@ void Exercise(std::int32_t docKind, const std::vector<std::string>& lines) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+void AlvoDocumento(std::string_view bytes) {
     const std::vector<std::string> lines = SplitLines(Win1252ToUtf8(bytes));
     Exercise(kDocKindGrafo, lines);
     Exercise(kDocKindDFS, lines);
-    return 0;
 }
+
+} // namespace brelix::fuzz
