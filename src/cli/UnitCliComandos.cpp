@@ -241,7 +241,9 @@ int Ft(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::
         pedido.Positivo = a.Entre->first;
         pedido.Negativo = a.Entre->second;
     }
-    TFTDocumento r = catalogo.Comando(*doc).CalcularFT(*doc, pedido, {});
+    TContextoAnalise contexto;
+    contexto.VisaoMason = a.Mason;
+    TFTDocumento r = catalogo.Comando(*doc).CalcularFT(*doc, pedido, contexto);
     if (!r.Calculado()) {
         const bool escolha = r.Recusa.EscolhaRecusada() && !a.Entre;
         return Recusar(a, r.Recusa, out, err, escolha ? NotasEscolha(a, r) : std::vector<std::string>{},

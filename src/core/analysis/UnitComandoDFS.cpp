@@ -6,6 +6,7 @@
 #include "graph/UnitGrfMason.h"
 #include "graph/UnitGrfMasonFT.h"
 
+#include <optional>
 #include <utility>
 
 namespace brelix {
@@ -59,8 +60,13 @@ TFTDocumento TComandoDFS::CalcularFT(const TVisualDocumento& doc, const TPedidoF
             return r;
         }
         AddRamoDFS(grafo, entrada, saida);
-        TResultadoMason mason = Mason(grafo, contexto.Progresso);
-        FromMason(r.Funcao, mason.LacosOS, contexto.Progresso);
+        std::optional<TResultadoMason> mason;
+        if (contexto.VisaoMason) {
+            mason = Mason(grafo, contexto.Progresso);
+            FromMason(r.Funcao, mason->LacosOS, contexto.Progresso);
+        } else {
+            MasonFT(grafo, r.Funcao, contexto.Progresso);
+        }
         if (TRecusa recusa = RecusaNaoFinita(r.Funcao); recusa.Houve()) {
             r.Funcao = TFuncao();
             r.Recusa = std::move(recusa);
@@ -69,7 +75,7 @@ TFTDocumento TComandoDFS::CalcularFT(const TVisualDocumento& doc, const TPedidoF
         r.Entrada = entrada;
         r.Saida = saida;
         r.Simbolos = grafo.Simbolos();
-        r.Mason = ShowMason(grafo.Simbolos(), mason);
+        if (mason) r.Mason = ShowMason(grafo.Simbolos(), *mason);
         return r;
     });
 }

@@ -36,6 +36,9 @@ struct TContextoAnalise {
     TProgresso* Progresso = nullptr;
     std::int32_t AlturaLinha = 18;   // ARowHeight: row height of the "Matrizes A" grids
     std::int32_t LarguraColuna = 40; // AColWidth: their column width
+    // Whether the transfer function of a signal-flow document comes with the Mason view. Without it
+    // the loop sets go straight into the function and are never kept, which a large diagram needs.
+    bool VisaoMason = true;
 };
 
 // The lists the choice dialog of the transfer-function command offers; the vertex list ("%d - %s")

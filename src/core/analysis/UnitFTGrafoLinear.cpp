@@ -44,7 +44,7 @@ TFTDocumento FTDoGrafoLinear(const TGrafo& grafo, const std::string& entrada, co
     }
     TGrafo& dfs = *conversao.Dfs;
     r.Entrada = entrada;
-    FromMason(r.Funcao, MasonOS(dfs, progresso), progresso);
+    MasonFT(dfs, r.Funcao, progresso);
     if (TRecusa recusa = RecusaNaoFinita(r.Funcao); recusa.Houve()) {
         TFTDocumento recusado;
         recusado.Recusa = std::move(recusa);

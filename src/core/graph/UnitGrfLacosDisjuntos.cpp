@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 
 namespace brelix {
@@ -59,10 +60,10 @@ public:
         posicao_.assign(static_cast<std::size_t>(maior + 1), kLivre);
     }
 
-    // caminho holds the parent's loops, ascending.
-    TLacoOS Montar(const TLacoOS& pai, const std::vector<std::int32_t>& caminho, std::int32_t x) {
+    // caminho holds the parent's loops, ascending. The set is built into os, whose lists keep their
+    // room, so that a walk that reuses one set per level allocates nothing once it is deep enough.
+    void Montar(const TLacoOS& pai, const std::vector<std::int32_t>& caminho, std::int32_t x, TLacoOS& os) {
         const TLaco& lx = lacos_[static_cast<std::size_t>(x)];
-        TLacoOS os;
         // Inserting from the last loop to the first fixes the order of the rounded products.
         double k = 1.0;
         k *= lx.K;
@@ -71,13 +72,14 @@ public:
         os.K = k;
         os.ExpS = pai.ExpS + lx.ExpS;
 
+        os.Lacos.Clear();
         os.Lacos.Reserve(pai.Lacos.Count() + 1);
         for (std::int32_t i : pai.Lacos)
             os.Lacos.Add(i);
         os.Lacos.Add(x);
 
+        os.Simbolos.Clear();
         MultiplicarSimbolos(lx.Simbolos, pai.Simbolos, os.Simbolos);
-        return os;
     }
 
 private:
@@ -206,10 +208,42 @@ TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& 
         tabela, vigia,
         [&](std::size_t ordem, std::size_t pai, const std::vector<std::int32_t>& caminho, std::int32_t x) {
             TListLacoOS& lista = ordens[ordem];
-            lista.push_back(montador.Montar(ordens[ordem - 1][pai], caminho, x));
+            montador.Montar(ordens[ordem - 1][pai], caminho, x, lista.emplace_back());
             return lista.size() - 1;
         });
     return ordens;
+}
+
+void PercorrerLacosOS(const TListListInt& tabela, const TListLaco& lacos,
+                      const std::function<void(std::size_t, const TLacoOS&)>& visita, TProgresso* progresso) {
+    if (lacos.empty()) return;
+    TVigia vigia(progresso, 4096);
+    TMontador montador(lacos);
+    // The set of each level of the walk: a level's set is the parent of every set built on the next.
+    std::vector<TLacoOS> niveis(1);
+    // Each loop alone opens its part of the walk: the sets that begin with it follow it.
+    std::int32_t proximaRaiz = 0;
+    const auto raizesAte = [&](std::int32_t ultima) {
+        for (; proximaRaiz <= ultima; ++proximaRaiz) {
+            TLacoOS& os = niveis[0];
+            os.K = 1.0;
+            os.ExpS = 0;
+            os.Simbolos.Clear();
+            os.Lacos.Clear();
+            os.InsertLaco(proximaRaiz, lacos[static_cast<std::size_t>(proximaRaiz)]);
+            visita(0, os);
+        }
+    };
+    PercorrerConjuntos(
+        tabela, vigia,
+        [&](std::size_t ordem, std::size_t, const std::vector<std::int32_t>& caminho, std::int32_t x) {
+            raizesAte(caminho.front());
+            if (niveis.size() <= ordem) niveis.resize(ordem + 1);
+            montador.Montar(niveis[ordem - 1], caminho, x, niveis[ordem]);
+            visita(ordem, niveis[ordem]);
+            return std::size_t{0};
+        });
+    raizesAte(static_cast<std::int32_t>(lacos.size()) - 1);
 }
 
 } // namespace brelix

@@ -4,6 +4,9 @@
 #include "graph/UnitGrfLacoOS.h"
 #include "graph/UnitLstListInt.h"
 
+#include <cstddef>
+#include <functional>
+
 namespace brelix {
 
 class TProgresso;
@@ -23,5 +26,13 @@ TListListInt TabelaDisjuntos(const TListLaco& lacos, TProgresso* progresso = nul
 // and symbol order included.
 TListListLacoOS ConjuntosDisjuntos(const TListListInt& tabela, const TListLaco& lacos,
                                    TProgresso* progresso = nullptr);
+
+// The same sets, built in the same way, handed one by one to visita(order index, set) instead of being
+// kept: each loop alone, followed by the sets that begin with it, each set followed by the sets that
+// extend it (the pre-order of the forest of sets). Filtered by order, the visits come in the order of
+// ConjuntosDisjuntos. The set handed over is valid only during the call.
+void PercorrerLacosOS(const TListListInt& tabela, const TListLaco& lacos,
+                      const std::function<void(std::size_t, const TLacoOS&)>& visita,
+                      TProgresso* progresso = nullptr);
 
 } // namespace brelix

@@ -340,6 +340,19 @@ TFator& TListFator::AddFator(std::int32_t expS, double k) {
     return AddFator(expS, TListSimboloExp(), k);
 }
 
+std::vector<TFator> TListFator::Extrair() {
+    std::vector<TFator> terms = std::move(terms_);
+    Clear();
+    return terms;
+}
+
+void TListFator::Assumir(std::vector<TFator>&& terms) {
+    Clear();
+    terms_ = std::move(terms);
+    ordenados_ = terms_.size();
+    indexValido_ = false;
+}
+
 void TListFator::DeleteFator(int index) {
     if (index < 0 || index >= Count()) return;
     terms_.erase(terms_.begin() + index);

@@ -87,6 +87,11 @@ public:
     // AddFator of a product whose key was taken by Chave and which has not changed since.
     TFator& AddFator(const TChave& key, TListSimboloExp&& symbols, double k);
     void DeleteFator(int index);
+    // Hands the terms over, leaving the polynomial empty.
+    std::vector<TFator> Extrair();
+    // Takes these terms as the polynomial: no two alike (symbol text and power), products sorted, as
+    // AddFator leaves them.
+    void Assumir(std::vector<TFator>&& terms);
     // Removes the terms with K = 0, but never the last remaining term.
     void DeleteFatoresNulos();
     void DeleteZeros();

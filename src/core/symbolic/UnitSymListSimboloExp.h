@@ -51,6 +51,8 @@ public:
         items_.push_back({id, exp});
     }
     void Reserve(int n) { items_.reserve(static_cast<std::size_t>(n)); }
+    // The product 1, keeping the room of the list.
+    void Clear() { items_.clear(); }
 
     // Keeps, for the name, the smaller of its exponent and the given one (appends when absent).
     TSimboloExp& MinSimbolo(TIdSimbolo id, std::int32_t exp);

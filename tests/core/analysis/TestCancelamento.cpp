@@ -74,26 +74,35 @@ TEST(Cancelamento, ALongAnalysisStoppedAtAnyQuestionLeavesEveryDocumentAsItWas) 
         const TVisualDocumento& doc;
         bool conversao;
         std::vector<E> etapas;
+        bool visaoMason = true; // false: the loop sets streamed into the function, no Mason view
     } casos[] = {
         {*sistema.doc, false, sistemaFT},
         {*sistema.doc, true, {E::SistemaParaGrafo}},
         {*grafo, false, {E::GrafoParaDFS, E::BuscaLacos, E::LacosDisjuntos, E::FuncaoTransferencia}},
         {*grafo, true, {E::GrafoParaDFS}},
         {*dfs, false, mason},
+        {*dfs, false, mason, false},
     };
     for (const auto& k : casos) {
-        SCOPED_TRACE(k.doc.FileName() + (k.conversao ? " convertido" : " FT"));
+        SCOPED_TRACE(k.doc.FileName() + (k.conversao ? " convertido" : " FT") +
+                     (k.visaoMason ? "" : " sem Mason"));
+        const auto contexto = [&](TUsuario& usuario) {
+            TContextoAnalise c;
+            c.Progresso = &usuario;
+            c.VisaoMason = k.visaoMason;
+            return c;
+        };
         const TComandoDocumento& comando = catalogo.Comando(k.doc);
         const std::vector<std::string> texto = k.doc.Text("antes");
         const bool salvar = k.doc.NeedsSave();
         const auto rodar = [&](TUsuario& usuario) {
             TRecusa recusa;
             if (k.conversao) {
-                const TConversaoDocumento c = comando.Converter(k.doc, {&usuario});
+                const TConversaoDocumento c = comando.Converter(k.doc, contexto(usuario));
                 if (c.Recusa.Cancelada()) Cancelado(c);
                 recusa = c.Recusa;
             } else {
-                const TFTDocumento f = comando.CalcularFT(k.doc, pedido, {&usuario});
+                const TFTDocumento f = comando.CalcularFT(k.doc, pedido, contexto(usuario));
                 if (f.Recusa.Cancelada()) Cancelado(f);
                 recusa = f.Recusa;
             }

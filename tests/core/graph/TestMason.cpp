@@ -11,6 +11,7 @@
 #include "graph/UnitGrfMason.h"
 #include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTFuncao.h"
+#include "symbolic/UnitFTProgresso.h"
 
 #include <gtest/gtest.h>
 
@@ -93,9 +94,10 @@ struct TDiagrama {
     std::vector<Ramo> ramos;
     std::size_t saida = 0;
     TFuncao ft;
+    TGrafo fechado; // the diagram with its closing branch, as the loop search first saw it
 
     // False when the diagram offers no output.
-    bool Montar(std::mt19937& rng, bool masonCompleto) {
+    bool Montar(std::mt19937& rng, bool masonCompleto, std::size_t ramosMax = 12) {
         for (std::int32_t id = -9; id <= 30; ++id)
             ids.push_back(id);
         std::shuffle(ids.begin(), ids.end(), rng);
@@ -107,7 +109,7 @@ struct TDiagrama {
         TGrafo g;
         for (std::int32_t id : ids)
             g.AddVertice(id, "v" + std::to_string(id));
-        for (std::size_t i = 0, m = rng() % 13; i < m; ++i) {
+        for (std::size_t i = 0, m = rng() % (ramosMax + 1); i < m; ++i) {
             const std::size_t de = rng() % ids.size();
             ramos.push_back({de, 1 + rng() % (ids.size() - 1), kGanhos[rng() % std::size(kGanhos)]});
             const Ramo& r = ramos.back();
@@ -122,6 +124,7 @@ struct TDiagrama {
         saida = static_cast<std::size_t>(std::find(ids.begin(), ids.end(), std::stoi(nome.substr(1))) -
                                          ids.begin());
         EXPECT_NE(AddRamoDFS(g, entrada, nome), nullptr);
+        fechado = g;
         const TListListLacoOS completo = Mason(g).LacosOS, so = MasonOS(g);
         EXPECT_EQ(Conjuntos(so, true), Conjuntos(completo, true)); // the same sets in the same order
         FromMason(ft, masonCompleto ? completo : so);
@@ -164,6 +167,40 @@ void RunWithStack(std::size_t bytes, const std::function<void()>& work) {
     pthread_join(thread, nullptr);
     pthread_attr_destroy(&attr);
 }
+
+// Every term exactly: coefficient to the bit, power of S, the product's items in their order (a symbol
+// of exponent 0 included); then the texts the result views take.
+std::vector<std::string> TermosExatos(TFuncao& f) {
+    std::vector<std::string> out;
+    for (const TListFator* p : {&f.Num, &f.Den}) {
+        for (const TFator& t : *p) {
+            std::ostringstream linha;
+            linha << std::hexfloat << t.K << " S^" << t.ExpS;
+            for (const TSimboloExp& x : t.Simbolos)
+                linha << ' ' << x.Nome() << '^' << x.Exp;
+            out.push_back(linha.str());
+        }
+        out.push_back("--");
+    }
+    out.push_back(f.Num.TextoSimbolico());
+    out.push_back(f.Den.TextoSimbolico());
+    return out;
+}
+
+// What the progress window is told: stages, the lines of the orders, every order begun and every set
+// done.
+struct TRegistroProgresso : TProgresso {
+    std::vector<std::string> eventos;
+    void IniciarEtapa(TEtapaAnalise etapa) override { eventos.push_back(TextoEtapa(etapa)); }
+    void IniciarProgresso(const std::vector<std::string>& linhas) override {
+        for (const std::string& l : linhas)
+            eventos.push_back("linha " + l);
+    }
+    void IniciarOrdem(int ordem, int count) override {
+        eventos.push_back("ordem " + std::to_string(ordem) + " " + std::to_string(count));
+    }
+    void PassoProgresso(int set) override { eventos.push_back(std::to_string(set)); }
+};
 
 } // namespace
 
@@ -225,6 +262,31 @@ TEST(MasonOraculo, SensitivityEqualsTheNumericDerivativeOfTheDirectSolve) {
         ++comparados;
     }
     EXPECT_GT(comparados, 150);
+}
+
+// The loop sets streamed into the function give the function assembled from the stored sets: the same
+// terms in the same order, with the same coefficients to the bit and the same texts, and the progress
+// window is told the same. The larger diagrams, with few symbols, meet one term at several orders.
+TEST(MasonFluxo, StreamingTheSetsGivesTheFunctionOfTheStoredSets) {
+    std::mt19937 rng(1312);
+    int comparados = 0, grandes = 0;
+    for (int caso = 0; caso < 600; ++caso) {
+        TDiagrama d;
+        const std::size_t ramosMax = caso % 3 == 0 ? 24 : 12;
+        if (!d.Montar(rng, false, ramosMax)) continue;
+        TGrafo armazenado(d.fechado), fluxo(d.fechado);
+        TRegistroProgresso pArmazenado, pFluxo;
+        TFuncao a, b;
+        const TListListLacoOS sets = MasonOS(armazenado, &pArmazenado);
+        FromMason(a, sets, &pArmazenado);
+        MasonFT(fluxo, b, &pFluxo);
+        ASSERT_EQ(TermosExatos(b), TermosExatos(a)) << "case " << caso;
+        ASSERT_EQ(pFluxo.eventos, pArmazenado.eventos) << "case " << caso;
+        ++comparados;
+        if (sets.size() >= 3) ++grandes;
+    }
+    EXPECT_GT(comparados, 400);
+    EXPECT_GT(grandes, 50);
 }
 
 // The search starts from each variable in list order and enters only larger identifiers, so each

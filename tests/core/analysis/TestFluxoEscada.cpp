@@ -1,0 +1,66 @@
+// The transfer function of a large diagram without the Mason view: the loop sets streamed into the
+// function give, on an RLC ladder of eight sections converted into a signal-flow document, exactly the
+// function of the stored sets that the Mason view needs (every term, its coefficient to the bit, its
+// product and the texts), and no Mason view.
+
+#include "core/system/SisDocTestUtil.h"
+
+#include "analysis/UnitComandoDocumento.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace brelix;
+
+namespace {
+
+std::vector<std::string> TermosExatos(TFuncao f) {
+    std::vector<std::string> out;
+    for (TListFator* p : {&f.Num, &f.Den}) {
+        for (const TFator& t : *p) {
+            std::ostringstream linha;
+            linha << std::hexfloat << t.K << " S^" << t.ExpS;
+            for (const TSimboloExp& x : t.Simbolos)
+                linha << ' ' << x.Nome() << '^' << x.Exp;
+            out.push_back(linha.str());
+        }
+        out.push_back(p->TextoSimbolico());
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(FluxoEscada, TheLadderWithoutMasonViewHasTheFunctionOfTheStoredSets) {
+    using brelix::testing::Desenho;
+    constexpr int kSecoes = 8;
+    Desenho sistema;
+    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
+    for (int k = 1; k <= kSecoes; ++k) {
+        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
+                          c = "A" + std::to_string(k);
+        sistema.C(kTipoEleResistor, {a, b});
+        sistema.C(kTipoEleIndutor, {b, c});
+        sistema.C(kTipoEleCapacitor, {c, "G"});
+    }
+    const TCatalogo& catalogo = CatalogoCompleto();
+    TConversaoDocumento grafo = catalogo.Comando(*sistema.doc).Converter(*sistema.doc, {});
+    ASSERT_TRUE(grafo.Convertido());
+    TConversaoDocumento dfs = catalogo.Comando(*grafo.Documento).Converter(*grafo.Documento, {});
+    ASSERT_TRUE(dfs.Convertido());
+    const TPedidoFT pedido{"E(FonteTensao1)", "E(Capacitor" + std::to_string(kSecoes) + ")", false, {}, {}};
+
+    const TComandoDocumento& comando = catalogo.Comando(*dfs.Documento);
+    const TFTDocumento armazenado = comando.CalcularFT(*dfs.Documento, pedido, {});
+    TContextoAnalise semVisao;
+    semVisao.VisaoMason = false;
+    const TFTDocumento fluxo = comando.CalcularFT(*dfs.Documento, pedido, semVisao);
+    ASSERT_TRUE(armazenado.Calculado() && fluxo.Calculado());
+    EXPECT_TRUE(armazenado.Mason.has_value());
+    EXPECT_FALSE(fluxo.Mason.has_value());
+    // The ladder's denominator: every term of the determinant, some thousands of them.
+    EXPECT_GT(armazenado.Funcao.Den.Count(), 1000);
+    EXPECT_EQ(TermosExatos(fluxo.Funcao), TermosExatos(armazenado.Funcao));
+    EXPECT_EQ(fluxo.Simbolos.Count(), armazenado.Simbolos.Count());
+}
