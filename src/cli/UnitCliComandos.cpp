@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <new>
+#include <utility>
 
 namespace brelix::cli {
 
@@ -250,7 +251,7 @@ int Ft(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::
                        escolha ? &r.Candidatos : nullptr);
     }
     TResultadoFT ft;
-    ft.ShowFT(r.Nome, r.Entrada, r.Funcao, r.Simbolos, r.Saida);
+    ft.ShowFT(r.Nome, r.Entrada, std::move(r.Funcao), r.Simbolos, r.Saida);
     TRelatorioFT relatorio;
     if (a.Mason) relatorio.Mason = std::move(r.Mason);
     return Concluir(a, ft, std::move(relatorio), out, err);

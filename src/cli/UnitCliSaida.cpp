@@ -39,6 +39,28 @@ TSaidaVisivel::int_type TSaidaVisivel::overflow(int_type c) {
     return destino_->sputc(static_cast<char>(byte)) == traits_type::eof() ? traits_type::eof() : c;
 }
 
+std::streamsize TSaidaVisivel::xsputn(const char* s, std::streamsize n) {
+    const auto cuidado = [](unsigned char byte) {
+        return (byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F || byte == 0xC2;
+    };
+    std::streamsize i = 0;
+    while (i < n) {
+        if (c2Pendente_ || cuidado(static_cast<unsigned char>(s[i]))) {
+            if (traits_type::eq_int_type(overflow(traits_type::to_int_type(s[i])), traits_type::eof()))
+                return i;
+            ++i;
+            continue;
+        }
+        std::streamsize j = i;
+        while (j < n && !cuidado(static_cast<unsigned char>(s[j])))
+            ++j;
+        const std::streamsize escritos = destino_->sputn(s + i, j - i);
+        if (escritos != j - i) return i + escritos;
+        i = j;
+    }
+    return n;
+}
+
 int TSaidaVisivel::sync() {
     // A pending C2 byte waits for the next one even across a flush.
     return destino_->pubsync();

@@ -16,6 +16,8 @@ public:
 
 protected:
     int_type overflow(int_type c) override;
+    // Runs of bytes that need no care go to the terminal whole; the others one by one, as overflow.
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
     int sync() override;
 
 private:

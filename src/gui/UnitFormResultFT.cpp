@@ -161,8 +161,8 @@ void TFormResultFT::Preencher(TResultadoFT& resultado, const TConfigOpcoes& conf
     CBSimbolos->setCurrentIndex(-1);
     MemoFTSNum->SetTexto(c.FTSNum);
     MemoFTSDen->SetTexto(c.FTSDen);
-    static_cast<TModeloGradeFT*>(SGFTSNum->model())->SetGrade(c.GradeNum);
-    static_cast<TModeloGradeFT*>(SGFTSDen->model())->SetGrade(c.GradeDen);
+    static_cast<TModeloGradeFT*>(SGFTSNum->model())->SetGrade(resultado.GradeNum());
+    static_cast<TModeloGradeFT*>(SGFTSDen->model())->SetGrade(resultado.GradeDen());
     MemoSensNum->SetTexto(c.SensNum);
     MemoSensDen->SetTexto(c.SensDen);
     MostrarNumerica();

@@ -262,7 +262,7 @@ void TestResultadoFT::denominadorEnorme() {
 
     // The grid by power: 21 rows, as many columns as the most crowded power, its cells the core's.
     const auto& modelo = *static_cast<const TModeloGradeFT*>(j.form.SGFTSDen->model());
-    const TGradeFT& grade = r.Conteudo().GradeDen;
+    const TGradeFT& grade = r.GradeDen();
     QCOMPARE(modelo.rowCount(), 21);
     QCOMPARE(modelo.columnCount(), grade.ColCount - 1);
     QVERIFY(modelo.Consultas() > 0 && modelo.Consultas() < 2000);

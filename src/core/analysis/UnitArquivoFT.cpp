@@ -209,7 +209,7 @@ TArquivoFT LerArquivoFT(const std::string& fileName) {
 
 std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
                                           const std::string& saida, const TListSimboloVal& simbolos,
-                                          TFuncao& funcao) {
+                                          TFuncao& funcao, bool termos) {
     if (std::string motivo = funcao.MotivoNaoFinito(); !motivo.empty()) throw EFileError(fileName, motivo);
     for (const TSimboloVal& item : simbolos) {
         if (!EhNomeSimbolo(item.Nome))
@@ -217,12 +217,37 @@ std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std
         if (!std::isfinite(item.Valor))
             throw EFileError(fileName, "o valor de " + item.Nome + " passa do limite dos números reais");
     }
+    if (!termos) {
+        std::vector<std::string> lines{entrada, saida, std::string(kMarcadores[kSym])};
+        simbolos.WriteLines(lines);
+        lines.emplace_back(kFim);
+        return lines;
+    }
     return LinhasArquivoFT(entrada, saida, simbolos, funcao);
 }
 
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
                      const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
-    WriteTextLines(fileName, LinhasParaGravar(fileName, entrada, saida, simbolos, funcao), opcoes);
+    // The lines of LinhasParaGravar, written straight into the file's bytes: a large function has
+    // millions of term lines, which are never held one string each.
+    std::vector<std::string> cabecalho = LinhasParaGravar(fileName, entrada, saida, simbolos, funcao, false);
+    std::string bytes;
+    int numero = 0;
+    for (const std::string& line : cabecalho)
+        AppendLinhaTexto(bytes, line, fileName, ++numero);
+    cabecalho = {};
+    std::string line;
+    for (const auto& [polinomio, marcador] : {std::pair{&funcao.Num, kNum}, std::pair{&funcao.Den, kDen}}) {
+        AppendLinhaTexto(bytes, kMarcadores[marcador], fileName, ++numero);
+        polinomio->OrdenarProdutos();
+        for (const TFator& term : *polinomio) {
+            line.clear();
+            term.EscreverLinha(line);
+            AppendLinhaTexto(bytes, line, fileName, ++numero);
+        }
+        AppendLinhaTexto(bytes, kFim, fileName, ++numero);
+    }
+    WriteFileAtomically(fileName, bytes, opcoes);
 }
 
 } // namespace brelix

@@ -36,10 +36,10 @@ TArquivoFT LerLinhasArquivoFT(const std::vector<std::string>& lines, const std::
 
 // The lines GravarArquivoFT writes: EFileError, naming the file, for what the reader would refuse (a
 // coefficient or a value past the range of the real numbers, a name that is no symbol's), which is
-// never written.
+// never written. Without the terms: the lines up to the end of the symbols.
 std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std::string& entrada,
                                           const std::string& saida, const TListSimboloVal& simbolos,
-                                          TFuncao& funcao);
+                                          TFuncao& funcao, bool termos = true);
 
 // Reads and writes the file; EFileError on any failure. Writing replaces the file atomically.
 TArquivoFT LerArquivoFT(const std::string& fileName);

@@ -61,31 +61,69 @@ std::string TGradeFT::Texto(std::int64_t row, int col) const {
     return {};
 }
 
-TGradeFT GradePorPotencia(TListFator& polinomio) {
+TGradeFT GradePorPotencia(const TListFator& polinomio) {
     TGradeFT grade;
-    const std::int64_t topo = polinomio.MaxExpS();
-    const std::int64_t base = polinomio.MinExpS();
+    if (polinomio.Empty()) {
+        grade.RowCount = 2;
+        grade.ColCount = 1;
+        return grade;
+    }
+    std::int64_t topo = 0, base = 0;
+    for (const TFator& term : polinomio) {
+        topo = std::max<std::int64_t>(topo, term.ExpS);
+        base = std::min<std::int64_t>(base, term.ExpS);
+    }
     grade.ExpSTopo = topo;
     grade.RowCount = topo - base + 2;
-    grade.ColCount = polinomio.MaxFatoresPorPotencia() + 1;
-    std::unordered_map<std::int64_t, int> usadas; // row -> columns filled
-    for (int i = 0; i < polinomio.Count(); ++i) {
-        TFator& term = polinomio[i];
+    // Columns filled per row: counted in an array when the rows are not many more than the terms (a
+    // polynomial of one term in S^1048576 has a million rows and one cell).
+    const bool denso = grade.RowCount <= 4 * static_cast<std::int64_t>(polinomio.Count()) + 16;
+    std::vector<int> porLinha(denso ? static_cast<std::size_t>(grade.RowCount) : 0, 0);
+    std::unordered_map<std::int64_t, int> esparsas;
+    int maisCheia = 0;
+    grade.Celulas.reserve(static_cast<std::size_t>(polinomio.Count()));
+    const bool ordenados = polinomio.ProdutosOrdenados();
+    for (const TFator& term : polinomio) {
         const std::int64_t row = topo - term.ExpS + 1;
-        const int col = ++usadas[row];
-        grade.Celulas.push_back({row, col, term.TextoSemS()});
+        const int col = denso ? ++porLinha[static_cast<std::size_t>(row)] : ++esparsas[row];
+        maisCheia = std::max(maisCheia, col);
+        TCelulaFT& cell = grade.Celulas.emplace_back();
+        cell.Linha = row;
+        cell.Coluna = col;
+        if (ordenados) {
+            term.EscreverTexto(cell.Texto, false);
+        } else {
+            TFator sorted(term);
+            cell.Texto = sorted.TextoSemS();
+        }
     }
+    grade.ColCount = maisCheia + 1;
     return grade;
 }
 
 void TResultadoFT::ShowFT(const std::string& name, const std::string& input, const TFuncao& function,
                           const TListSimboloVal& symbols, const std::string& output) {
+    ShowFT(name, input, TFuncao(function), symbols, output);
+}
+
+void TResultadoFT::ShowFT(const std::string& name, const std::string& input, TFuncao&& function,
+                          const TListSimboloVal& symbols, const std::string& output) {
     nomeArquivo_ = name;
     entrada_ = input;
     saida_ = output;
-    funcao_ = function;
+    funcao_ = std::move(function);
     simbolos_ = SemDFS(symbols);
     Mostrar();
+}
+
+const TGradeFT& TResultadoFT::GradeNum() const {
+    if (!gradeNum_) gradeNum_ = GradePorPotencia(funcao_.Num);
+    return *gradeNum_;
+}
+
+const TGradeFT& TResultadoFT::GradeDen() const {
+    if (!gradeDen_) gradeDen_ = GradePorPotencia(funcao_.Den);
+    return *gradeDen_;
 }
 
 void TResultadoFT::SaveFT(const std::string& fileName, const TOpcoesGravacao& opcoes) {
@@ -121,8 +159,8 @@ void TResultadoFT::Mostrar() {
         conteudo_.NomesSimbolos.push_back(item.Nome);
     conteudo_.FTSNum = funcao_.Num.TextoSimbolico();
     conteudo_.FTSDen = funcao_.Den.TextoSimbolico();
-    conteudo_.GradeNum = GradePorPotencia(funcao_.Num);
-    conteudo_.GradeDen = GradePorPotencia(funcao_.Den);
+    gradeNum_.reset();
+    gradeDen_.reset();
     MostrarNumerica();
 }
 

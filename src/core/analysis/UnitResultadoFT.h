@@ -50,8 +50,9 @@ struct TGradeFT {
 };
 
 // The grid of a polynomial. A polynomial with negative powers of S (which no evaluation takes) gets
-// rows down to its lowest power rather than terms outside the table. Sorts the products of the terms.
-TGradeFT GradePorPotencia(TListFator& polinomio);
+// rows down to its lowest power rather than terms outside the table. The terms' texts are those of
+// their sorted products.
+TGradeFT GradePorPotencia(const TListFator& polinomio);
 
 // Every text of the window's tabs.
 struct TConteudoFT {
@@ -61,11 +62,9 @@ struct TConteudoFT {
     // "Símbolos": at least one row; CBSimbolos lists the names
     std::vector<TLinhaSimbolo> Simbolos;
     std::vector<std::string> NomesSimbolos;
-    // "FT Simbólica", as text and as grids
+    // "FT Simbólica" as text; its grids are taken from the result (GradeNum, GradeDen)
     std::string FTSNum;
     std::string FTSDen;
-    TGradeFT GradeNum;
-    TGradeFT GradeDen;
     // "Sensibilidade Paramétrica"
     std::string SensNum;
     std::string SensDen;
@@ -88,6 +87,10 @@ public:
     // A new result: copies of the function and of the symbols, DFS taken out of the symbols; then
     // every tab is filled.
     void ShowFT(const std::string& name, const std::string& input, const TFuncao& function,
+                const TListSimboloVal& symbols, const std::string& output);
+    // The same, taking the function over rather than copying it (a large function holds millions of
+    // terms).
+    void ShowFT(const std::string& name, const std::string& input, TFuncao&& function,
                 const TListSimboloVal& symbols, const std::string& output);
 
     // Writes the transfer-function file with the current symbol values; the file then names the
@@ -134,6 +137,10 @@ public:
                       const TOpcoesGravacao& opcoes = {}) const;
 
     const TConteudoFT& Conteudo() const { return conteudo_; }
+    // The tab "FT Simbólica" as grids by power of S, built when first asked for: a caller that shows
+    // no grid (the command-line program) never pays for one string per term.
+    const TGradeFT& GradeNum() const;
+    const TGradeFT& GradeDen() const;
     const std::string& NomeArquivo() const { return nomeArquivo_; }
     const std::string& Entrada() const { return entrada_; }
     const std::string& Saida() const { return saida_; }
@@ -149,6 +156,8 @@ private:
     TFuncao funcao_;
     std::optional<TFuncao> sensibilidade_;
     TConteudoFT conteudo_;
+    mutable std::optional<TGradeFT> gradeNum_;
+    mutable std::optional<TGradeFT> gradeDen_;
 };
 
 } // namespace brelix

@@ -279,17 +279,19 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes, co
     SyncFolder(alvo.Caminho);
 }
 
+void AppendLinhaTexto(std::string& bytes, std::string_view line, const std::string& fileName,
+                      int lineNumber) {
+    if (!AppendWin1252(bytes, line))
+        throw EFileError(fileName, lineNumber,
+                         "o texto tem um caractere que o arquivo (Windows-1252) não comporta");
+    bytes += "\r\n";
+}
+
 void WriteTextLines(const std::string& fileName, const std::vector<std::string>& lines,
                     const TOpcoesGravacao& opcoes) {
     std::string bytes;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto encoded = Utf8ToWin1252(lines[i]);
-        if (!encoded)
-            throw EFileError(fileName, static_cast<int>(i + 1),
-                             "o texto tem um caractere que o arquivo (Windows-1252) não comporta");
-        bytes += *encoded;
-        bytes += "\r\n";
-    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        AppendLinhaTexto(bytes, lines[i], fileName, static_cast<int>(i + 1));
     WriteFileAtomically(fileName, bytes, opcoes);
 }
 

@@ -49,6 +49,10 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
 void WriteTextLines(const std::string& fileName, const std::vector<std::string>& lines,
                     const TOpcoesGravacao& opcoes = {});
 
+// Appends one UTF-8 line as WriteTextLines writes it (Windows-1252, then CR LF) to the bytes of a
+// file; EFileError with the file name and the line number when a character does not fit.
+void AppendLinhaTexto(std::string& bytes, std::string_view line, const std::string& fileName, int lineNumber);
+
 // Raises the EFileError WriteFileAtomically would raise before writing anything: a name that is not
 // a regular file, a read-only file the options do not allow, or a folder that does not exist. A
 // command that writes several files checks them all first, so that one bad name leaves none written.

@@ -112,6 +112,25 @@ std::optional<std::string> Utf8ToWin1252(std::string_view text) {
     return out;
 }
 
+bool AppendWin1252(std::string& out, std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // A run of ASCII characters is the same in both encodings.
+        std::size_t j = i;
+        while (j < text.size() && static_cast<unsigned char>(text[j]) < 0x80)
+            ++j;
+        out.append(text.data() + i, j - i);
+        i = j;
+        if (i == text.size()) break;
+        char32_t cp = 0;
+        if (!DecodeUtf8(text, i, cp)) return false;
+        const int byte = ByteOf(cp);
+        if (byte < 0) return false;
+        out += static_cast<char>(static_cast<unsigned char>(byte));
+    }
+    return true;
+}
+
 bool FitsWin1252(std::string_view text) {
     return Utf8ToWin1252(text).has_value();
 }

@@ -15,6 +15,9 @@ std::string Win1252ToUtf8(std::string_view bytes);
 // The Windows-1252 bytes of a UTF-8 text, or nothing when the text holds a character that
 // Windows-1252 cannot hold (or is not valid UTF-8).
 std::optional<std::string> Utf8ToWin1252(std::string_view text);
+// Utf8ToWin1252 appended to out; false, with out holding part of the text, when the text holds such a
+// character. ASCII text, the bulk of every file, is copied as it is.
+bool AppendWin1252(std::string& out, std::string_view text);
 
 // Decodes the UTF-8 character at position i into cp and moves i past it. Only the shortest form of a
 // character is valid UTF-8: an overlong form (C0 8D for a carriage return), a surrogate, a value

@@ -94,18 +94,30 @@ std::string FormatReal(double value, int precision) {
     return result;
 }
 
+// A whole number of at most 15 digits, which FormatReal writes as its digits alone: the coefficients
+// of a large function are nearly all of this kind, so they skip the formatting and its checks.
+bool TextoInteiro(double value, std::string& text) {
+    if (!(std::fabs(value) < 1e15) || value != std::trunc(value)) return false;
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value));
+    text.assign(digits, written.ptr);
+    return true;
+}
+
 } // namespace
 
 std::string RealToStr(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0.0) return "0";
+    if (std::string text; TextoInteiro(value, text)) return text;
     return FormatReal(value, 15);
 }
 
 std::string RealToStrExato(double value) {
     assert(std::isfinite(value) && "no file holds an infinity or NaN");
     if (value == 0.0) return "0";
+    if (std::string text; TextoInteiro(value, text)) return text;
     // 17 significant digits always name a double exactly; fewer are kept when they do.
     for (int precision = 15; precision < 17; ++precision) {
         std::string text = FormatReal(value, precision);

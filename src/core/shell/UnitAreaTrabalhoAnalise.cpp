@@ -2,6 +2,8 @@
 
 #include "visual/UnitVODocKind.h"
 
+#include <utility>
+
 namespace brelix {
 
 // The "Algoritmos" commands: each reads the active document when it is of the command's kind, shows
@@ -51,7 +53,7 @@ void TAreaTrabalho::CalcularFT(TVisualDocumento& documento, const TComandoDocume
             if (ft.Recusa.EscolhaRecusada()) continue;
             return;
         }
-        resultados_.FT.ShowFT(ft.Nome, ft.Entrada, ft.Funcao, ft.Simbolos, ft.Saida);
+        resultados_.FT.ShowFT(ft.Nome, ft.Entrada, std::move(ft.Funcao), ft.Simbolos, ft.Saida);
         resultados_.TemFT = true;
         if (ft.Mason) resultados_.Mason = std::move(*ft.Mason);
         Atualizar();

@@ -5,6 +5,7 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -20,21 +21,13 @@ std::int32_t SomaSaturada(std::int32_t a, std::int32_t b) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-// The text of a term from its coefficient and the text of everything else.
-std::string TextoTermo(double k, const std::string& rest) {
-    if (k == 0.0) return "+ 0";
-    std::string text = k >= 0 ? "+ " : "- ";
-    const double magnitude = std::fabs(k);
-    if (magnitude == 1.0) {
-        text += rest.empty() ? "1" : rest;
-        return text;
-    }
-    text += RealToStr(magnitude);
-    if (!rest.empty()) {
-        text += '.';
-        text += rest;
-    }
-    return text;
+void EscreverPotenciaS(std::string& out, std::int32_t expS) {
+    out += 'S';
+    if (expS == 1) return;
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, expS);
+    out += '^';
+    out.append(digits, written.ptr);
 }
 
 std::string TextoPotenciaS(std::int32_t expS) {
@@ -140,21 +133,61 @@ TFator::TFator(std::int32_t expS, TListSimboloExp&& symbols, double k)
     : K(k), ExpS(expS), Simbolos(std::move(symbols)) {}
 
 std::string TFator::Texto() {
-    std::string rest = TextoSimbolos();
-    const std::string power = TextoPotenciaS(ExpS);
-    if (!power.empty()) {
-        if (!rest.empty()) rest += '.';
-        rest += power;
-    }
-    return TextoTermo(K, rest);
+    Simbolos.Sort();
+    std::string text;
+    EscreverTexto(text, true);
+    return text;
 }
 
 std::string TFator::TextoSemS() {
-    return TextoTermo(K, TextoSimbolos());
+    Simbolos.Sort();
+    std::string text;
+    EscreverTexto(text, false);
+    return text;
 }
 
 std::string TFator::Linha() {
-    return RealToStrExato(K) + ";" + std::to_string(ExpS) + ";" + TextoSimbolos() + ";";
+    Simbolos.Sort();
+    std::string text;
+    EscreverLinha(text);
+    return text;
+}
+
+void TFator::EscreverTexto(std::string& out, bool comS) const {
+    if (K == 0.0) {
+        out += "+ 0";
+        return;
+    }
+    out += K >= 0 ? "+ " : "- ";
+    const double magnitude = std::fabs(K);
+    if (magnitude != 1.0) {
+        out += RealToStr(magnitude);
+        out += '.';
+    }
+    // Everything after the coefficient: the product, then the power of S.
+    const std::size_t rest = out.size();
+    Simbolos.EscreverTexto(out);
+    if (comS && ExpS != 0) {
+        if (out.size() > rest) out += '.';
+        EscreverPotenciaS(out, ExpS);
+    }
+    if (out.size() > rest) return;
+    // Nothing after the coefficient: 1 alone, or the coefficient without its dot.
+    if (magnitude == 1.0)
+        out += '1';
+    else
+        out.pop_back();
+}
+
+void TFator::EscreverLinha(std::string& out) const {
+    out += RealToStrExato(K);
+    out += ';';
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, ExpS);
+    out.append(digits, written.ptr);
+    out += ';';
+    Simbolos.EscreverTexto(out);
+    out += ';';
 }
 
 double TFator::Valor(const TListSimboloVal& values) const {
@@ -489,12 +522,12 @@ std::string TListFator::TextoNumerico() const {
 }
 
 std::string TListFator::TextoSimbolico() {
+    OrdenarProdutos();
     std::string text;
-    for (TFator& term : terms_) {
-        text += term.Texto();
+    for (const TFator& term : terms_) {
+        term.EscreverTexto(text);
         text += ' ';
     }
-    ordenados_ = terms_.size();
     if (text.starts_with("+ ")) text.erase(0, 2);
     return text;
 }
@@ -533,9 +566,12 @@ void TListFator::ReadLines(const std::vector<std::string>& lines) {
 }
 
 void TListFator::WriteLines(std::vector<std::string>& lines) {
-    for (TFator& term : terms_)
-        lines.push_back(term.Linha());
-    ordenados_ = terms_.size();
+    OrdenarProdutos();
+    for (const TFator& term : terms_) {
+        std::string line;
+        term.EscreverLinha(line);
+        lines.push_back(std::move(line));
+    }
 }
 
 } // namespace brelix

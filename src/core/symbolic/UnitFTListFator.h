@@ -36,6 +36,10 @@ struct TFator {
     std::string TextoSemS();
     // The storage line "K;ExpS;symbols;".
     std::string Linha();
+    // Texto (or TextoSemS, without S) and Linha appended to out, the product written in its current
+    // order: for a product already sorted.
+    void EscreverTexto(std::string& out, bool comS = true) const;
+    void EscreverLinha(std::string& out) const;
 
     void DeleteZeros() { Simbolos.DeleteZeros(); }
     double Valor(const TListSimboloVal& values) const;
@@ -121,6 +125,11 @@ public:
     std::string TextoNumerico() const;
     // The symbolic polynomial, every term followed by a blank: "L.R.S + 1 ". Sorts the products.
     std::string TextoSimbolico();
+    // Sorts the products not sorted yet (as taking their texts does), so that the terms' texts can be
+    // written as they stand.
+    void OrdenarProdutos() { OrdenarAte(terms_.size()); }
+    // Whether every product is sorted.
+    bool ProdutosOrdenados() const { return ordenados_ == terms_.size(); }
     // The value of the polynomial for the symbol values at a complex S (negative powers included).
     std::complex<double> ValorEm(const TListSimboloVal& values, std::complex<double> s) const;
 

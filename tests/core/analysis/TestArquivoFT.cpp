@@ -48,13 +48,14 @@ const std::string kExemplo = "E(V1)\r\nF(L1)\r\nSym\r\nL=0,5\r\nR=2\r\nend\r\nNu
                              "Den\r\n1;1;L;\r\n1;0;R;\r\nend\r\n";
 
 // Every text the result's tabs show, cell by cell, as one list.
-std::vector<std::string> Textos(const TConteudoFT& c) {
+std::vector<std::string> Textos(const TResultadoFT& r) {
+    const TConteudoFT& c = r.Conteudo();
     std::vector<std::string> t = {c.VarE,    c.VarS, c.FTSNum, c.FTSDen, c.SensNum,
                                   c.SensDen, c.FTNG, c.FTNNum, c.FTNDen, c.Avaliada ? "avaliada" : "-"};
     for (const auto& linha : c.Simbolos)
         t.push_back(linha.Nome + "=" + linha.Valor);
     t.insert(t.end(), c.NomesSimbolos.begin(), c.NomesSimbolos.end());
-    for (const TGradeFT* g : {&c.GradeNum, &c.GradeDen})
+    for (const TGradeFT* g : {&r.GradeNum(), &r.GradeDen()})
         for (std::int64_t row = 0; row < g->RowCount; ++row)
             for (int col = 0; col < g->ColCount; ++col)
                 t.push_back(std::to_string(row) + "," + std::to_string(col) + ":" + g->Texto(row, col));
@@ -149,7 +150,7 @@ TEST_F(FTFile, TheExampleIsWrittenByteForByteReadBackAndReplacedAtomically) {
     EXPECT_EQ(ArquivosNaPasta(), 1u);
     TResultadoFT lido;
     lido.LoadFT(file);
-    EXPECT_EQ(Textos(lido.Conteudo()), Textos(r.Conteudo()));
+    EXPECT_EQ(Textos(lido), Textos(r));
     EXPECT_EQ(lido.Conteudo().FTSDen, "L.S + R ");
     EXPECT_EQ(lido.Conteudo().FTNG, "4");
     EXPECT_EQ(lido.Conteudo().FTNDen, "S + 4");
@@ -218,7 +219,7 @@ TEST_F(FTFile, DamagedFilesAreRefusedNamingTheFileAndTheLineAndTheShownFunctionS
     const std::string f = Path("damaged.fts");
     TResultadoFT r;
     ShowExemplo(r);
-    const std::vector<std::string> antes = Textos(r.Conteudo());
+    const std::vector<std::string> antes = Textos(r);
     for (const auto& c : casos) {
         Spit(f, c.bytes);
         try {
@@ -230,7 +231,7 @@ TEST_F(FTFile, DamagedFilesAreRefusedNamingTheFileAndTheLineAndTheShownFunctionS
             EXPECT_NE(std::string(e.what()).find(c.trecho), std::string::npos) << e.what();
         }
         EXPECT_EQ(r.NomeArquivo(), "CircuitoFT");
-        EXPECT_EQ(Textos(r.Conteudo()), antes);
+        EXPECT_EQ(Textos(r), antes);
     }
     try {
         r.LoadFT(Path("none.fts"));
@@ -238,7 +239,7 @@ TEST_F(FTFile, DamagedFilesAreRefusedNamingTheFileAndTheLineAndTheShownFunctionS
     } catch (const EFileError& e) {
         EXPECT_NE(std::string(e.what()).find("none.fts"), std::string::npos);
     }
-    EXPECT_EQ(Textos(r.Conteudo()), antes);
+    EXPECT_EQ(Textos(r), antes);
 }
 
 TEST_F(FTFile, ANameThatNoGainCouldHoldIsADamagedLineNeverASymbol) {
@@ -289,7 +290,7 @@ TEST_F(FTFile, ANameThatNoGainCouldHoldIsADamagedLineNeverASymbol) {
     r.SaveFT(Path("ok.fts"));
     TResultadoFT lido;
     lido.LoadFT(Path("ok.fts"));
-    EXPECT_EQ(Textos(lido.Conteudo()), Textos(r.Conteudo()));
+    EXPECT_EQ(Textos(lido), Textos(r));
 }
 
 TEST_F(FTFile, EveryNumberReadsBackAsWrittenAndNoneIsInfiniteOrNaN) {
@@ -318,7 +319,7 @@ TEST_F(FTFile, EveryNumberReadsBackAsWrittenAndNoneIsInfiniteOrNaN) {
     EXPECT_FALSE(c.Avaliada);
     EXPECT_EQ(c.FTNG, "A função de transferência não pode ser avaliada com estes valores: o coeficiente de "
                       "S^2 do denominador passa do limite dos números reais.");
-    for (const std::string& texto : Textos(c)) {
+    for (const std::string& texto : Textos(rlc)) {
         EXPECT_EQ(texto.find("NAN"), std::string::npos) << texto;
         EXPECT_EQ(texto.find("INF"), std::string::npos) << texto;
     }
@@ -360,7 +361,7 @@ TEST_F(FTFile, TheHighestEvaluablePowerIsReadAndShownWithoutATableOfEveryPower) 
     Spit(Path("alta.fts"), "E\r\nS\r\nNum\r\n1;0;;\r\nend\r\nDen\r\n1;1048576;;\r\n2;0;;\r\nend\r\n");
     TResultadoFT r;
     r.LoadFT(Path("alta.fts"));
-    const TGradeFT& g = r.Conteudo().GradeDen;
+    const TGradeFT& g = r.GradeDen();
     EXPECT_EQ(g.RowCount, 1048578);
     EXPECT_EQ(g.Celulas.size(), 2u);
     EXPECT_EQ(g.Texto(1, 0), "S^1048576");
@@ -406,9 +407,8 @@ TEST_F(FTFile, MangledCopiesOfAFileAreReadOrRefusedButNeverCrash) {
             continue;
         }
         ++lidos;
-        const TConteudoFT& c = lido.Conteudo();
-        for (const auto& [g, termos] : {std::pair{&c.GradeNum, lido.Funcao().Num.Count()},
-                                        std::pair{&c.GradeDen, lido.Funcao().Den.Count()}}) {
+        for (const auto& [g, termos] : {std::pair{&lido.GradeNum(), lido.Funcao().Num.Count()},
+                                        std::pair{&lido.GradeDen(), lido.Funcao().Den.Count()}}) {
             EXPECT_EQ(g->Celulas.size(), static_cast<std::size_t>(termos));
             for (const TCelulaFT& cell : g->Celulas) {
                 EXPECT_TRUE(cell.Linha >= 1 && cell.Linha < g->RowCount) << cell.Linha;

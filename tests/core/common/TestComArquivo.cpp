@@ -38,6 +38,15 @@ TEST(Encoding, EveryByteRoundTripsAndUnmappableOrInvalidTextIsRefused) {
         EXPECT_FALSE(Utf8ToWin1252(bad).has_value()) << bad;
     }
     EXPECT_TRUE(IsValidUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+    // Appended to what is there, ASCII runs copied whole: the same bytes, or a refusal.
+    for (const char* text : {"", "K;0;R1.L1;", "Função € ok", "a\x01\x7F", "Ω", "ab\xC3", "x\xC0\x8D"}) {
+        std::string out = "pre";
+        const auto esperado = Utf8ToWin1252(text);
+        EXPECT_EQ(AppendWin1252(out, text), esperado.has_value()) << text;
+        if (esperado) {
+            EXPECT_EQ(out, "pre" + *esperado) << text;
+        }
+    }
 }
 
 TEST(Lines, AnyLineEndSplitsAndAFinalEndAddsNoLine) {

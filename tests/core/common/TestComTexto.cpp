@@ -21,6 +21,9 @@ TEST(RealText, FifteenDigitsCommaAndTheFixedOrScientificForm) {
         {1.0 / 3.0, "0,333333333333333"},
         {0.1 + 0.2, "0,3"}, // rounded to 15 significant digits
         {123456789012345.0, "123456789012345"},
+        {-42.0, "-42"},
+        {1e15, "1E15"},
+        {-1e15, "-1E15"},
         {1234567890123456.0, "1,23456789012346E15"},
         {0.00001, "0,00001"},
         {0.0000099, "9,9E-6"},
@@ -39,6 +42,9 @@ TEST(RealText, AFileValueReadsBackExactlyWithTheFewestDigitsThatDo) {
     using L = std::numeric_limits<double>;
     // Fifteen digits when they suffice, as shown; more only when the value needs them.
     const std::pair<double, const char*> casos[] = {{2.5, "2,5"},
+                                                    {-7.0, "-7"},
+                                                    {999999999999999.0, "999999999999999"},
+                                                    {1e15, "1E15"},
                                                     {0.1, "0,1"},
                                                     {1e20, "1E20"},
                                                     {0.1 + 0.2, "0,30000000000000004"},
