@@ -232,6 +232,13 @@ void GravarArquivoFT(const std::string& fileName, const std::string& entrada, co
     // millions of term lines, which are never held one string each.
     std::vector<std::string> cabecalho = LinhasParaGravar(fileName, entrada, saida, simbolos, funcao, false);
     std::string bytes;
+    std::size_t room = 64;
+    for (const std::string& line : cabecalho)
+        room += line.size() + 2;
+    for (const TListFator* polinomio : {&funcao.Num, &funcao.Den})
+        for (const TFator& term : *polinomio)
+            room += term.TamanhoMaximo();
+    bytes.reserve(room);
     int numero = 0;
     for (const std::string& line : cabecalho)
         AppendLinhaTexto(bytes, line, fileName, ++numero);

@@ -109,37 +109,50 @@ public:
             }
             p = TParcelas();
         }
-        funcao.Num.Assumir(std::move(num.final));
-        funcao.Den.Assumir(std::move(den.final));
+        funcao.Num.Assumir(num.Termos());
+        funcao.Den.Assumir(den.Termos());
     }
 
 private:
     // The terms of one polynomial taken in the order of their first set, their coefficients summed.
     struct TSoma {
-        explicit TSoma(TTermos& termos)
-            : inicial(termos.lista[0].K), distintos(termos.lista.Extrair()),
-              posicao(distintos.size(), kNenhuma) {
-            for (auto& [pos, produto] : termos.trocas)
-                distintos[pos].Simbolos = std::move(produto);
-            termos.trocas.clear();
-            final.reserve(distintos.size());
+        explicit TSoma(TTermos& origem)
+            : inicial(std::as_const(origem.lista)[0].K), termos(origem.lista.Extrair()),
+              posicao(termos.size(), kNenhuma), k(termos.size(), 0.0) {
+            for (auto& [pos, produto] : origem.trocas)
+                termos[pos].Simbolos = std::move(produto);
+            origem.trocas.clear();
         }
-        void Somar(std::uint32_t termo, double k) {
+        void Somar(std::uint32_t termo, double parcela) {
             std::uint32_t& p = posicao[termo];
             if (p == kNenhuma) {
-                p = static_cast<std::uint32_t>(final.size());
-                final.push_back(std::move(distintos[termo]));
-                final.back().K = k;
+                p = tomados++;
+                k[termo] = parcela;
                 return;
             }
-            final[p].K += k;
+            k[termo] += parcela;
+        }
+        // The terms moved, in place, to the places of their first sets.
+        std::vector<TFator> Termos() {
+            for (std::size_t i = 0; i < termos.size(); ++i)
+                termos[i].K = k[i];
+            for (std::size_t i = 0; i < termos.size(); ++i) {
+                // Every term has a set, so the places are a permutation: follow each cycle.
+                while (posicao[i] != i) {
+                    const std::size_t destino = posicao[i];
+                    std::swap(termos[i], termos[destino]);
+                    std::swap(posicao[i], posicao[destino]);
+                }
+            }
+            return std::move(termos);
         }
 
         static constexpr std::uint32_t kNenhuma = std::numeric_limits<std::uint32_t>::max();
         double inicial;
-        std::vector<TFator> distintos;
-        std::vector<std::uint32_t> posicao; // by distinct term: its place in final
-        std::vector<TFator> final;
+        std::vector<TFator> termos;         // the distinct terms, in the order the walk met them
+        std::vector<std::uint32_t> posicao; // by term: its place among the terms by first set
+        std::vector<double> k;              // by term: the sum so far
+        std::uint32_t tomados = 0;
     };
 
     TIdSimbolo dfs_;

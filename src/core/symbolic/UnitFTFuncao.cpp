@@ -63,12 +63,11 @@ void TFuncao::Simplificar() {
     Num.DeleteFatoresNulos();
     Den.DeleteFatoresNulos();
     bool zeros = false;
-    const std::vector<TSimboloExp> negative = MenoresExpoentesNegativos(Num, Den, zeros);
-    for (const TSimboloExp& item : negative) {
-        const std::int32_t exp = Oposto(item.Exp);
-        Num.MulSimbolo(item.Id, exp);
-        Den.MulSimbolo(item.Id, exp);
-    }
+    std::vector<TSimboloExp> negative = MenoresExpoentesNegativos(Num, Den, zeros);
+    for (TSimboloExp& item : negative)
+        item.Exp = Oposto(item.Exp);
+    Num.MulSimbolos(negative);
+    Den.MulSimbolos(negative);
     // Without a zero exponent before and with nothing multiplied in, there is none to delete.
     if (zeros || !negative.empty()) {
         Num.DeleteZeros();

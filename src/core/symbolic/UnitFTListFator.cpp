@@ -5,6 +5,7 @@
 #include "symbolic/UnitSymListSimboloVal.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -61,11 +62,13 @@ public:
         const auto i = static_cast<std::size_t>(id);
         return i < valores_.size() ? valores_[i] : 0.0;
     }
-    // The value of a product, multiplied in the same order as TListSimboloExp::Valor.
+    // The value of a product, multiplied in the same order as TListSimboloExp::Valor. The powers of
+    // small exponents are taken once per symbol and kept: a large polynomial raises the same few
+    // values to the same few exponents millions of times.
     double Produto(const TListSimboloExp& symbols) const {
         double result = 1.0;
         for (const TSimboloExp& item : symbols)
-            result *= std::pow(Valor(item.Id), item.Exp);
+            result *= Potencia(item.Id, item.Exp);
         return result;
     }
     // True when a term of coefficient k whose value came out 0 is really 0: its coefficient or a factor
@@ -78,7 +81,28 @@ public:
     }
 
 private:
+    static constexpr std::int32_t kMaxExpGuardado = 8;
+    static constexpr std::size_t kPotencias = 2 * kMaxExpGuardado + 1;
+
+    double Potencia(TIdSimbolo id, std::int32_t exp) const {
+        if (exp < -kMaxExpGuardado || exp > kMaxExpGuardado) return std::pow(Valor(id), exp);
+        const std::size_t slot =
+            static_cast<std::size_t>(id) * kPotencias + static_cast<std::size_t>(exp + kMaxExpGuardado);
+        if (slot >= potencias_.size()) {
+            potencias_.resize((static_cast<std::size_t>(id) + 1) * kPotencias, 0.0);
+            calculadas_.resize(potencias_.size(), false);
+        }
+        if (!calculadas_[slot]) {
+            potencias_[slot] = std::pow(Valor(id), exp);
+            calculadas_[slot] = true;
+        }
+        return potencias_[slot];
+    }
+
     std::vector<double> valores_;
+    // By symbol and exponent, the powers taken so far.
+    mutable std::vector<double> potencias_;
+    mutable std::vector<bool> calculadas_;
 };
 
 std::complex<double> PotenciaInteira(std::complex<double> base, std::int32_t exp) {
@@ -177,6 +201,19 @@ void TFator::EscreverTexto(std::string& out, bool comS) const {
         out += '1';
     else
         out.pop_back();
+}
+
+std::size_t TFator::TamanhoMaximo() const {
+    // The coefficient: its digits when whole (the usual case), else the longest real text.
+    std::size_t coef = 26;
+    if (std::fabs(K) < 1e15 && K == std::trunc(K)) {
+        char digits[24];
+        coef =
+            2 + static_cast<std::size_t>(
+                    std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(K)).ptr - digits);
+    }
+    // The power of S and the separators: "S^-2147483648", ";;;", dots.
+    return coef + Simbolos.TamanhoTexto() + 16;
 }
 
 void TFator::EscreverLinha(std::string& out) const {
@@ -429,6 +466,21 @@ void TListFator::MulSimbolo(TIdSimbolo id, std::int32_t exp) {
     Alterado();
 }
 
+void TListFator::MulSimbolos(const std::vector<TSimboloExp>& factors) {
+    if (factors.empty()) return;
+    std::vector<int> slotPorId;
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        const auto id = static_cast<std::size_t>(factors[k].Id);
+        if (id >= slotPorId.size()) slotPorId.resize(id + 1, 0);
+        assert(slotPorId[id] == 0 && "the factors' symbols are distinct");
+        slotPorId[id] = static_cast<int>(k) + 1;
+    }
+    std::vector<char> vistos(factors.size(), 0);
+    for (TFator& term : terms_)
+        term.Simbolos.MulDistintos(factors, slotPorId, vistos);
+    Alterado();
+}
+
 std::int32_t TListFator::MaxExpS() const {
     std::int32_t result = 0;
     for (const TFator& term : terms_)
@@ -524,6 +576,10 @@ std::string TListFator::TextoNumerico() const {
 std::string TListFator::TextoSimbolico() {
     OrdenarProdutos();
     std::string text;
+    std::size_t room = 0;
+    for (const TFator& term : terms_)
+        room += term.TamanhoMaximo();
+    text.reserve(room);
     for (const TFator& term : terms_) {
         term.EscreverTexto(text);
         text += ' ';

@@ -40,6 +40,8 @@ struct TFator {
     // order: for a product already sorted.
     void EscreverTexto(std::string& out, bool comS = true) const;
     void EscreverLinha(std::string& out) const;
+    // At least the length of Texto and of Linha, close to it for whole coefficients.
+    std::size_t TamanhoMaximo() const;
 
     void DeleteZeros() { Simbolos.DeleteZeros(); }
     double Valor(const TListSimboloVal& values) const;
@@ -102,6 +104,8 @@ public:
     void ShiftS(std::int32_t n);
     void MulSimbolo(std::string_view name, std::int32_t exp);
     void MulSimbolo(TIdSimbolo id, std::int32_t exp);
+    // MulSimbolo for every factor in order, the factors' symbols distinct: one pass over the terms.
+    void MulSimbolos(const std::vector<TSimboloExp>& factors);
     // The largest power of S, never below 0; the smallest, never above 0.
     std::int32_t MaxExpS() const;
     std::int32_t MinExpS() const;

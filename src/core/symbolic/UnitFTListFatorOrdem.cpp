@@ -21,11 +21,23 @@ void Permutar(std::vector<TFator>& terms, std::size_t first, const std::vector<i
     for (std::size_t p = 0; p < order.size() && identity; ++p)
         identity = order[p] == static_cast<int>(p);
     if (identity) return;
-    std::vector<TFator> moved;
-    moved.reserve(order.size());
-    for (const int x : order)
-        moved.push_back(std::move(terms[first + static_cast<std::size_t>(x)]));
-    std::move(moved.begin(), moved.end(), terms.begin() + static_cast<std::ptrdiff_t>(first));
+    // In place, cycle by cycle: a copy of the terms would be as large again as the polynomial.
+    std::vector<char> done(order.size(), 0);
+    for (std::size_t p = 0; p < order.size(); ++p) {
+        if (done[p]) continue;
+        TFator held = std::move(terms[first + p]);
+        std::size_t j = p;
+        for (;;) {
+            done[j] = 1;
+            const auto k = static_cast<std::size_t>(order[j]);
+            if (k == p) {
+                terms[first + j] = std::move(held);
+                break;
+            }
+            terms[first + j] = std::move(terms[first + k]);
+            j = k;
+        }
+    }
 }
 
 // Ranks of the powers of S, 0 for the greatest: few distinct values, so they are ranked by search.

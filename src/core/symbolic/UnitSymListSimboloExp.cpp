@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <unordered_map>
 
@@ -55,6 +56,28 @@ TSimboloExp& TListSimboloExp::AddSimbolo(TIdSimbolo id, std::int32_t exp) {
 void TListSimboloExp::MulSimbolos(const TListSimboloExp& other) {
     for (const TSimboloExp& item : other.items_)
         AddSimbolo(item.Id, item.Exp);
+}
+
+void TListSimboloExp::MulDistintos(const std::vector<TSimboloExp>& factors, const std::vector<int>& slotPorId,
+                                   std::vector<char>& vistos) {
+    for (TSimboloExp& item : items_) {
+        const auto id = static_cast<std::size_t>(item.Id);
+        const int slot = id < slotPorId.size() ? slotPorId[id] : 0;
+        if (slot == 0) continue;
+        const auto k = static_cast<std::size_t>(slot - 1);
+        item.Exp = AddExp(item.Exp, factors[k].Exp);
+        vistos[k] = 1;
+    }
+    // The factors the product lacked come after its items, in their order, as AddSimbolo appends them;
+    // the list grows once, to its final size (a polynomial holds millions of products).
+    std::size_t faltam = 0;
+    for (const char visto : vistos)
+        faltam += visto ? 0 : 1;
+    items_.reserve(items_.size() + faltam);
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        if (!vistos[k]) items_.push_back(factors[k]);
+        vistos[k] = 0;
+    }
 }
 
 void TListSimboloExp::AddSimbolos(const std::vector<TSimboloExp>& factors) {
@@ -178,20 +201,52 @@ std::string TListSimboloExp::Texto() {
     return text;
 }
 
+namespace {
+
+// The digits of an exponent other than 1, with its caret and sign.
+std::size_t TamanhoExpoente(std::int32_t exp) {
+    if (exp == 1) return 0;
+    std::uint32_t u = exp < 0 ? 0U - static_cast<std::uint32_t>(exp) : static_cast<std::uint32_t>(exp);
+    std::size_t size = exp < 0 ? 3 : 2;
+    while (u >= 10) {
+        u /= 10;
+        ++size;
+    }
+    return size;
+}
+
+} // namespace
+
+std::size_t TListSimboloExp::TamanhoTexto() const {
+    const TNomesPlanos nomes = NomesPlanos();
+    std::size_t size = 0;
+    for (const TSimboloExp& item : items_)
+        if (item.Exp != 0) size += nomes.Tamanho[item.Id] + 1 + TamanhoExpoente(item.Exp);
+    return size > 0 ? size - 1 : 0;
+}
+
 void TListSimboloExp::EscreverTexto(std::string& out, bool upperCased) const {
+    if (items_.empty()) return;
+    // Room for the text first, then the items copied without a check each; a polynomial's text
+    // holds millions of names.
+    const TNomesPlanos nomes = NomesPlanos(upperCased);
     const std::size_t start = out.size();
+    out.resize(start + TamanhoTexto());
+    char* p = out.data() + start;
+    bool first = true;
     for (const TSimboloExp& item : items_) {
         if (item.Exp == 0) continue;
-        out += upperCased ? NomeMaiusculo(item.Id) : item.Nome();
+        if (!first) *p++ = '.';
+        first = false;
+        const std::uint32_t size = nomes.Tamanho[item.Id];
+        std::memcpy(p, nomes.Texto + nomes.Inicio[item.Id], size);
+        p += size;
         if (item.Exp != 1) {
-            char digits[16];
-            const auto written = std::to_chars(digits, digits + sizeof digits, item.Exp);
-            out += '^';
-            out.append(digits, written.ptr);
+            *p++ = '^';
+            p = std::to_chars(p, p + 11, item.Exp).ptr;
         }
-        out += '.';
     }
-    if (out.size() > start) out.pop_back();
+    assert(p == out.data() + out.size() && "the text fills the room taken for it");
 }
 
 double TListSimboloExp::Valor(const TListSimboloVal& values) const {

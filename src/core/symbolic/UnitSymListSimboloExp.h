@@ -41,6 +41,11 @@ public:
     TSimboloExp& AddSimbolo(TIdSimbolo id, std::int32_t exp);
     // Multiplies the other product in, item by item in its order.
     void MulSimbolos(const TListSimboloExp& other);
+    // AddSimbolo for every factor in order, when the factors' symbols are distinct: slotPorId gives,
+    // by symbol id, 1 + the factor's index (0: none; ids past its end are none), and vistos, as many
+    // as the factors and all false, is scratch left all false. Linear in the product and the factors.
+    void MulDistintos(const std::vector<TSimboloExp>& factors, const std::vector<int>& slotPorId,
+                      std::vector<char>& vistos);
     // AddSimbolo for every factor in order, in time linear in their number (a file may give one
     // term a hundred thousand symbols; looking each up in the list would be quadratic).
     void AddSimbolos(const std::vector<TSimboloExp>& factors);
@@ -70,6 +75,8 @@ public:
     // known to be sorted, written into a reused buffer. Upper-cased: the text with its names
     // upper-cased, the key by which terms are ordered.
     void EscreverTexto(std::string& out, bool upperCased = false) const;
+    // The length of that text, for writers that make room for millions of texts at once.
+    std::size_t TamanhoTexto() const;
 
     // The product of value(name)^exponent over the items; a name without a value counts as 0.
     double Valor(const TListSimboloVal& values) const;

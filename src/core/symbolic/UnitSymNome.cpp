@@ -25,6 +25,11 @@ struct THashTexto {
 struct TTabela {
     std::deque<TNomeInterno> nomes; // a deque keeps references to its items valid as it grows
     std::unordered_map<std::string, TIdSimbolo, THashTexto, std::equal_to<>> ids;
+    // The names end to end, plain and upper-cased (of equal lengths), with where each begins.
+    std::string planos;
+    std::string maiusculos;
+    std::vector<std::uint32_t> inicios;
+    std::vector<std::uint32_t> tamanhos;
     std::vector<std::uint32_t> ranks; // valid when its size is the number of names
     std::size_t pedidos = 0;          // requests for the ranks since they went out of date
 };
@@ -42,6 +47,10 @@ TIdSimbolo IdSimbolo(std::string_view name) {
     if (found != tabela.ids.end()) return found->second;
     const auto id = static_cast<TIdSimbolo>(tabela.nomes.size());
     tabela.nomes.push_back({std::string(name), UpperAscii(name)});
+    tabela.inicios.push_back(static_cast<std::uint32_t>(tabela.planos.size()));
+    tabela.tamanhos.push_back(static_cast<std::uint32_t>(name.size()));
+    tabela.planos += name;
+    tabela.maiusculos += tabela.nomes.back().maiusculo;
     tabela.ids.emplace(std::string(name), id);
     tabela.ranks.clear();
     tabela.pedidos = 0;
@@ -56,6 +65,12 @@ const std::string& NomeSimbolo(TIdSimbolo id) {
 const std::string& NomeMaiusculo(TIdSimbolo id) {
     assert(id >= 0 && static_cast<std::size_t>(id) < Tabela().nomes.size() && "unknown symbol id");
     return Tabela().nomes[static_cast<std::size_t>(id)].maiusculo;
+}
+
+TNomesPlanos NomesPlanos(bool upperCased) {
+    const TTabela& tabela = Tabela();
+    return {upperCased ? tabela.maiusculos.data() : tabela.planos.data(), tabela.inicios.data(),
+            tabela.tamanhos.data()};
 }
 
 const std::uint32_t* RanksMaiusculos() {

@@ -17,6 +17,16 @@ const std::string& NomeSimbolo(TIdSimbolo id);
 // The name with its ASCII letters upper-cased: the key by which symbol lists are sorted.
 const std::string& NomeMaiusculo(TIdSimbolo id);
 
+// The names (or the upper-cased names) laid end to end in one text, with where each begins and its
+// length by id: for writers of long texts that look up millions of names. Valid until the next new
+// name.
+struct TNomesPlanos {
+    const char* Texto;
+    const std::uint32_t* Inicio;
+    const std::uint32_t* Tamanho;
+};
+TNomesPlanos NomesPlanos(bool upperCased = false);
+
 // Ranks of the upper-cased names, indexed by id: comparing two ranks compares the upper-cased names
 // byte by byte (names equal when upper-cased share a rank). The table is made again only once the
 // names have been asked for often enough since a new name came in to pay for it; until then, and
