@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Times `brelix-cli ft` on n-section RLC ladders drawn as system documents, n = 2 to 10 (or the
-# numbers given as arguments), next to Maxima solving the same ladder's nodal equations (linsolve,
-# then ratsimp), in the same run. Prints wall time and peak resident memory of each, and the number
-# of terms of each denominator as a check that both found the same function.
+# Times `brelix-cli ft ... -o escada.fts` on n-section RLC ladders drawn as system documents, n = 2
+# to 12 (or the numbers given as arguments), next to Maxima solving the same ladder's nodal equations
+# (linsolve, then ratsimp), in the same run. Prints wall time and peak resident memory of each, the
+# number of terms of each denominator as a check that both found the same function, and Brelix's
+# growth per section: the ratios of its time and of its peak memory at n to those at the n before.
 #
 # The ladder: a voltage source Vs, then per section k a series resistor Rk and inductor Lk and a
 # shunt capacitor Ck; the output is the voltage of the last capacitor, E(Cn) / E(Vs). Every part has
 # its own symbol, for Brelix and for Maxima alike.
 #
 # Builds a Release build in build/release; installs Maxima (Debian package maxima) when missing.
-# Not part of the tests. JOBS sets the build's parallel jobs (default 2); MAXIMA_LIMITE the seconds
+# Not part of the tests. JOBS sets the build's parallel jobs (default 2); MAXIMA_ATE the largest
+# ladder Maxima is given (default 8: past it each ladder takes it many minutes, and the row shows
+# "não medido"); MAXIMA_LIMITE the seconds
 # Maxima may take on one ladder (default 1200) and MAXIMA_MEMORIA the GiB of resident memory it may
 # hold (default 8, so that the machine is never exhausted) before it is stopped and shown as "> limit".
 set -euo pipefail
@@ -18,7 +21,8 @@ cd "$(dirname "$0")/.."
 secoes=("$@")
 limite=${MAXIMA_LIMITE:-1200}  # seconds Maxima may take per ladder
 memoria=${MAXIMA_MEMORIA:-8}    # GiB of resident memory Maxima may hold
-if [ ${#secoes[@]} -eq 0 ]; then secoes=(2 3 4 5 6 7 8 9 10); fi
+maxima_ate=${MAXIMA_ATE:-8}     # the largest ladder Maxima is given
+if [ ${#secoes[@]} -eq 0 ]; then secoes=(2 3 4 5 6 7 8 9 10 11 12); fi
 notas=()
 
 if ! command -v maxima >/dev/null; then
@@ -120,13 +124,17 @@ print("termos", length(expand(denom(h))))\$
 EOF
 }
 
-printf '%3s | %12s %11s %7s | %12s %11s %7s | %8s\n' n "Brelix (s)" "pico (MiB)" termos \
-       "Maxima (s)" "pico (MiB)" termos "Maxima/Brelix"
-printf -- '----+----------------------------------+----------------------------------+--------------\n'
+printf '%3s | %12s %11s %8s | %12s %11s %7s | %13s | %11s\n' n "Brelix (s)" "pico (MiB)" termos \
+       "Maxima (s)" "pico (MiB)" termos "Maxima/Brelix" "n / n-1"
+printf -- '----+-----------------------------------+----------------------------------+---------------+------------\n'
+tb_antes=""
+kb_antes=""
+n_antes=""
 for n in "${secoes[@]}"; do
     escada="$trabalho/escada$n.sis"
     "$gerar" --ladder "$n" "$escada"
-    read -r tb kb < <(medir "$cli" ft "$escada" --input "E(Vs)" --output "E(C$n)")
+    read -r tb kb < <(medir "$cli" ft "$escada" --input "E(Vs)" --output "E(C$n)" -o "$trabalho/escada.fts")
+    rm -f "$trabalho/escada.fts"
     if [ "$tb" = "-" ]; then
         echo "bench-cli-maxima: brelix-cli falhou na escada de $n seções:" >&2
         cat "$trabalho/erros.txt" >&2
@@ -136,10 +144,18 @@ for n in "${secoes[@]}"; do
     termos_b=$((termos_b + 1))
 
     maxima_escada "$n" >"$trabalho/escada$n.mac"
-    read -r tm km < <(medir "$trabalho/vigiar.sh" "$((memoria * 1024 * 1024))" "$limite" \
-                                 maxima --very-quiet --batch="$trabalho/escada$n.mac")
-    termos_m=$(grep -o 'termos [0-9]*' "$trabalho/saida.txt" | awk '{ print $2 }' || true)
-    if [ "$tm" = "-" ]; then
+    if [ "$n" -le "$maxima_ate" ]; then
+        read -r tm km < <(medir "$trabalho/vigiar.sh" "$((memoria * 1024 * 1024))" "$limite" \
+                                     maxima --very-quiet --batch="$trabalho/escada$n.mac")
+        termos_m=$(grep -o 'termos [0-9]*' "$trabalho/saida.txt" | awk '{ print $2 }' || true)
+    else
+        tm="não medido"
+        km=0
+        termos_m=0
+    fi
+    if [ "$tm" = "não medido" ]; then
+        :
+    elif [ "$tm" = "-" ]; then
         # Stopped by the time limit (status 124) or by the memory limit (125).
         case "$km" in
             124) tm="> ${limite} s" ;;
@@ -157,15 +173,28 @@ for n in "${secoes[@]}"; do
         notas+=("n = $n: Maxima: ${motivo:-sem resultado}")
     fi
 
-    awk -v n="$n" -v tb="$tb" -v kb="$kb" -v bt="$termos_b" -v tm="$tm" -v km="$km" -v mt="$termos_m" 'BEGIN {
+    # Growth per section: Brelix's time and peak memory over those of the section before (the
+    # numbers given in a row; none for the first, nor after a gap).
+    crescimento="-"
+    if [ -n "$tb_antes" ] && [ "$n" -eq $((n_antes + 1)) ]; then
+        crescimento=$(awk -v t="$tb" -v ta="$tb_antes" -v k="$kb" -v ka="$kb_antes" \
+                          'BEGIN { printf "%.1fx %.1fx", t / ta, k / ka }')
+    fi
+    tb_antes=$tb
+    kb_antes=$kb
+    n_antes=$n
+
+    awk -v n="$n" -v tb="$tb" -v kb="$kb" -v bt="$termos_b" -v tm="$tm" -v km="$km" -v mt="$termos_m" \
+        -v cr="$crescimento" 'BEGIN {
         if (tm !~ /^[0-9.]+$/) {
-            printf "%3d | %12.3f %11.1f %7d | %12s %11s %7s | %8s\n", n, tb, kb / 1024, bt, tm, "-", "-", "-"
+            printf "%3d | %12.3f %11.1f %8d | %12s %11s %7s | %13s | %11s\n", n, tb, kb / 1024, bt, tm, "-", "-", "-", cr
         } else {
-            printf "%3d | %12.3f %11.1f %7d | %12.3f %11.1f %7d | %7.0fx\n", n, tb, kb / 1024, bt, tm, km / 1024, mt,
-                   tm / tb
+            printf "%3d | %12.3f %11.1f %8d | %12.3f %11.1f %7d | %12.0fx | %11s\n", n, tb, kb / 1024, bt, tm,
+                   km / 1024, mt, tm / tb, cr
         } }'
 done
 echo
 for nota in "${notas[@]}"; do echo "$nota"; done
 echo "Tempo de parede de cada processo inteiro (o melhor de três quando abaixo de 2 s), com a partida"
-echo "do Maxima incluída; pico de memória residente por /usr/bin/time -v; termos: os do denominador."
+echo "do Maxima incluída, o Brelix gravando o arquivo fts; pico de memória residente por /usr/bin/time -v;"
+echo "termos: os do denominador; n / n-1: tempo e pico do Brelix sobre os da escada de uma seção a menos."
