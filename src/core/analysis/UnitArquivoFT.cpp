@@ -228,33 +228,42 @@ std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std
 
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
                      const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
-    // The lines of LinhasParaGravar, written straight into the file's bytes: a large function has
-    // millions of term lines, which are never held one string each.
-    std::vector<std::string> cabecalho = LinhasParaGravar(fileName, entrada, saida, simbolos, funcao, false);
-    std::string bytes;
-    std::size_t room = 64;
-    for (const std::string& line : cabecalho)
-        room += line.size() + 2;
-    for (const TListFator* polinomio : {&funcao.Num, &funcao.Den})
-        for (const TFator& term : *polinomio)
-            room += term.TamanhoMaximo();
-    bytes.reserve(room);
-    int numero = 0;
-    for (const std::string& line : cabecalho)
-        AppendLinhaTexto(bytes, line, fileName, ++numero);
-    cabecalho = {};
-    std::string line;
-    for (const auto& [polinomio, marcador] : {std::pair{&funcao.Num, kNum}, std::pair{&funcao.Den, kDen}}) {
-        AppendLinhaTexto(bytes, kMarcadores[marcador], fileName, ++numero);
-        polinomio->OrdenarProdutos();
-        for (const TFator& term : *polinomio) {
-            line.clear();
-            term.EscreverLinha(line);
-            AppendLinhaTexto(bytes, line, fileName, ++numero);
-        }
-        AppendLinhaTexto(bytes, kFim, fileName, ++numero);
-    }
-    WriteFileAtomically(fileName, bytes, opcoes);
+    // The lines of LinhasParaGravar, written straight into the file a megabyte at a time: a large
+    // function has millions of term lines, which are never held one string each nor all at once.
+    const std::vector<std::string> cabecalho =
+        LinhasParaGravar(fileName, entrada, saida, simbolos, funcao, false);
+    funcao.Num.OrdenarProdutos();
+    funcao.Den.OrdenarProdutos();
+    WriteFileAtomically(
+        fileName,
+        [&](const TSaidaBytes& escrever) {
+            constexpr std::size_t kBloco = std::size_t{1} << 20;
+            std::string bytes;
+            bytes.reserve(kBloco + 4096);
+            int numero = 0;
+            const auto linha = [&](std::string_view text) {
+                AppendLinhaTexto(bytes, text, fileName, ++numero);
+                if (bytes.size() >= kBloco) {
+                    escrever(bytes);
+                    bytes.clear();
+                }
+            };
+            for (const std::string& text : cabecalho)
+                linha(text);
+            std::string text;
+            for (const auto& [polinomio, marcador] :
+                 {std::pair{&funcao.Num, kNum}, std::pair{&funcao.Den, kDen}}) {
+                linha(kMarcadores[marcador]);
+                for (const TFator& term : *polinomio) {
+                    text.clear();
+                    term.EscreverLinha(text);
+                    linha(text);
+                }
+                linha(kFim);
+            }
+            escrever(bytes);
+        },
+        opcoes);
 }
 
 } // namespace brelix

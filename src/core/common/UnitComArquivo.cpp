@@ -111,19 +111,35 @@ bool SomenteLeitura(const fs::path& path) {
 enum class TEscrita { Feita, NomeOcupado, Falhou };
 
 // Writes a new file, flushes it to the disk and closes it. Only a new file is made, never one that
-// already exists, nor through a link planted at its name (NomeOcupado: nothing was touched). On a
-// failure the partial file is removed and errno tells why.
-TEscrita WriteNew(const fs::path& path, std::string_view bytes, const TAlvo& alvo) {
+// already exists, nor through a link planted at its name (NomeOcupado: nothing was touched, and the
+// producer was not called). On a failure the partial file is removed and errno tells why; an
+// exception of the producer removes it too and goes on.
+TEscrita WriteNew(const fs::path& path, const TProdutorBytes& produzir, const TAlvo& alvo) {
 #if defined(__unix__) || defined(__APPLE__)
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return errno == EEXIST ? TEscrita::NomeOcupado : TEscrita::Falhou;
     bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+    int reason = 0;
+    const TSaidaBytes escrever = [&](std::string_view bytes) {
+        for (std::size_t done = 0; ok && done < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            ok = n > 0;
+            if (ok)
+                done += static_cast<std::size_t>(n);
+            else
+                reason = errno;
+        }
+    };
+    try {
+        produzir(escrever);
+    } catch (...) {
+        ::close(fd);
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        throw;
     }
+    if (!ok) errno = reason;
     if (ok && alvo.Existe) {
         // The new file takes the old one's permissions and, when the system allows it, its owner.
         if (::geteuid() == 0) ok = ::fchown(fd, alvo.Estado.st_uid, alvo.Estado.st_gid) == 0;
@@ -136,39 +152,68 @@ TEscrita WriteNew(const fs::path& path, std::string_view bytes, const TAlvo& alv
     if (fs::exists(path, error)) return TEscrita::NomeOcupado;
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (file == nullptr) return TEscrita::Falhou;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool ok = true;
+    try {
+        produzir([&](std::string_view bytes) {
+            ok = ok && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+        });
+    } catch (...) {
+        std::fclose(file);
+        fs::remove(path, error);
+        throw;
+    }
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
     if (ok && alvo.Existe) fs::permissions(path, fs::status(alvo.Caminho, error).permissions(), error);
     ok = ok && !error;
 #endif
     if (ok) return TEscrita::Feita;
-    const int reason = errno;
+    const int reason2 = errno;
     std::error_code ignored;
     fs::remove(path, ignored);
-    errno = reason;
+    errno = reason2;
     return TEscrita::Falhou;
 }
 
-// Rewrites an existing file in place, keeping its identity (every hard link sees the new bytes).
-bool RewriteInPlace(const fs::path& path, std::string_view bytes) {
+// Rewrites an existing file in place with the bytes of another, keeping its identity (every hard
+// link sees the new bytes).
+bool RewriteInPlace(const fs::path& path, const fs::path& from) {
 #if defined(__unix__) || defined(__APPLE__)
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+    if (fd < 0) {
+        ::close(in);
+        return false;
     }
-    ok = ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+    bool ok = true;
+    std::vector<char> buffer(1 << 20);
+    off_t at = 0;
+    while (ok) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < got;) {
+            const ssize_t n = ::pwrite(fd, buffer.data() + done, static_cast<std::size_t>(got - done), at);
+            if (n < 0 && errno == EINTR) continue;
+            ok = n > 0;
+            if (ok) {
+                done += n;
+                at += n;
+            }
+        }
+    }
+    ok = ok && ::ftruncate(fd, at) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
+    ::close(in);
     return ok;
 #else
     (void)path;
-    (void)bytes;
+    (void)from;
     return false;
 #endif
 }
@@ -242,6 +287,12 @@ std::vector<std::string> ReadTextLines(const std::string& fileName) {
 }
 
 void WriteFileAtomically(const std::string& fileName, std::string_view bytes, const TOpcoesGravacao& opcoes) {
+    WriteFileAtomically(
+        fileName, [bytes](const TSaidaBytes& escrever) { escrever(bytes); }, opcoes);
+}
+
+void WriteFileAtomically(const std::string& fileName, const TProdutorBytes& produzir,
+                         const TOpcoesGravacao& opcoes) {
     const TAlvo alvo = Examinar(fileName);
     if (alvo.Existe && !opcoes.SobrescreverSomenteLeitura && SomenteLeitura(alvo.Caminho))
         throw EFileError(fileName, "o arquivo é somente leitura; nada foi gravado");
@@ -251,7 +302,7 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes, co
     TEscrita escrita = TEscrita::NomeOcupado;
     for (int attempt = 0; attempt < 16 && escrita == TEscrita::NomeOcupado; ++attempt) {
         temp = TemporaryBeside(alvo.Caminho);
-        escrita = WriteNew(temp, bytes, alvo);
+        escrita = WriteNew(temp, produzir, alvo);
     }
     if (escrita != TEscrita::Feita) {
         const std::string reason =
@@ -262,7 +313,7 @@ void WriteFileAtomically(const std::string& fileName, std::string_view bytes, co
     std::error_code error;
     if (VariosNomes(alvo)) {
         // Renaming would give this name a file of its own and leave the other names with the old one.
-        if (!RewriteInPlace(alvo.Caminho, bytes)) {
+        if (!RewriteInPlace(alvo.Caminho, temp)) {
             const std::string reason = SystemReason();
             throw EFileError(fileName, "não foi possível regravar o arquivo (" + reason +
                                            "); o conteúdo novo ficou em " + temp.string());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,16 @@ struct TOpcoesGravacao {
 //    bytes are first written in full to the temporary file, so that a full disk fails before the
 //    file is touched.
 void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
+                         const TOpcoesGravacao& opcoes = {});
+
+// The bytes of a file handed over piece by piece: the producer calls the sink with each piece, in
+// order, so that a file of hundreds of megabytes is never held whole.
+using TSaidaBytes = std::function<void(std::string_view)>;
+using TProdutorBytes = std::function<void(const TSaidaBytes&)>;
+// WriteFileAtomically of the bytes the producer hands over. An exception the producer raises (a line
+// it cannot write) leaves any old file untouched and no temporary file behind, and goes on to the
+// caller.
+void WriteFileAtomically(const std::string& fileName, const TProdutorBytes& produzir,
                          const TOpcoesGravacao& opcoes = {});
 
 // Writes UTF-8 lines as Windows-1252 text, each line followed by CR LF, atomically. A line holding a

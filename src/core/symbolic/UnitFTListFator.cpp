@@ -575,12 +575,19 @@ std::string TListFator::TextoNumerico() const {
 
 std::string TListFator::TextoSimbolico() {
     OrdenarProdutos();
+    // The room for the text is taken from a sample of the terms, a little more than it says: the
+    // length of every term would cost a pass of its own over millions of products. Past it the text
+    // grows by an eighth at a time, never to twice its size.
+    constexpr std::size_t kAmostra = 4096;
+    const std::size_t passo = std::max<std::size_t>(1, terms_.size() / kAmostra);
+    std::size_t amostra = 0, medidos = 0;
+    for (std::size_t i = 0; i < terms_.size(); i += passo, ++medidos)
+        amostra += terms_[i].TamanhoMaximo();
     std::string text;
-    std::size_t room = 0;
-    for (const TFator& term : terms_)
-        room += term.TamanhoMaximo();
-    text.reserve(room);
+    if (medidos > 0)
+        text.reserve(amostra / medidos * terms_.size() + amostra / medidos * terms_.size() / 16 + 64);
     for (const TFator& term : terms_) {
+        if (text.capacity() - text.size() < 4096) text.reserve(text.capacity() + text.capacity() / 8 + 4096);
         term.EscreverTexto(text);
         text += ' ';
     }
