@@ -1,11 +1,13 @@
 #include "gui/UnitFormResultFT.h"
 
+#include "common/UnitComArquivo.h"
 #include "gui/UnitDialogoArquivoQt.h"
 #include "gui/UnitModeloGrade.h"
 #include "gui/UnitModeloSimbolos.h"
 #include "gui/UnitVisaoTexto.h"
 #include "gui/UnitVistasResultado.h"
 #include "shell/UnitDialogoVarnel.h"
+#include "shell/UnitJanelaPrincipal.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -219,7 +221,12 @@ void TFormResultFT::SalvarVarnel() {
     }
     const std::optional<std::string> arquivo = dialogoSalvar_(DialogoVarnel(*resultado_, *config_));
     if (!arquivo) return;
-    if (!resultado_->ExportVarnel(*arquivo, erro)) mensagem_(erro);
+    TOpcoesGravacao gravacao;
+    if (ArquivoSomenteLeitura(*arquivo)) {
+        if (!confirmar_ || !confirmar_(MsgSomenteLeitura(*arquivo))) return;
+        gravacao.SobrescreverSomenteLeitura = true;
+    }
+    if (!resultado_->ExportVarnel(*arquivo, erro, gravacao)) mensagem_(erro);
 }
 
 } // namespace brelix
