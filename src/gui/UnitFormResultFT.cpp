@@ -98,6 +98,10 @@ TFormResultFT::TFormResultFT(FMensagem mensagem, QWidget* parent)
       mensagem_(std::move(mensagem)), simbolos_(new TModeloSimbolos(this)) {
     dialogoSalvar_ = [this](const TDialogoArquivo& d) { return DialogoSalvarQt(this, d); };
 
+    // Both symbolic pages bear the same name: their hints tell the written form from the table.
+    PageControl->setTabToolTip(PageControl->indexOf(TSFTS), "Numerador e denominador por extenso");
+    PageControl->setTabToolTip(PageControl->indexOf(TSFTSGrid), "Coeficientes de cada potência de S");
+
     // A variable's name is one line.
     for (QPlainTextEdit* memo : {MemoVarE, MemoVarS})
         memo->setMaximumHeight(3 * memo->fontMetrics().height());
