@@ -14,7 +14,7 @@ cd "$raiz"
 
 scripts/install-deps.sh build
 missing=()
-for p in xvfb xauth; do
+for p in xvfb xauth openbox; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -30,6 +30,14 @@ cmake --build build/release --parallel "$(nproc)" --target brelix
 # A configuration folder of its own, so that the user's recent files and options stay untouched.
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
-XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" \
-  build/release/src/gui/brelix --capturas "$saida" examples/*.sis examples/*.grf examples/*.dfs
+# The motor's transfer function, so that its window is pictured too.
+cmake --build build/release --parallel "$(nproc)" --target brelix-cli
+build/release/src/cli/brelix-cli ft examples/motor-cc.sis --input "E(Va)" --output "E(J_J)" \
+  -o "$config/motor-cc.fts" >/dev/null
+# A small window manager (openbox) gives the windows their title bars, as on a desktop.
+XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  openbox >/dev/null 2>&1 &
+  sleep 1
+  exec "$@"' brelix build/release/src/gui/brelix --capturas "$saida" \
+  examples/*.sis examples/*.grf examples/*.dfs "$config/motor-cc.fts"
 ls "$saida"

@@ -4,6 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/install-deps.sh build
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRELIX_TESTS=OFF -DBRELIX_BENCHMARKS=OFF
+cmake --build build/release --parallel "$(nproc)" --target brelix
+
 # Brelix is a desktop program: without a screen there is nothing to show it on.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<'MSG'
@@ -17,9 +21,5 @@ brelix-cli runs every analysis without a screen (see the README).
 MSG
   exit 1
 fi
-
-scripts/install-deps.sh build
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRELIX_TESTS=OFF -DBRELIX_BENCHMARKS=OFF
-cmake --build build/release --parallel "$(nproc)" --target brelix
 
 exec build/release/src/gui/brelix "$@"

@@ -61,6 +61,11 @@ void TDesenho::Mover(TVisualObject& o, std::int32_t x, std::int32_t y) {
     if (!doc_->MoveObject(o, {x, y})) throw std::logic_error("cannot move " + o.Desc());
 }
 
+void TDesenho::MoverLegenda(TVisualObject& o, std::int32_t x, std::int32_t y) {
+    if (!doc_->SetObjectLabelX(o, x) || !doc_->SetObjectLabelY(o, y))
+        throw std::logic_error("cannot move the label of " + o.Desc());
+}
+
 void TDesenho::Ligar(TVOElemento& a, std::int32_t portaA, TVOElemento& b, std::int32_t portaB) {
     if (!doc_->Connect(a, portaA, b, portaB))
         throw std::logic_error("no connection from " + a.Desc() + " to " + b.Desc());

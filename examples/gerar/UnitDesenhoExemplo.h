@@ -33,6 +33,8 @@ public:
     // Moves an object to the point, as dragging it there does: an unmoved graph component then stays
     // where it is put instead of sitting midway between its vertices.
     void Mover(TVisualObject& o, std::int32_t x, std::int32_t y);
+    // Places the label at (x, y) from the object's centre, clear of the wires around it.
+    void MoverLegenda(TVisualObject& o, std::int32_t x, std::int32_t y);
 
     // Wires the component's ports 1, 2, ... to the given elements, in order.
     void Ligar(TVOElemento& comp, std::initializer_list<TVOElemento*> elementos);

@@ -202,6 +202,8 @@ void MotorCC(const std::string& arquivo) {
     auto& ra = d.Comp(kTipoEleResistor, "Ra", "Ra", 110, 40);
     auto& la = d.Comp(kTipoEleIndutor, "La", "La", 210, 40);
     auto& motor = d.Comp(kTipoAcpEleMcr, "Motor", "Kb^-1;0;0;Kt", 300, 120);
+    // The four gains make a long label: above the mechanical side, clear of the armature wires.
+    d.MoverLegenda(motor, 45, -25);
     auto& j = d.Comp(kTipoMcrInerciaAtrito, "J", "J;B", 430, 120);
     auto& ref = d.Comp(kTipoMcrReferencia, "Ref", "Ref", 530, 120);
     d.Tamanho(620, 300);

@@ -3,7 +3,10 @@
 #include "analysis/UnitEscolhaFT.h"
 
 #include <QCompleter>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace brelix {
 
@@ -46,6 +49,20 @@ void TCaixaEscolha::Conferir() {
         texto == itens_[static_cast<std::size_t>(indice)])
         return;
     Escolher(texto);
+}
+
+QHBoxLayout* LinhaBotoesEscolha(QDialog* dialogo, QPushButton* calcular, QPushButton* cancelar) {
+    calcular->setObjectName(QStringLiteral("BtnCalcular"));
+    cancelar->setObjectName(QStringLiteral("BtnCancelar"));
+    calcular->setDefault(true);
+    calcular->setAutoDefault(false);
+    cancelar->setAutoDefault(false);
+    QObject::connect(cancelar, &QPushButton::clicked, dialogo, &QDialog::reject);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(calcular);
+    botoes->addWidget(cancelar);
+    return botoes;
 }
 
 } // namespace brelix

@@ -2,6 +2,10 @@
 
 #include <QComboBox>
 
+class QDialog;
+class QHBoxLayout;
+class QPushButton;
+
 #include <string>
 #include <vector>
 
@@ -29,5 +33,9 @@ private:
 
     std::vector<std::string> itens_;
 };
+
+// The "Calcular" and "Cancelar" row of the choice dialogs, right-aligned: "Calcular" is the default
+// button and "Cancelar" rejects the dialog; neither takes Return but through the default.
+QHBoxLayout* LinhaBotoesEscolha(QDialog* dialogo, QPushButton* calcular, QPushButton* cancelar);
 
 } // namespace brelix

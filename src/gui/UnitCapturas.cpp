@@ -48,6 +48,15 @@ bool SalvarCapturas(TFormMain& principal, const QString& pasta, QString* erro) {
             if (!Gravar(janela->grab(), dir.filePath(nome), erro)) return false;
         }
     }
+    // The other windows on the screen: the property window, and the transfer-function window when a
+    // transfer-function file was opened.
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (!janela->isVisible() || janela == &principal || qobject_cast<TVisualForm*>(janela) != nullptr ||
+            janela->objectName().isEmpty())
+            continue;
+        const QString nome = QStringLiteral("janela-%1.png").arg(janela->objectName());
+        if (!Gravar(janela->grab(), dir.filePath(nome), erro)) return false;
+    }
     // Each page once, in front, while a document of its kind is active.
     for (const TPaginaFerramentas& p : PaginasComponentes()) {
         bool achado = false;

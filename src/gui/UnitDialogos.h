@@ -30,6 +30,9 @@ public:
     virtual void ShowMsg(const std::string& texto) = 0;
     // "Salvar o arquivo %s?" with "Sim", "Não" and "Cancelar".
     virtual TSaveAnswer PerguntarSalvar(const std::string& pergunta) = 0;
+    // "O arquivo ... é somente leitura. Substituí-lo mesmo assim?" with "Sim" and "Não"; true for
+    // "Sim". A dialog set that cannot ask keeps the file.
+    virtual bool ConfirmarSomenteLeitura(const std::string& /*pergunta*/) { return false; }
     // The check window, modally.
     virtual void ShowCheck(const TConteudoVerificacao& conteudo) = 0;
     // The choice dialog of the style with the candidates; nothing when it is cancelled.

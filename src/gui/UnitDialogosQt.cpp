@@ -18,6 +18,9 @@
 #include "gui/UnitPropVisualObject.h"
 #include "shell/UnitAreaTrabalho.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+
 #include <algorithm>
 
 namespace brelix {
@@ -37,6 +40,8 @@ TDialogosQt::TDialogosQt(QWidget* principal) : propriedades_(std::make_unique<TJ
     formOpcoes_ = Guardar(new TFormOpcoes(principal));
     formResultDFS_ = Guardar(new TFormResultDFS(principal));
     formResultFT_ = Guardar(new TFormResultFT(mensagem, principal));
+    formResultFT_->SetConfirmar(
+        [this](const std::string& pergunta) { return ConfirmarSomenteLeitura(pergunta); });
     formResultGrf_ = Guardar(new TFormResultGrf(principal));
     formResultSis_ = Guardar(new TFormResultSis(principal));
     formSaveFile_ = Guardar(new TFormSaveFile(principal));
@@ -81,6 +86,16 @@ void TDialogosQt::ShowMsg(const std::string& texto) {
 
 TSaveAnswer TDialogosQt::PerguntarSalvar(const std::string& pergunta) {
     return formSaveFile_->Perguntar(pergunta);
+}
+
+bool TDialogosQt::ConfirmarSomenteLeitura(const std::string& pergunta) {
+    formProgress_->Terminar();
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Brelix"), QString::fromStdString(pergunta),
+                      QMessageBox::NoButton, formMsg_->parentWidget());
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    caixa.setDefaultButton(caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole));
+    caixa.exec();
+    return caixa.clickedButton() == sim;
 }
 
 void TDialogosQt::ShowCheck(const TConteudoVerificacao& conteudo) {

@@ -39,6 +39,7 @@ public:
 
     void ShowMsg(const std::string& texto) override;
     TSaveAnswer PerguntarSalvar(const std::string& pergunta) override;
+    bool ConfirmarSomenteLeitura(const std::string& pergunta) override;
     void ShowCheck(const TConteudoVerificacao& conteudo) override;
     std::optional<TPedidoFT> EscolherFT(TEstiloEscolha estilo, const TCandidatosFT& candidatos) override;
     std::optional<TEntradaOpcoes> EditarOpcoes(const TConfigOpcoes& config) override;

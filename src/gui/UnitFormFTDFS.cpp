@@ -30,18 +30,8 @@ TFormFTDFS::TFormFTDFS(FMensagem mensagem, QWidget* parent)
       BtnCancelar(new QPushButton(QStringLiteral("Cancelar"), this)), mensagem_(std::move(mensagem)) {
     setObjectName(QStringLiteral("FormFTDFS"));
     setWindowTitle(QStringLiteral("Função de Transferência"));
-    BtnCalcular->setObjectName(QStringLiteral("BtnCalcular"));
-    BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));
-    BtnCalcular->setDefault(true);
-    BtnCalcular->setAutoDefault(false);
-    BtnCancelar->setAutoDefault(false);
     connect(BtnCalcular, &QPushButton::clicked, this, &TFormFTDFS::Calcular);
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(BtnCalcular);
-    botoes->addWidget(BtnCancelar);
+    QHBoxLayout* botoes = LinhaBotoesEscolha(this, BtnCalcular, BtnCancelar);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GrupoCaixa("Variável de Entrada", CBE, this));
     layout->addWidget(GrupoCaixa("Variável de Saída", CBS, this));

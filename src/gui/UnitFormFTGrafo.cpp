@@ -60,17 +60,8 @@ TFormFTGrafo::TFormFTGrafo(FMensagem mensagem, QWidget* parent)
     auto* layoutSaida = new QVBoxLayout(saida);
     layoutSaida->addWidget(PageControl);
 
-    BtnCalcular->setObjectName(QStringLiteral("BtnCalcular"));
-    BtnCancelar->setObjectName(QStringLiteral("BtnCancelar"));
-    BtnCalcular->setDefault(true);
-    BtnCalcular->setAutoDefault(false);
-    BtnCancelar->setAutoDefault(false);
     connect(BtnCalcular, &QPushButton::clicked, this, &TFormFTGrafo::Calcular);
-    connect(BtnCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(BtnCalcular);
-    botoes->addWidget(BtnCancelar);
+    QHBoxLayout* botoes = LinhaBotoesEscolha(this, BtnCalcular, BtnCancelar);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entrada);

@@ -296,6 +296,10 @@ TSaveAnswer TFormMain::PerguntarSalvar(const std::string& pergunta) {
     return Dialogos().PerguntarSalvar(pergunta);
 }
 
+bool TFormMain::ConfirmarSomenteLeitura(const std::string& pergunta) {
+    return Dialogos().ConfirmarSomenteLeitura(pergunta);
+}
+
 void TFormMain::ShowMsg(const std::string& texto) {
     Dialogos().ShowMsg(texto);
 }

@@ -66,6 +66,7 @@ public:
     std::optional<std::string> DialogoAbrir(const TDialogoArquivo& dialogo) override;
     std::optional<std::string> DialogoSalvar(const TDialogoArquivo& dialogo) override;
     TSaveAnswer PerguntarSalvar(const std::string& pergunta) override;
+    bool ConfirmarSomenteLeitura(const std::string& pergunta) override;
     void ShowMsg(const std::string& texto) override;
     void ShowCheck(const TConteudoVerificacao& conteudo) override;
     std::optional<TPedidoFT> EscolherFT(TEstiloEscolha estilo, const TCandidatosFT& candidatos) override;

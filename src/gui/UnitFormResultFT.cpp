@@ -1,11 +1,13 @@
 #include "gui/UnitFormResultFT.h"
 
+#include "common/UnitComArquivo.h"
 #include "gui/UnitDialogoArquivoQt.h"
 #include "gui/UnitModeloGrade.h"
 #include "gui/UnitModeloSimbolos.h"
 #include "gui/UnitVisaoTexto.h"
 #include "gui/UnitVistasResultado.h"
 #include "shell/UnitDialogoVarnel.h"
+#include "shell/UnitJanelaPrincipal.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,6 +97,10 @@ TFormResultFT::TFormResultFT(FMensagem mensagem, QWidget* parent)
       MemoFTNNum(Memo("MemoFTNNum", this)), MemoFTNDen(Memo("MemoFTNDen", this)),
       mensagem_(std::move(mensagem)), simbolos_(new TModeloSimbolos(this)) {
     dialogoSalvar_ = [this](const TDialogoArquivo& d) { return DialogoSalvarQt(this, d); };
+
+    // Both symbolic pages bear the same name: their hints tell the written form from the table.
+    PageControl->setTabToolTip(PageControl->indexOf(TSFTS), "Numerador e denominador por extenso");
+    PageControl->setTabToolTip(PageControl->indexOf(TSFTSGrid), "Coeficientes de cada potência de S");
 
     // A variable's name is one line.
     for (QPlainTextEdit* memo : {MemoVarE, MemoVarS})
@@ -219,7 +225,12 @@ void TFormResultFT::SalvarVarnel() {
     }
     const std::optional<std::string> arquivo = dialogoSalvar_(DialogoVarnel(*resultado_, *config_));
     if (!arquivo) return;
-    if (!resultado_->ExportVarnel(*arquivo, erro)) mensagem_(erro);
+    TOpcoesGravacao gravacao;
+    if (ArquivoSomenteLeitura(*arquivo)) {
+        if (!confirmar_ || !confirmar_(MsgSomenteLeitura(*arquivo))) return;
+        gravacao.SobrescreverSomenteLeitura = true;
+    }
+    if (!resultado_->ExportVarnel(*arquivo, erro, gravacao)) mensagem_(erro);
 }
 
 } // namespace brelix

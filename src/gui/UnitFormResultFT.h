@@ -33,6 +33,9 @@ public:
 
     TFormResultFT(FMensagem mensagem, QWidget* parent = nullptr);
     void SetDialogoSalvar(FDialogoSalvar dialogo) { dialogoSalvar_ = std::move(dialogo); }
+    // The question before a read-only file is replaced; true to replace it.
+    using FConfirmar = std::function<bool(const std::string&)>;
+    void SetConfirmar(FConfirmar confirmar) { confirmar_ = std::move(confirmar); }
 
     // Fills every tab from the result, which the window then acts on. The result and the settings
     // must last until the next call: the export reads the default folder when its dialog opens.
@@ -75,6 +78,7 @@ private:
 
     FMensagem mensagem_;
     FDialogoSalvar dialogoSalvar_;
+    FConfirmar confirmar_;
     TResultadoFT* resultado_ = nullptr;
     const TConfigOpcoes* config_ = nullptr;
     TModeloSimbolos* simbolos_;

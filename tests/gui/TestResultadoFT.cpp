@@ -101,6 +101,9 @@ void TestResultadoFT::abas() {
     QCOMPARE(abas, (QStringList{"Variáveis", "Símbolos", "FT Simbólica", "FT Simbólica",
                                 "Sensibilidade Paramétrica", "FT Numérica"}));
     QCOMPARE(f.PageControl->currentWidget(), f.TSFTS);
+    // The two pages of one name are told apart by their hints.
+    QVERIFY(f.PageControl->tabToolTip(2) != f.PageControl->tabToolTip(3));
+    QVERIFY(!f.PageControl->tabToolTip(3).isEmpty());
     QCOMPARE(j.Memo(f.MemoVarE), QStringLiteral("E(Vs)"));
     // The symbols without DFS, their values in the comma convention.
     QCOMPARE(f.SGSimbolos->model()->rowCount(), 3);

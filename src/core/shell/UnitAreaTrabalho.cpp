@@ -204,10 +204,20 @@ bool TAreaTrabalho::SalvarComo() {
     return ativo != nullptr && SalvarDocumentoComo(*ativo);
 }
 
+std::optional<TOpcoesGravacao> TAreaTrabalho::Gravacao(const std::string& arquivo) {
+    TOpcoesGravacao opcoes;
+    if (!ArquivoSomenteLeitura(arquivo)) return opcoes;
+    if (!janela_.ConfirmarSomenteLeitura(MsgSomenteLeitura(arquivo))) return std::nullopt;
+    opcoes.SobrescreverSomenteLeitura = true;
+    return opcoes;
+}
+
 bool TAreaTrabalho::SalvarDocumento(TVisualDocumento& documento) {
     if (documento.IsNew()) return SalvarDocumentoComo(documento);
     try {
-        documento.SaveDocument();
+        const std::optional<TOpcoesGravacao> gravacao = Gravacao(documento.FileName());
+        if (!gravacao) return false;
+        documento.SaveDocument({}, *gravacao);
         return true;
     } catch (const EFileError& e) {
         janela_.ShowMsg(e.what());
@@ -227,9 +237,11 @@ bool TAreaTrabalho::SalvarDocumentoComo(TVisualDocumento& documento) {
     bool salvo = false;
     if (const std::optional<std::string> nome = janela_.DialogoSalvar(dialogo)) {
         try {
-            documento.SaveDocument(*nome);
-            salvo = true;
-            recentes_.Usar(*nome, opcoes_);
+            if (const std::optional<TOpcoesGravacao> gravacao = Gravacao(*nome)) {
+                documento.SaveDocument(*nome, *gravacao);
+                salvo = true;
+                recentes_.Usar(*nome, opcoes_);
+            }
         } catch (const EFileError& e) {
             janela_.ShowMsg(e.what());
         }
@@ -263,7 +275,9 @@ bool TAreaTrabalho::SalvarFT() {
     const std::optional<std::string> nome = janela_.DialogoSalvar(dialogo);
     if (!nome) return false;
     try {
-        resultados_.FT.SaveFT(*nome);
+        const std::optional<TOpcoesGravacao> gravacao = Gravacao(*nome);
+        if (!gravacao) return false;
+        resultados_.FT.SaveFT(*nome, *gravacao);
         return true;
     } catch (const EFileError& e) {
         janela_.ShowMsg(e.what());

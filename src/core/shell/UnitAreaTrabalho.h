@@ -133,6 +133,9 @@ public:
     const TOpcoes& Opcoes() const { return opcoes_; }
 
 private:
+    // How a file the user chose may be written: a read-only one only once the user said so; none
+    // when the user would rather keep it.
+    std::optional<TOpcoesGravacao> Gravacao(const std::string& arquivo);
     bool SalvarDocumento(TVisualDocumento& documento);
     bool SalvarDocumentoComo(TVisualDocumento& documento);
     void Atualizar();

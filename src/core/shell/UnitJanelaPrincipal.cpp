@@ -2,6 +2,8 @@
 
 #include "common/UnitComTexto.h"
 
+#include <filesystem>
+
 namespace brelix {
 
 namespace {
@@ -12,6 +14,11 @@ std::string VerticeDoPedido(const std::string& entrada) {
 }
 
 } // namespace
+
+std::string MsgSomenteLeitura(const std::string& arquivo) {
+    return "O arquivo " + std::filesystem::path(arquivo).filename().string() +
+           " é somente leitura. Substituí-lo mesmo assim?";
+}
 
 TPedidoFT PedidoEscolhaDFS(const std::string& entrada, const std::string& saida) {
     TPedidoFT pedido;

@@ -42,6 +42,9 @@ public:
     virtual std::optional<std::string> DialogoSalvar(const TDialogoArquivo& dialogo) = 0;
     // "Salvar o arquivo %s?" with "Sim", "Não" and "Cancelar".
     virtual TSaveAnswer PerguntarSalvar(const std::string& pergunta) = 0;
+    // The file the user chose cannot be written by this user: whether to replace it all the same.
+    // A window that cannot ask leaves it as it is.
+    virtual bool ConfirmarSomenteLeitura(const std::string& /*pergunta*/) { return false; }
     // The message window: the text and a "Fechar" button; returns when it is closed.
     virtual void ShowMsg(const std::string& texto) = 0;
     // The check window with its content, modally.
@@ -74,6 +77,9 @@ public:
     // The documents or their captions changed: rebuild the "Janelas" items.
     virtual void AtualizarJanelas() = 0;
 };
+
+// The question before a read-only file is replaced.
+std::string MsgSomenteLeitura(const std::string& arquivo);
 
 // The request of the signal-flow dialog from what its two combo boxes show.
 TPedidoFT PedidoEscolhaDFS(const std::string& entrada, const std::string& saida);

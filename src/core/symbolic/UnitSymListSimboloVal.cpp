@@ -55,12 +55,16 @@ void TListSimboloVal::ReadLines(const std::vector<std::string>& lines) {
     for (const TSimboloVal& item : items_)
         nomes.insert(item.Nome);
     for (const std::string& line : lines) {
-        // A line without a name before its "=" (a blank line of a damaged file) names no symbol.
+        // The name is the text before the first "=", the value the text after it; a line without
+        // "=" is a name whose value is not a number, so 1. A line with no name at all (a blank line
+        // of a damaged file) names no symbol.
         const std::size_t eq = line.find('=');
-        if (eq == std::string::npos || eq == 0) continue;
+        if (eq == 0 || line.empty()) continue;
         std::string nome = line.substr(0, eq);
         if (!nomes.insert(nome).second) continue; // the first value of a name stays
-        AddNovo(std::move(nome), StrToRealDef(std::string_view(line).substr(eq + 1), 1.0));
+        const std::string_view valor =
+            eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
+        AddNovo(std::move(nome), StrToRealDef(valor, 1.0));
     }
 }
 

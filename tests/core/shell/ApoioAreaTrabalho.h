@@ -25,6 +25,7 @@ struct JanelaFalsa : TJanelaPrincipal {
     // Answers, taken in order; a dialog without one fails the test and is cancelled.
     std::deque<std::optional<std::string>> arquivos; // open and save dialogs
     std::deque<TSaveAnswer> respostas;
+    std::deque<bool> substituir; // the question before a read-only file is replaced
     std::deque<std::optional<TPedidoFT>> pedidos;
     std::optional<TEntradaOpcoes> opcoes;
 
@@ -55,6 +56,10 @@ struct JanelaFalsa : TJanelaPrincipal {
     TSaveAnswer PerguntarSalvar(const std::string& pergunta) override {
         eventos.push_back("pergunta: " + pergunta);
         return Proxima(respostas, TSaveAnswer::Cancelar, pergunta);
+    }
+    bool ConfirmarSomenteLeitura(const std::string& pergunta) override {
+        eventos.push_back("somente leitura: " + pergunta);
+        return Proxima(substituir, false, pergunta);
     }
     void ShowMsg(const std::string& texto) override { eventos.push_back("msg: " + texto); }
     void ShowCheck(const TConteudoVerificacao& c) override {

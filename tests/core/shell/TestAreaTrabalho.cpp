@@ -126,6 +126,25 @@ TEST_F(AreaTeste, SaveAsOffersTheKindsExtensionAndFilterAndSalvarAsksOnlyForANev
     EXPECT_EQ(janela.dialogos.size(), 6u);
 }
 
+TEST_F(AreaTeste, AReadOnlyFileIsReplacedOnlyWhenTheUserSaysSo) {
+    TVisualDocumento& d = area->NovoDocumento(kDocKindGrafo);
+    const std::string arquivo = ArquivoNovo(kDocKindDFS, "antigo.grf");
+    const std::string antes = apoio::Slurp(arquivo);
+    std::filesystem::permissions(arquivo, std::filesystem::perms::owner_read);
+    janela.arquivos = {arquivo, arquivo};
+    janela.substituir = {false, true};
+    area->Executar(TComando::SalvarComo); // "Não": the file and the document stay as they were
+    EXPECT_EQ(apoio::Slurp(arquivo), antes);
+    EXPECT_TRUE(d.IsNew());
+    EXPECT_TRUE(janela.Eventos("msg").empty());
+    area->Executar(TComando::SalvarComo); // "Sim"
+    EXPECT_EQ(
+        janela.Eventos("somente leitura"),
+        (Textos(2, "somente leitura: O arquivo antigo.grf é somente leitura. Substituí-lo mesmo assim?")));
+    EXPECT_NE(apoio::Slurp(arquivo), antes);
+    EXPECT_FALSE(d.NeedsSave());
+}
+
 TEST_F(AreaTeste, SaveAllSavesEachDocumentAsTheActiveOnePastAFailureThenRestoresTheActiveDocument) {
     for (std::int32_t k : {kDocKindSistema, kDocKindGrafo, kDocKindDFS})
         area->NovoDocumento(k);

@@ -1,10 +1,12 @@
 // Gain texts: the lenient reading every gain goes through against the strict check of typed gains,
-// the canonical text (huge coefficients and powers included), the reciprocal, and hostile bytes.
+// the canonical text (huge coefficients and powers included), the reciprocal, and hostile bytes; and
+// the reading of symbol values.
 
 #include "symbolic/UnitGrfGanho.h"
 
 #include "common/UnitComTexto.h"
 #include "symbolic/UnitPropGanho.h"
+#include "symbolic/UnitSymListSimboloVal.h"
 
 #include <gtest/gtest.h>
 
@@ -124,4 +126,15 @@ TEST(GainText, TheCanonicalTextOfAnyGainReadsBackToItself) {
         const std::string canonico = TGanho(pecas).Texto();
         ASSERT_EQ(TGanho(canonico).Texto(), canonico) << pecas;
     }
+}
+
+TEST(SymbolValues, ReadLinesTakesTheNameBeforeTheFirstEqualsAndOneForAnythingElse) {
+    TListSimboloVal v;
+    v.ReadLines({"R=2,5", "L", "C=abc", "R=7", "=3", "", "K=1=2"});
+    std::vector<std::string> lidos;
+    for (const TSimboloVal& s : v)
+        lidos.push_back(s.Nome + " " + RealToStr(s.Valor));
+    // A name without "=" counts with value 1; the first value of a repeated name stays; a line
+    // without a name adds nothing; a second "=" belongs to the value, which is then no number.
+    EXPECT_EQ(lidos, (std::vector<std::string>{"R 2,5", "L 1", "C 1", "K 1"}));
 }
