@@ -13,12 +13,21 @@
 #include "visual/UnitVODocKind.h"
 
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <utility>
 
 namespace brelix::cli {
 
 namespace {
+
+bool gGuardarAteOFim = false;
+
+// A result the command is done with: freed now, or kept until the process ends.
+void Descartar(std::unique_ptr<TResultadoFT> ft) {
+    static std::vector<std::unique_ptr<TResultadoFT>> guardados;
+    if (gGuardarAteOFim) guardados.push_back(std::move(ft));
+}
 
 std::string Juntar(const std::vector<std::string>& itens) {
     std::string texto;
@@ -250,17 +259,21 @@ int Ft(const TCatalogo& catalogo, const TArgumentos& a, std::ostream& out, std::
         return Recusar(a, r.Recusa, out, err, escolha ? NotasEscolha(a, r) : std::vector<std::string>{},
                        escolha ? &r.Candidatos : nullptr);
     }
-    TResultadoFT ft;
-    ft.ShowFT(r.Nome, r.Entrada, std::move(r.Funcao), r.Simbolos, r.Saida);
+    auto ft = std::make_unique<TResultadoFT>();
+    ft->ShowFT(r.Nome, r.Entrada, std::move(r.Funcao), r.Simbolos, r.Saida);
     TRelatorioFT relatorio;
     if (a.Mason) relatorio.Mason = std::move(r.Mason);
-    return Concluir(a, ft, std::move(relatorio), out, err);
+    const int status = Concluir(a, *ft, std::move(relatorio), out, err);
+    Descartar(std::move(ft));
+    return status;
 }
 
 int Show(const TArgumentos& a, std::ostream& out, std::ostream& err) {
-    TResultadoFT ft;
-    ft.LoadFT(a.Arquivo);
-    return Concluir(a, ft, {}, out, err);
+    auto ft = std::make_unique<TResultadoFT>();
+    ft->LoadFT(a.Arquivo);
+    const int status = Concluir(a, *ft, {}, out, err);
+    Descartar(std::move(ft));
+    return status;
 }
 
 void Uso(std::ostream& err, const std::string& mensagem) {
@@ -306,6 +319,10 @@ int Principal(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "brelix-cli: erro: " << e.what() << '\n';
     }
     return kSaidaUso;
+}
+
+void GuardarResultadosAteOFim() {
+    gGuardarAteOFim = true;
 }
 
 } // namespace brelix::cli

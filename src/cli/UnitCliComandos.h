@@ -19,4 +19,9 @@ int Executar(const TCatalogoDocumentos& catalogo, const TArgumentos& a, std::ost
 // into its message and exit status.
 int Principal(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// From now on the transfer functions the commands build are kept until the process ends instead of
+// being freed when their command is done: for a process that ends at once after its command, without
+// running destructors (std::quick_exit), which spares freeing millions of terms one by one.
+void GuardarResultadosAteOFim();
+
 } // namespace brelix::cli

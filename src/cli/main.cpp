@@ -1,6 +1,8 @@
 #include "UnitCliComandos.h"
 #include "UnitCliSaida.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,8 +13,14 @@ int main(int argc, char** argv) {
     brelix::cli::TSaidaVisivel erros(std::cerr.rdbuf());
     std::ostream out(&saida);
     std::ostream err(&erros);
+    // The process ends as soon as the command is done: what the command built (a transfer function
+    // of millions of terms) goes back to the system whole, not freed piece by piece.
+    brelix::cli::GuardarResultadosAteOFim();
     const int status = brelix::cli::Principal(args, out, err);
     out.flush();
     err.flush();
-    return status;
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::quick_exit(status);
 }

@@ -2,6 +2,7 @@
 
 #include "common/UnitComArquivo.h"
 #include "common/UnitComErro.h"
+#include "common/UnitComParalelo.h"
 #include "common/UnitComTexto.h"
 #include "symbolic/UnitGrfGanho.h"
 
@@ -228,8 +229,9 @@ std::vector<std::string> LinhasParaGravar(const std::string& fileName, const std
 
 void GravarArquivoFT(const std::string& fileName, const std::string& entrada, const std::string& saida,
                      const TListSimboloVal& simbolos, TFuncao& funcao, const TOpcoesGravacao& opcoes) {
-    // The lines of LinhasParaGravar, written straight into the file a megabyte at a time: a large
-    // function has millions of term lines, which are never held one string each nor all at once.
+    // The lines of LinhasParaGravar, written straight into the file: a large function has millions
+    // of term lines, which are never held one string each nor all at once. They are made in pieces
+    // over the threads, and written in order.
     const std::vector<std::string> cabecalho =
         LinhasParaGravar(fileName, entrada, saida, simbolos, funcao, false);
     funcao.Num.OrdenarProdutos();
@@ -237,31 +239,40 @@ void GravarArquivoFT(const std::string& fileName, const std::string& entrada, co
     WriteFileAtomically(
         fileName,
         [&](const TSaidaBytes& escrever) {
-            constexpr std::size_t kBloco = std::size_t{1} << 20;
-            std::string bytes;
-            bytes.reserve(kBloco + 4096);
+            std::string bytes; // lines not yet handed over
             int numero = 0;
+            const auto despejar = [&] {
+                if (!bytes.empty()) escrever(bytes);
+                bytes.clear();
+            };
             const auto linha = [&](std::string_view text) {
                 AppendLinhaTexto(bytes, text, fileName, ++numero);
-                if (bytes.size() >= kBloco) {
-                    escrever(bytes);
-                    bytes.clear();
-                }
+                if (bytes.size() >= std::size_t{1} << 20) despejar();
             };
             for (const std::string& text : cabecalho)
                 linha(text);
-            std::string text;
             for (const auto& [polinomio, marcador] :
                  {std::pair{&funcao.Num, kNum}, std::pair{&funcao.Den, kDen}}) {
                 linha(kMarcadores[marcador]);
-                for (const TFator& term : *polinomio) {
-                    text.clear();
-                    term.EscreverLinha(text);
-                    linha(text);
-                }
+                const std::vector<TFator>& terms = polinomio->Termos();
+                const int primeira = numero + 1; // the line of the first term
+                despejar();
+                PecasEmOrdem((terms.size() + kTermosPorPeca - 1) / kTermosPorPeca,
+                             [&](std::size_t peca, std::string& out) {
+                                 const std::size_t last = std::min(terms.size(), (peca + 1) * kTermosPorPeca);
+                                 std::string text;
+                                 for (std::size_t i = peca * kTermosPorPeca; i < last; ++i) {
+                                     AnteciparProduto(terms, i + kAdiante, terms.size());
+                                     text.clear();
+                                     terms[i].EscreverLinha(text);
+                                     AppendLinhaTexto(out, text, fileName, primeira + static_cast<int>(i));
+                                 }
+                             },
+                             escrever);
+                numero += static_cast<int>(terms.size());
                 linha(kFim);
             }
-            escrever(bytes);
+            despejar();
         },
         opcoes);
 }

@@ -217,4 +217,10 @@ TPrefixoTexto PrefixoMaiusculo(const TListSimboloExp& symbols) {
     return words;
 }
 
+void PrepararComparacoesTexto() {
+    const std::size_t n = ContagemSimbolos();
+    if (n > 0) CompletarInfos(static_cast<TIdSimbolo>(n - 1));
+    PrepararRanksMaiusculos();
+}
+
 } // namespace brelix

@@ -29,4 +29,9 @@ constexpr std::size_t kPalavrasPrefixo = 5;
 using TPrefixoTexto = std::array<std::uint64_t, kPalavrasPrefixo>;
 TPrefixoTexto PrefixoMaiusculo(const TListSimboloExp& symbols);
 
+// Makes now what the comparisons above look up for every name interned so far (and the ranks of the
+// upper-cased names, which sorting a product reads), so that several threads may then sort and
+// compare products at once while no new name comes in.
+void PrepararComparacoesTexto();
+
 } // namespace brelix

@@ -1,5 +1,7 @@
 #include "symbolic/UnitFTListFator.h"
 
+#include "common/UnitComParalelo.h"
+
 #include "common/UnitComTexto.h"
 #include "symbolic/UnitFTChaveTexto.h"
 #include "symbolic/UnitSymListSimboloVal.h"
@@ -302,8 +304,10 @@ const TListSimboloExp& TListFator::ProdutoOrdenado(std::size_t pos, TListSimbolo
 }
 
 void TListFator::OrdenarAte(std::size_t count) {
-    for (; ordenados_ < count; ++ordenados_)
+    for (; ordenados_ < count; ++ordenados_) {
+        AnteciparProduto(terms_, ordenados_ + kAdiante, count);
         terms_[ordenados_].Simbolos.Sort();
+    }
 }
 
 void TListFator::Reservar(std::size_t count) {
@@ -445,8 +449,16 @@ void TListFator::DeleteFatoresNulos() {
 
 void TListFator::DeleteZeros() {
     // Symbols with exponent 0 are not written, so the texts and the index stay as they are.
-    for (TFator& term : terms_)
-        term.DeleteZeros();
+    ParaCadaPeca([this](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i)
+            terms_[i].DeleteZeros();
+    });
+}
+
+void TListFator::ParaCadaPeca(const std::function<void(std::size_t, std::size_t)>& tarefa) {
+    ParaCadaTarefa((terms_.size() + kTermosPorPeca - 1) / kTermosPorPeca, [&](std::size_t peca) {
+        tarefa(peca * kTermosPorPeca, std::min(terms_.size(), (peca + 1) * kTermosPorPeca));
+    });
 }
 
 void TListFator::ShiftS(std::int32_t n) {
@@ -475,9 +487,11 @@ void TListFator::MulSimbolos(const std::vector<TSimboloExp>& factors) {
         assert(slotPorId[id] == 0 && "the factors' symbols are distinct");
         slotPorId[id] = static_cast<int>(k) + 1;
     }
-    std::vector<char> vistos(factors.size(), 0);
-    for (TFator& term : terms_)
-        term.Simbolos.MulDistintos(factors, slotPorId, vistos);
+    ParaCadaPeca([&](std::size_t first, std::size_t last) {
+        std::vector<char> vistos(factors.size(), 0);
+        for (std::size_t i = first; i < last; ++i)
+            terms_[i].Simbolos.MulDistintos(factors, slotPorId, vistos);
+    });
     Alterado();
 }
 
@@ -525,7 +539,9 @@ bool TListFator::Avaliar(const TListSimboloVal& values) {
     const std::int32_t n = MaxExpS();
     coefs_.assign(static_cast<std::size_t>(n) + 1, 0.0);
     const TTabelaValores table(values);
-    for (const TFator& term : terms_) {
+    for (std::size_t i = 0; i < terms_.size(); ++i) {
+        AnteciparProduto(terms_, i + kAdiante, terms_.size());
+        const TFator& term = terms_[i];
         const double valor = term.K * table.Produto(term.Simbolos);
         coefs_[static_cast<std::size_t>(term.ExpS)] += valor;
         // A term lost below the smallest real would silently change the polynomial (its order even).
@@ -586,11 +602,21 @@ std::string TListFator::TextoSimbolico() {
     std::string text;
     if (medidos > 0)
         text.reserve(amostra / medidos * terms_.size() + amostra / medidos * terms_.size() / 16 + 64);
-    for (const TFator& term : terms_) {
-        if (text.capacity() - text.size() < 4096) text.reserve(text.capacity() + text.capacity() / 8 + 4096);
-        term.EscreverTexto(text);
-        text += ' ';
-    }
+    // The terms' texts are written in pieces of kTermosPorPeca terms, over the threads.
+    PecasEmOrdem((terms_.size() + kTermosPorPeca - 1) / kTermosPorPeca,
+                 [this](std::size_t peca, std::string& out) {
+                     const std::size_t last = std::min(terms_.size(), (peca + 1) * kTermosPorPeca);
+                     for (std::size_t i = peca * kTermosPorPeca; i < last; ++i) {
+                         AnteciparProduto(terms_, i + kAdiante, terms_.size());
+                         terms_[i].EscreverTexto(out);
+                         out += ' ';
+                     }
+                 },
+                 [&text](std::string_view piece) {
+                     if (text.capacity() - text.size() < piece.size())
+                         text.reserve(text.capacity() + std::max(text.capacity() / 8, piece.size()));
+                     text += piece;
+                 });
     if (text.starts_with("+ ")) text.erase(0, 2);
     return text;
 }

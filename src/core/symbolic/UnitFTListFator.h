@@ -4,6 +4,7 @@
 
 #include <complex>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,23 @@ struct TFator {
     void Derivar(TIdSimbolo id);
 };
 
+// Asks the memory ahead for the product of terms[i], when i is before fim (the end of the terms the
+// pass may read: other threads may be moving those past it). The products lie apart from the terms,
+// each allocated on its own; once the terms are sorted a pass meets them in no order the machine can
+// foresee and would wait on each in turn. Passes over many terms call this for the term kAdiante
+// places ahead of the one they work on.
+constexpr std::size_t kAdiante = 8;
+inline void AnteciparProduto(const std::vector<TFator>& terms, std::size_t i, std::size_t fim) {
+    if (i >= fim) return;
+    const char* items = reinterpret_cast<const char*>(terms[i].Simbolos.Dados());
+    __builtin_prefetch(items);
+    __builtin_prefetch(items + 64);
+}
+
+// Long texts of a polynomial (its symbolic text, its file lines) are written in pieces of this many
+// terms, the pieces over the threads.
+constexpr std::size_t kTermosPorPeca = 8192;
+
 // A polynomial in S whose coefficients are sums of symbol products: an ordered list of terms, with at
 // most one term per (symbol text, power of S) as long as it is built by AddFator. It also keeps the
 // numeric coefficients of its last evaluation.
@@ -72,6 +90,7 @@ public:
     // A term reached this way may be changed, so like terms are looked up afresh by the next AddFator.
     TFator& operator[](int i);
     std::vector<TFator>::const_iterator begin() const { return terms_.begin(); }
+    const std::vector<TFator>& Termos() const { return terms_; }
     std::vector<TFator>::const_iterator end() const { return terms_.end(); }
     void Clear();
 
@@ -166,6 +185,10 @@ private:
     void OrdenarAte(std::size_t count);
     // A change after which the index and the sorted prefix are not to be trusted.
     void Alterado();
+
+    // Runs tarefa(first, last) over the terms in pieces of kTermosPorPeca, the pieces over the
+    // threads: for changes that touch each term on its own.
+    void ParaCadaPeca(const std::function<void(std::size_t, std::size_t)>& tarefa);
 
     std::vector<TFator> terms_;
     double lead_ = 0.0;

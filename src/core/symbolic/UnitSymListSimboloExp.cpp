@@ -168,29 +168,31 @@ bool TListSimboloExp::SortPorRank() {
     const std::uint32_t* rank = RanksMaiusculos();
     if (rank == nullptr) return false;
     const std::size_t n = items_.size();
-    bool sorted = true;
-    for (std::size_t i = 0; i + 1 < n && sorted; ++i)
-        sorted = rank[items_[i].Id] <= rank[items_[i + 1].Id];
-    if (sorted) return true;
-    // When no two items are equal upper-cased, the ascending order is unique, so an insertion sort
-    // gives what the exchange procedure gives. Insertion sort compares every pair of equal keys at
-    // least once, so a tie is seen; the original order is then restored for the exchange procedure.
-    std::array<TSimboloExp, kMaxOrdenacaoRapida> original;
-    std::copy(items_.begin(), items_.end(), original.begin());
-    for (std::size_t i = 1; i < n; ++i) {
-        const TSimboloExp item = items_[i];
-        const std::uint32_t key = rank[item.Id];
+    bool inOrder = true;
+    for (std::size_t i = 0; i + 1 < n && inOrder; ++i)
+        inOrder = rank[items_[i].Id] <= rank[items_[i + 1].Id];
+    if (inOrder) return true;
+    // The items with their ranks, sorted by rank. When no two items are equal upper-cased, the
+    // ascending order is unique, so this gives what the exchange procedure gives; a tie is left to
+    // the exchange procedure, with the items as they were. (A plain record, so that the array is not
+    // filled before use.)
+    struct TComRank {
+        std::uint32_t rank;
+        TIdSimbolo id;
+        std::int32_t exp;
+    };
+    std::array<TComRank, kMaxOrdenacaoRapida> sorted;
+    for (std::size_t i = 0; i < n; ++i) {
+        const TComRank item{rank[items_[i].Id], items_[i].Id, items_[i].Exp};
         std::size_t j = i;
-        for (; j > 0 && rank[items_[j - 1].Id] >= key; --j) {
-            if (rank[items_[j - 1].Id] == key) {
-                std::copy(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(n),
-                          items_.begin());
-                return false;
-            }
-            items_[j] = items_[j - 1];
-        }
-        items_[j] = item;
+        for (; j > 0 && sorted[j - 1].rank > item.rank; --j)
+            sorted[j] = sorted[j - 1];
+        sorted[j] = item;
     }
+    for (std::size_t i = 1; i < n; ++i)
+        if (sorted[i - 1].rank == sorted[i].rank) return false;
+    for (std::size_t i = 0; i < n; ++i)
+        items_[i] = TSimboloExp{sorted[i].id, sorted[i].exp};
     return true;
 }
 
@@ -228,25 +230,33 @@ std::size_t TListSimboloExp::TamanhoTexto() const {
 void TListSimboloExp::EscreverTexto(std::string& out, bool upperCased) const {
     if (items_.empty()) return;
     // Room for the text first, then the items copied without a check each; a polynomial's text
-    // holds millions of names.
+    // holds millions of names. A short name is copied as one block of kFolgaNomes bytes (the table
+    // holds that many after every name, and the room as many past the text's end), which the
+    // machine does in one move, where a copy of the exact length is a call of its own.
     const TNomesPlanos nomes = NomesPlanos(upperCased);
     const std::size_t start = out.size();
-    out.resize(start + TamanhoTexto());
+    const std::size_t size = TamanhoTexto();
+    out.resize(start + size + kFolgaNomes);
     char* p = out.data() + start;
     bool first = true;
     for (const TSimboloExp& item : items_) {
         if (item.Exp == 0) continue;
         if (!first) *p++ = '.';
         first = false;
-        const std::uint32_t size = nomes.Tamanho[item.Id];
-        std::memcpy(p, nomes.Texto + nomes.Inicio[item.Id], size);
-        p += size;
+        const std::uint32_t length = nomes.Tamanho[item.Id];
+        const char* name = nomes.Texto + nomes.Inicio[item.Id];
+        if (length <= kFolgaNomes)
+            std::memcpy(p, name, kFolgaNomes);
+        else
+            std::memcpy(p, name, length);
+        p += length;
         if (item.Exp != 1) {
             *p++ = '^';
             p = std::to_chars(p, p + 11, item.Exp).ptr;
         }
     }
-    assert(p == out.data() + out.size() && "the text fills the room taken for it");
+    assert(p == out.data() + start + size && "the text fills the room taken for it");
+    out.resize(start + size);
 }
 
 double TListSimboloExp::Valor(const TListSimboloVal& values) const {

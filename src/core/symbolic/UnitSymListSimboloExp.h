@@ -30,6 +30,8 @@ public:
     TSimboloExp& operator[](int i) { return items_[static_cast<std::size_t>(i)]; }
     std::vector<TSimboloExp>::const_iterator begin() const { return items_.begin(); }
     std::vector<TSimboloExp>::const_iterator end() const { return items_.end(); }
+    // Where the items lie in memory, for passes that ask for them ahead (null when there are none).
+    const TSimboloExp* Dados() const { return items_.data(); }
 
     // First item with that exact (case-sensitive) name; -1 when none.
     int IndexOfSimbolo(std::string_view name) const;

@@ -25,9 +25,10 @@ struct THashTexto {
 struct TTabela {
     std::deque<TNomeInterno> nomes; // a deque keeps references to its items valid as it grows
     std::unordered_map<std::string, TIdSimbolo, THashTexto, std::equal_to<>> ids;
-    // The names end to end, plain and upper-cased (of equal lengths), with where each begins.
-    std::string planos;
-    std::string maiusculos;
+    // The names end to end, plain and upper-cased (of equal lengths), with where each begins, and
+    // kFolgaNomes zero bytes after the last one.
+    std::string planos = std::string(kFolgaNomes, '\0');
+    std::string maiusculos = std::string(kFolgaNomes, '\0');
     std::vector<std::uint32_t> inicios;
     std::vector<std::uint32_t> tamanhos;
     std::vector<std::uint32_t> ranks; // valid when its size is the number of names
@@ -47,10 +48,11 @@ TIdSimbolo IdSimbolo(std::string_view name) {
     if (found != tabela.ids.end()) return found->second;
     const auto id = static_cast<TIdSimbolo>(tabela.nomes.size());
     tabela.nomes.push_back({std::string(name), UpperAscii(name)});
-    tabela.inicios.push_back(static_cast<std::uint32_t>(tabela.planos.size()));
+    const std::size_t end = tabela.planos.size() - kFolgaNomes;
+    tabela.inicios.push_back(static_cast<std::uint32_t>(end));
     tabela.tamanhos.push_back(static_cast<std::uint32_t>(name.size()));
-    tabela.planos += name;
-    tabela.maiusculos += tabela.nomes.back().maiusculo;
+    tabela.planos.insert(end, name);
+    tabela.maiusculos.insert(end, tabela.nomes.back().maiusculo);
     tabela.ids.emplace(std::string(name), id);
     tabela.ranks.clear();
     tabela.pedidos = 0;
@@ -73,13 +75,14 @@ TNomesPlanos NomesPlanos(bool upperCased) {
             tabela.tamanhos.data()};
 }
 
-const std::uint32_t* RanksMaiusculos() {
-    TTabela& tabela = Tabela();
+std::size_t ContagemSimbolos() {
+    return Tabela().nomes.size();
+}
+
+namespace {
+
+void FazerRanks(TTabela& tabela) {
     const std::size_t n = tabela.nomes.size();
-    if (tabela.ranks.size() == n && n > 0) return tabela.ranks.data();
-    // Making the table costs about n log n comparisons; it pays once about n sorts have asked for it
-    // with no new name in between. A file that brings a new name with every term never gets there.
-    if (++tabela.pedidos < n) return nullptr;
     std::vector<TIdSimbolo> byName(n);
     for (std::size_t i = 0; i < n; ++i)
         byName[i] = static_cast<TIdSimbolo>(i);
@@ -93,7 +96,24 @@ const std::uint32_t* RanksMaiusculos() {
         if (i > 0 && upper(byName[i - 1]) < upper(byName[i])) ++rank;
         tabela.ranks[static_cast<std::size_t>(byName[i])] = rank;
     }
+}
+
+} // namespace
+
+const std::uint32_t* RanksMaiusculos() {
+    TTabela& tabela = Tabela();
+    const std::size_t n = tabela.nomes.size();
+    if (tabela.ranks.size() == n && n > 0) return tabela.ranks.data();
+    // Making the table costs about n log n comparisons; it pays once about n sorts have asked for it
+    // with no new name in between. A file that brings a new name with every term never gets there.
+    if (++tabela.pedidos < n) return nullptr;
+    FazerRanks(tabela);
     return tabela.ranks.data();
+}
+
+void PrepararRanksMaiusculos() {
+    TTabela& tabela = Tabela();
+    if (tabela.ranks.size() != tabela.nomes.size()) FazerRanks(tabela);
 }
 
 } // namespace brelix

@@ -1,11 +1,14 @@
 // The transfer function of a large diagram without the Mason view: the loop sets streamed into the
 // function give, on an RLC ladder of eight sections converted into a signal-flow document, exactly the
 // function of the stored sets that the Mason view needs (every term, its coefficient to the bit, its
-// product and the texts), and no Mason view.
+// product and the texts), and no Mason view; and the same on one thread as on several.
 
 #include "core/system/SisDocTestUtil.h"
 
+#include "analysis/UnitArquivoFT.h"
 #include "analysis/UnitComandoDocumento.h"
+#include "common/UnitComArquivo.h"
+#include "common/UnitComParalelo.h"
 
 #include <gtest/gtest.h>
 
@@ -63,4 +66,40 @@ TEST(FluxoEscada, TheLadderWithoutMasonViewHasTheFunctionOfTheStoredSets) {
     EXPECT_GT(armazenado.Funcao.Den.Count(), 1000);
     EXPECT_EQ(TermosExatos(fluxo.Funcao), TermosExatos(armazenado.Funcao));
     EXPECT_EQ(fluxo.Simbolos.Count(), armazenado.Simbolos.Count());
+}
+
+TEST(FluxoEscada, TheLadderOnManyThreadsIsTheLadderOnOne) {
+    // The eight-section ladder's denominator is large enough that its powers are sorted, its products
+    // multiplied and its texts and file lines written over the threads: on one thread and on four,
+    // the function, its texts and the file must be the same to the byte.
+    using brelix::testing::Desenho;
+    constexpr int kSecoes = 8;
+    Desenho sistema;
+    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
+    for (int k = 1; k <= kSecoes; ++k) {
+        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
+                          c = "A" + std::to_string(k);
+        sistema.C(kTipoEleResistor, {a, b});
+        sistema.C(kTipoEleIndutor, {b, c});
+        sistema.C(kTipoEleCapacitor, {c, "G"});
+    }
+    const TCatalogo& catalogo = CatalogoCompleto();
+    const TPedidoFT pedido{"E(FonteTensao1)", "E(Capacitor" + std::to_string(kSecoes) + ")", false, {}, {}};
+    TContextoAnalise semVisao;
+    semVisao.VisaoMason = false;
+    const auto calcular = [&](unsigned linhas, const std::string& arquivo) {
+        DefinirLinhasDeTrabalho(linhas);
+        TFTDocumento r = catalogo.Comando(*sistema.doc).CalcularFT(*sistema.doc, pedido, semVisao);
+        EXPECT_TRUE(r.Calculado());
+        GravarArquivoFT(arquivo, r.Entrada, r.Saida, r.Simbolos, r.Funcao);
+        return std::pair{TermosExatos(r.Funcao), ReadFileBytes(arquivo)};
+    };
+    const std::string pasta = ::testing::TempDir();
+    const auto [termosUma, arquivoUma] = calcular(1, pasta + "escada-uma.fts");
+    const auto [termosQuatro, arquivoQuatro] = calcular(4, pasta + "escada-quatro.fts");
+    DefinirLinhasDeTrabalho(0);
+    EXPECT_GT(termosUma.size(), 20000U);
+    EXPECT_EQ(termosQuatro, termosUma);
+    EXPECT_EQ(arquivoQuatro, arquivoUma);
+    EXPECT_GT(arquivoUma.size(), 500000U);
 }

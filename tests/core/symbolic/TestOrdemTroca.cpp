@@ -7,6 +7,7 @@
 #include "symbolic/UnitFTOrdemTroca.h"
 #include "symbolic/UnitSymListSimboloVal.h"
 
+#include "common/UnitComParalelo.h"
 #include "common/UnitComTexto.h"
 
 #include <gtest/gtest.h>
@@ -215,5 +216,46 @@ TEST(ExchangeOrder, PolynomialOperationsMatchTheLiteralProcedures) {
             }
             ASSERT_EQ(Cru(got), Cru(ref)) << "seed " << seed << " step " << step << " op " << op;
         }
+    }
+}
+
+// A polynomial large enough to be sorted, multiplied and written over the threads, with the names that
+// make sorting hard (ties in case fall back to the exchange procedure inside the threads): every step
+// on four threads leaves exactly what it leaves on one.
+TEST(ExchangeOrder, LargePolynomialOnManyThreadsIsThePolynomialOnOne) {
+    // Seven powers of S, shared out among the threads whole; then one power alone, sorted over them.
+    for (const int potencias : {7, 1}) {
+        std::mt19937 rng(17);
+        TListFator base;
+        for (int i = 0; i < 60000; ++i) {
+            TListSimboloExp p = ProdutoAleatorio(rng);
+            for (auto n = rng() % 6; n > 0; --n)
+                p.AddSimbolo("S" + std::to_string(rng() % 40), static_cast<std::int32_t>(rng() % 5) - 2);
+            base.AddFator(static_cast<std::int32_t>(rng() % static_cast<unsigned>(potencias)), p,
+                          static_cast<double>(rng() % 9) - 4.0);
+        }
+        ASSERT_GT(base.Count(), 40000);
+        const std::vector<TSimboloExp> fatores = {
+            {IdSimbolo("S3"), 2}, {IdSimbolo("Novo"), -1}, {IdSimbolo("a"), 1}};
+        const auto passos = [&](unsigned linhas) {
+            DefinirLinhasDeTrabalho(linhas);
+            TListFator p(base);
+            std::vector<std::string> etapas;
+            p.Ordenar();
+            etapas.push_back(Cru(p));
+            p.MulSimbolos(fatores);
+            etapas.push_back(Cru(p));
+            p.DeleteZeros();
+            p.Ordenar();
+            etapas.push_back(Cru(p));
+            etapas.push_back(p.TextoSimbolico());
+            DefinirLinhasDeTrabalho(0);
+            return etapas;
+        };
+        const std::vector<std::string> uma = passos(1);
+        const std::vector<std::string> quatro = passos(4);
+        ASSERT_EQ(uma.size(), quatro.size());
+        for (std::size_t k = 0; k < uma.size(); ++k)
+            EXPECT_TRUE(uma[k] == quatro[k]) << "step " << k << " differs, " << potencias << " powers";
     }
 }
