@@ -64,21 +64,9 @@ std::size_t Contar(const TListListLacoOS& ordens) {
     return n;
 }
 
-// Runs one stage per iteration and reports the largest peak of the heap above its start.
-template <class TEtapa> void Medir(benchmark::State& state, TEtapa&& etapa) {
-    std::size_t pico = 0;
-    for (auto _ : state) {
-        const std::size_t antes = BytesEmUso();
-        ZerarPico();
-        etapa();
-        pico = std::max(pico, BytesPico() - antes);
-    }
-    state.counters["pico_KiB"] = static_cast<double>(pico) / 1024.0;
-}
-
 void BM_EscadaConversao(benchmark::State& state) {
     TEscada& e = Escada(static_cast<int>(state.range(0)));
-    Medir(state, [&] {
+    MedirPico(state, [&] {
         const TConversaoDFS c = ConverterGrafoDFSVariavel(e.grafo);
         benchmark::DoNotOptimize(c.Dfs->RamoCount());
     });
@@ -91,7 +79,7 @@ void BM_EscadaConversao(benchmark::State& state) {
 void BM_EscadaConversaoArvore(benchmark::State& state) {
     TEscada& e = Escada(static_cast<int>(state.range(0)));
     int nos = 0;
-    Medir(state, [&] {
+    MedirPico(state, [&] {
         const TResultadoDFS r = ConverterGrafoDFS(e.grafo);
         nos = r.Busca.Count();
     });
@@ -101,7 +89,7 @@ void BM_EscadaConversaoArvore(benchmark::State& state) {
 void BM_EscadaMason(benchmark::State& state) {
     TEscada& e = Escada(static_cast<int>(state.range(0)));
     const TGrafo& dfs = Diagrama(e);
-    Medir(state, [&] {
+    MedirPico(state, [&] {
         TGrafo g = Fechado(dfs, e.saida);
         const TListListLacoOS ordens = MasonOS(g);
         benchmark::DoNotOptimize(ordens.data());
@@ -113,7 +101,7 @@ void BM_EscadaMontagem(benchmark::State& state) {
     TEscada& e = Escada(static_cast<int>(state.range(0)));
     const TListListLacoOS& conjuntos = Conjuntos(e);
     std::size_t termos = 0;
-    Medir(state, [&] {
+    MedirPico(state, [&] {
         TFuncao ft;
         FromMason(ft, conjuntos);
         termos = static_cast<std::size_t>(ft.Num.Count() + ft.Den.Count());
