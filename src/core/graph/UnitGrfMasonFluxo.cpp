@@ -4,6 +4,7 @@
 #include "graph/UnitGrfMasonFT.h"
 #include "symbolic/UnitFTProgresso.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -52,32 +53,33 @@ public:
         den_.ordem.push_back(-1);
     }
 
+    // The sets are taken a few at a time: each one's key is taken and its place in the index asked
+    // for as it comes, and the sets are added, in the order they came, once the batch is full. The
+    // index of a large function is far larger than the caches, and its probes would each wait on
+    // memory.
     void Visitar(std::size_t ordem, const TLacoOS& set) {
-        produto_ = set.Simbolos;
-        const int at = produto_.IndexOfSimbolo(dfs_);
-        if (at >= 0) produto_.DeleteSimbolo(at);
-        TTermos& termos = at >= 0 ? num_ : den_;
-        const TListFator::TChave key = TListFator::Chave(set.ExpS, produto_);
-        const auto antes = static_cast<std::uint32_t>(termos.lista.Count());
-        const TFator& termo = termos.lista.AddFator(key, std::move(produto_), 0.0);
-        const auto pos = static_cast<std::uint32_t>(&termo - &std::as_const(termos.lista)[0]);
-        const auto o = static_cast<std::int32_t>(ordem);
-        if (pos == antes) {
-            termos.ordem.push_back(o);
-        } else if (o < termos.ordem[pos]) {
-            // The product was not taken: it is that of the term's first set in FromMason's order.
-            termos.trocas[pos] = produto_;
-            termos.ordem[pos] = o;
-        }
-        if (parcelas_.size() <= ordem) parcelas_.resize(ordem + 1);
-        TParcelas& p = parcelas_[ordem];
-        p.termos.push_back(at >= 0 ? pos | kNumerador : pos);
+        TPendente& p = lote_[pendentes_++];
+        p.produto = set.Simbolos;
+        const int at = p.produto.IndexOfSimbolo(dfs_);
+        if (at >= 0) p.produto.DeleteSimbolo(at);
+        p.numerador = at >= 0;
+        p.ordem = ordem;
         // A set of k loops enters with the sign (-1)^k.
-        p.k.push_back(ordem % 2 == 0 ? -set.K : set.K);
+        p.k = ordem % 2 == 0 ? -set.K : set.K;
+        p.chave = TListFator::Chave(set.ExpS, p.produto);
+        (p.numerador ? num_ : den_).lista.Antecipar(p.chave);
+        if (pendentes_ == kLote) Esvaziar();
+    }
+
+    void Esvaziar() {
+        for (std::size_t i = 0; i < pendentes_; ++i)
+            Somar(lote_[i]);
+        pendentes_ = 0;
     }
 
     // The sums, order by order, into the function.
     void Montar(TFuncao& funcao, TProgresso* progress) {
+        Esvaziar();
         IniciarEtapa(progress, TEtapaAnalise::FuncaoTransferencia);
         TVigia vigia(progress, 256);
         TProgresso silent;
@@ -114,6 +116,35 @@ public:
     }
 
 private:
+    // A set seen and not yet added: its product without the closing branch's symbol, and its key.
+    struct TPendente {
+        TListSimboloExp produto;
+        TListFator::TChave chave;
+        std::size_t ordem = 0;
+        double k = 0.0;
+        bool numerador = false;
+    };
+    static constexpr std::size_t kLote = 16;
+
+    void Somar(TPendente& p) {
+        TTermos& termos = p.numerador ? num_ : den_;
+        const auto antes = static_cast<std::uint32_t>(termos.lista.Count());
+        const TFator& termo = termos.lista.AddFator(p.chave, std::move(p.produto), 0.0);
+        const auto pos = static_cast<std::uint32_t>(&termo - &std::as_const(termos.lista)[0]);
+        const auto o = static_cast<std::int32_t>(p.ordem);
+        if (pos == antes) {
+            termos.ordem.push_back(o);
+        } else if (o < termos.ordem[pos]) {
+            // The product was not taken: it is that of the term's first set in FromMason's order.
+            termos.trocas[pos] = p.produto;
+            termos.ordem[pos] = o;
+        }
+        if (parcelas_.size() <= p.ordem) parcelas_.resize(p.ordem + 1);
+        TParcelas& parcelas = parcelas_[p.ordem];
+        parcelas.termos.push_back(p.numerador ? pos | kNumerador : pos);
+        parcelas.k.push_back(p.k);
+    }
+
     // The terms of one polynomial taken in the order of their first set, their coefficients summed.
     struct TSoma {
         explicit TSoma(TTermos& origem)
@@ -132,19 +163,16 @@ private:
             }
             k[termo] += parcela;
         }
-        // The terms moved, in place, to the places of their first sets.
+        // The terms moved to the places of their first sets: read in order and each written to its
+        // place, which never waits on memory as following the permutation's cycles in place does.
         std::vector<TFator> Termos() {
-            for (std::size_t i = 0; i < termos.size(); ++i)
-                termos[i].K = k[i];
+            std::vector<TFator> ordenados(termos.size());
             for (std::size_t i = 0; i < termos.size(); ++i) {
-                // Every term has a set, so the places are a permutation: follow each cycle.
-                while (posicao[i] != i) {
-                    const std::size_t destino = posicao[i];
-                    std::swap(termos[i], termos[destino]);
-                    std::swap(posicao[i], posicao[destino]);
-                }
+                termos[i].K = k[i];
+                ordenados[posicao[i]] = std::move(termos[i]);
             }
-            return std::move(termos);
+            termos = {};
+            return ordenados;
         }
 
         static constexpr std::uint32_t kNenhuma = std::numeric_limits<std::uint32_t>::max();
@@ -159,7 +187,8 @@ private:
     TTermos num_;
     TTermos den_;
     std::vector<TParcelas> parcelas_;
-    TListSimboloExp produto_;
+    std::array<TPendente, kLote> lote_;
+    std::size_t pendentes_ = 0;
 };
 
 } // namespace

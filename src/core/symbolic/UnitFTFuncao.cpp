@@ -27,8 +27,10 @@ std::vector<TSimboloExp> MenoresExpoentesNegativos(const TListFator& num, const 
     zeros = false;
     std::vector<int> slotById;
     for (const TListFator* poly : {&num, &den}) {
-        for (const TFator& term : *poly) {
-            for (const TSimboloExp& item : term.Simbolos) {
+        const std::vector<TFator>& terms = poly->Termos();
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            AnteciparProduto(terms, i + kAdiante, terms.size());
+            for (const TSimboloExp& item : terms[i].Simbolos) {
                 zeros = zeros || item.Exp == 0;
                 const auto id = static_cast<std::size_t>(item.Id);
                 if (id >= slotById.size()) slotById.resize(id + 1, -1);

@@ -450,8 +450,10 @@ void TListFator::DeleteFatoresNulos() {
 void TListFator::DeleteZeros() {
     // Symbols with exponent 0 are not written, so the texts and the index stay as they are.
     ParaCadaPeca([this](std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i)
+        for (std::size_t i = first; i < last; ++i) {
+            AnteciparProduto(terms_, i + kAdiante, last);
             terms_[i].DeleteZeros();
+        }
     });
 }
 
@@ -489,8 +491,10 @@ void TListFator::MulSimbolos(const std::vector<TSimboloExp>& factors) {
     }
     ParaCadaPeca([&](std::size_t first, std::size_t last) {
         std::vector<char> vistos(factors.size(), 0);
-        for (std::size_t i = first; i < last; ++i)
+        for (std::size_t i = first; i < last; ++i) {
+            AnteciparProduto(terms_, i + kAdiante, last);
             terms_[i].Simbolos.MulDistintos(factors, slotPorId, vistos);
+        }
     });
     Alterado();
 }
