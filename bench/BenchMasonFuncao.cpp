@@ -31,9 +31,10 @@ std::size_t ContarConjuntos(const TDiagrama& d) {
     return conjuntos;
 }
 
-void RodarMasonFT(benchmark::State& state, const TDiagrama& d) {
-    const std::size_t conjuntos = ContarConjuntos(d);
-    std::size_t total = 0, picoPorConjunto = 0;
+// Runs the stage on the closed diagram once per iteration (etapa(g, ft) returns the number of loop
+// sets it went through) and reports the sets per second and the peak heap per set.
+template <class TEtapa> void Rodar(benchmark::State& state, const TDiagrama& d, TEtapa&& etapa) {
+    std::size_t total = 0, conjuntos = 0, picoPorConjunto = 0;
     for (auto _ : state) {
         TGrafo g(d.grafo);
         const std::size_t antes = BytesEmUso();
@@ -42,7 +43,7 @@ void RodarMasonFT(benchmark::State& state, const TDiagrama& d) {
         MarkEntradaSaida(g, entradas, saidas);
         AddRamoDFS(g, d.entrada, d.saida);
         TFuncao ft;
-        MasonFT(g, ft);
+        conjuntos = etapa(g, ft);
         benchmark::DoNotOptimize(ft.Num.Count());
         total += conjuntos;
         picoPorConjunto =
@@ -54,32 +55,23 @@ void RodarMasonFT(benchmark::State& state, const TDiagrama& d) {
     state.counters["bytes_pico/conjunto"] = static_cast<double>(picoPorConjunto);
 }
 
+void RodarMasonFT(benchmark::State& state, const TDiagrama& d) {
+    const std::size_t conjuntos = ContarConjuntos(d);
+    Rodar(state, d, [&](TGrafo& g, TFuncao& ft) {
+        MasonFT(g, ft);
+        return conjuntos;
+    });
+}
+
 void RodarMasonFuncao(benchmark::State& state, const TDiagrama& d) {
-    std::size_t total = 0, conjuntos = 0, picoPorConjunto = 0;
-    for (auto _ : state) {
-        TGrafo g(d.grafo);
-        const std::size_t antes = BytesEmUso();
-        ZerarPico();
-        std::vector<std::string> entradas, saidas;
-        MarkEntradaSaida(g, entradas, saidas);
-        AddRamoDFS(g, d.entrada, d.saida);
-        TFuncao ft;
-        {
-            const TListListLacoOS ordens = MasonOS(g);
-            conjuntos = 0;
-            for (const TListLacoOS& o : ordens)
-                conjuntos += o.size();
-            FromMason(ft, ordens);
-        }
-        benchmark::DoNotOptimize(ft.Num.Count());
-        total += conjuntos;
-        picoPorConjunto =
-            std::max(picoPorConjunto, (BytesPico() - antes) / std::max<std::size_t>(conjuntos, 1));
-    }
-    state.counters["conjuntos"] = static_cast<double>(conjuntos);
-    state.counters["conjuntos/s"] =
-        benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
-    state.counters["bytes_pico/conjunto"] = static_cast<double>(picoPorConjunto);
+    Rodar(state, d, [](TGrafo& g, TFuncao& ft) {
+        const TListListLacoOS ordens = MasonOS(g);
+        std::size_t conjuntos = 0;
+        for (const TListLacoOS& o : ordens)
+            conjuntos += o.size();
+        FromMason(ft, ordens);
+        return conjuntos;
+    });
 }
 
 void BM_MasonFuncaoCadeia(benchmark::State& state) {

@@ -45,16 +45,9 @@ template <class TResultado> void Cancelado(const TResultado& r) {
 
 TEST(Cancelamento, ALongAnalysisStoppedAtAnyQuestionLeavesEveryDocumentAsItWas) {
     using brelix::testing::Desenho;
+    using brelix::testing::EscadaRLC;
     constexpr int kSecoes = 6;
-    Desenho sistema;
-    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
-    for (int k = 1; k <= kSecoes; ++k) {
-        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
-                          c = "A" + std::to_string(k);
-        sistema.C(kTipoEleResistor, {a, b});
-        sistema.C(kTipoEleIndutor, {b, c});
-        sistema.C(kTipoEleCapacitor, {c, "G"});
-    }
+    const Desenho sistema = EscadaRLC(kSecoes);
     const TCatalogo& catalogo = CatalogoCompleto();
     const auto converter = [&](const TVisualDocumento& doc) {
         TConversaoDocumento c = catalogo.Comando(doc).Converter(doc, {});

@@ -37,16 +37,9 @@ std::vector<std::string> TermosExatos(TFuncao f) {
 
 TEST(FluxoEscada, TheLadderWithoutMasonViewHasTheFunctionOfTheStoredSets) {
     using brelix::testing::Desenho;
+    using brelix::testing::EscadaRLC;
     constexpr int kSecoes = 8;
-    Desenho sistema;
-    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
-    for (int k = 1; k <= kSecoes; ++k) {
-        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
-                          c = "A" + std::to_string(k);
-        sistema.C(kTipoEleResistor, {a, b});
-        sistema.C(kTipoEleIndutor, {b, c});
-        sistema.C(kTipoEleCapacitor, {c, "G"});
-    }
+    const Desenho sistema = EscadaRLC(kSecoes);
     const TCatalogo& catalogo = CatalogoCompleto();
     TConversaoDocumento grafo = catalogo.Comando(*sistema.doc).Converter(*sistema.doc, {});
     ASSERT_TRUE(grafo.Convertido());
@@ -73,16 +66,9 @@ TEST(FluxoEscada, TheLadderOnManyThreadsIsTheLadderOnOne) {
     // multiplied and its texts and file lines written over the threads: on one thread and on four,
     // the function, its texts and the file must be the same to the byte.
     using brelix::testing::Desenho;
+    using brelix::testing::EscadaRLC;
     constexpr int kSecoes = 8;
-    Desenho sistema;
-    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
-    for (int k = 1; k <= kSecoes; ++k) {
-        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
-                          c = "A" + std::to_string(k);
-        sistema.C(kTipoEleResistor, {a, b});
-        sistema.C(kTipoEleIndutor, {b, c});
-        sistema.C(kTipoEleCapacitor, {c, "G"});
-    }
+    const Desenho sistema = EscadaRLC(kSecoes);
     const TCatalogo& catalogo = CatalogoCompleto();
     const TPedidoFT pedido{"E(FonteTensao1)", "E(Capacitor" + std::to_string(kSecoes) + ")", false, {}, {}};
     TContextoAnalise semVisao;

@@ -71,6 +71,21 @@ struct Desenho {
     }
 };
 
+// An RLC ladder: a voltage source, then per section a series resistor and inductor and a shunt
+// capacitor ("Capacitor<n>" is the last section's).
+inline Desenho EscadaRLC(int secoes) {
+    Desenho sistema;
+    sistema.C(kTipoEleFonteTensao, {"A0", "G"});
+    for (int k = 1; k <= secoes; ++k) {
+        const std::string a = "A" + std::to_string(k - 1), b = "B" + std::to_string(k),
+                          c = "A" + std::to_string(k);
+        sistema.C(kTipoEleResistor, {a, b});
+        sistema.C(kTipoEleIndutor, {b, c});
+        sistema.C(kTipoEleCapacitor, {c, "G"});
+    }
+    return sistema;
+}
+
 // The document's text, every line `from` replaced by `to`, read into a new document.
 inline std::unique_ptr<TVFSistema> Reread(const TVFSistema& doc, const std::string& from,
                                           const std::string& to) {
